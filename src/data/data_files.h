@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QStringList>
+
+#include "data/candidate_table.h"
+#include "data/lines.h"
+#include "data/result_history.h"
+
+namespace k4 {
+
+class FileSystem;
+
+// The six operations on the data files. Each reads or replaces one file whole and throws a
+// Failure naming the file when it cannot.
+class DataFiles {
+public:
+    explicit DataFiles(FileSystem& files) : files_(files) {}
+
+    // The number on the first line of the counter file. Throws ReadPastEnd for an empty file
+    // and Overflow for a number too large to hold.
+    double readCounter() const;
+    // Writes the counter file as one line of plain decimal text.
+    void writeCounter(double counter);
+
+    // Lines 1 to 570 of the candidate file; throws ReadPastEnd when it has fewer.
+    CandidateTable readCandidates() const;
+    // Rewrites the candidate file with the lines of `table.fileLines(appended)`.
+    void writeCandidates(const CandidateTable& table, const QString& appended);
+
+    // The first `maxLines` lines of the history file, or every line.
+    ResultHistory readHistory(qsizetype maxLines = kAllLines) const;
+    // Rewrites the history file with `lines`, in order.
+    void writeHistory(const QStringList& lines);
+
+    // Rewrites any file of the folder with `lines` (the prediction report).
+    void writeTextFile(const QString& name, const QStringList& lines);
+
+private:
+    FileSystem& files_;
+};
+
+}  // namespace k4

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+namespace k4 {
+
+enum class Answer { Yes, No };
+
+// How grave a notice is: a warning lets the user correct the input, an error reports a failure.
+enum class Notice { Warning, Error };
+
+// The program's modal message boxes. The window implementation shows real boxes; tests answer
+// them in advance, so no test ever waits on a dialog.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // A Yes/No question with the stop icon and No as the default button (message box style
+    // 276). Returns the button pressed.
+    virtual Answer askYesNo(const QString& prompt, const QString& title) = 0;
+
+    // A notice with an OK button; returns when it is dismissed.
+    virtual void notify(const QString& text, const QString& title, Notice notice) = 0;
+};
+
+}  // namespace k4

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <exception>
+
+namespace k4 {
+
+// What went wrong in a failed step. Every kind names a file operation or a conversion that
+// the program cannot carry on from.
+enum class FailureKind {
+    FileNotFound,    // a file to read does not exist
+    CannotOpen,      // a file exists but cannot be opened for reading
+    ReadPastEnd,     // a read needed a line after the last one
+    CannotWrite,     // a file cannot be created, written or replaced
+    Overflow,        // a number does not fit the integer it must become
+    Unexpected,      // anything else that escaped a command (out of memory, say)
+};
+
+// The one failure the program throws. It is raised where the step fails and turned into a
+// message box at the event-handler boundary, after which the program ends.
+class Failure : public std::exception {
+public:
+    Failure(FailureKind kind, QString fileName);
+
+    FailureKind kind() const { return kind_; }
+    const QString& fileName() const { return fileName_; }
+
+    // The Japanese text shown to the user, e.g. "ファイルが見つかりません: kaisuu4.txt".
+    QString message() const;
+    const char* what() const noexcept override;
+
+private:
+    FailureKind kind_;
+    QString fileName_;
+    QByteArray what_;
+};
+
+// The Japanese description of a failure kind, without the file name.
+QString describe(FailureKind kind);
+
+}  // namespace k4

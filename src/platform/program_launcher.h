@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace k4 {
+
+// A program to start and the arguments it gets, each passed on as it stands (no shell).
+struct Command {
+    QString program;
+    QStringList arguments;
+};
+
+// Starts other programs without waiting for them.
+class ProgramLauncher {
+public:
+    virtual ~ProgramLauncher() = default;
+
+    // Starts the command as a detached process in the current working directory. Returns
+    // false when it could not be started.
+    virtual bool startDetached(const Command& command) = 0;
+};
+
+// Starts programs through QProcess, never through a shell.
+class ProcessLauncher final : public ProgramLauncher {
+public:
+    bool startDetached(const Command& command) override;
+};
+
+// The system text editor opened on the named file: notepad.exe on Windows, the desktop's
+// handler (xdg-open) elsewhere.
+Command textEditorCommand(const QString& fileName);
+
+}  // namespace k4

@@ -1,0 +1,31 @@
+#include "ui/command_boundary.h"
+
+#include "platform/dialogs.h"
+#include "platform/failure.h"
+#include "ui/services.h"
+
+namespace k4 {
+namespace {
+
+constexpr int kFailureExitCode = 1;
+
+void endAfterFailure(Services& services, const QString& message) {
+    services.dialogs.notify(message, kProgramTitle, Notice::Error);
+    services.endProgram(kFailureExitCode);
+}
+
+}  // namespace
+
+bool runCommand(Services& services, const std::function<void()>& handler) {
+    try {
+        handler();
+        return true;
+    } catch (const Failure& failure) {
+        endAfterFailure(services, failure.message());
+    } catch (const std::exception&) {
+        endAfterFailure(services, describe(FailureKind::Unexpected));
+    }
+    return false;
+}
+
+}  // namespace k4

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <functional>
+
+namespace k4 {
+
+class Clock;
+class Dialogs;
+class FileSystem;
+class ProgramLauncher;
+
+// What the windows use of the world outside them. The program passes the real services; tests
+// pass a temporary data folder, scripted message boxes and a recording launcher.
+struct Services {
+    FileSystem& files;
+    Dialogs& dialogs;
+    ProgramLauncher& launcher;
+    const Clock& clock;
+    // Ends the program with the exit code once the current event has been handled.
+    std::function<void(int exitCode)> endProgram;
+};
+
+}  // namespace k4

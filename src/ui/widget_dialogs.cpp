@@ -1,0 +1,30 @@
+#include "ui/widget_dialogs.h"
+
+#include <QApplication>
+#include <QPushButton>
+
+namespace k4 {
+
+std::unique_ptr<QMessageBox> makeYesNoBox(const QString& prompt, const QString& title,
+                                          QWidget* parent) {
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Critical, title, prompt,
+                                             QMessageBox::Yes | QMessageBox::No, parent);
+    box->button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
+    box->button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
+    box->setDefaultButton(QMessageBox::No);
+    box->setEscapeButton(QMessageBox::No);
+    return box;
+}
+
+Answer WidgetDialogs::askYesNo(const QString& prompt, const QString& title) {
+    const auto box = makeYesNoBox(prompt, title, QApplication::activeWindow());
+    return box->exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+void WidgetDialogs::notify(const QString& text, const QString& title, Notice notice) {
+    QMessageBox box(notice == Notice::Error ? QMessageBox::Critical : QMessageBox::Warning, title,
+                    text, QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+}  // namespace k4

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QMessageBox>
+#include <memory>
+
+#include "platform/dialogs.h"
+
+namespace k4 {
+
+// The Yes/No box of style 276: stop icon, buttons "はい(&Y)" and "いいえ(&N)", No the default.
+// Built apart from showing it, so that its look can be checked without a screen.
+std::unique_ptr<QMessageBox> makeYesNoBox(const QString& prompt, const QString& title,
+                                          QWidget* parent);
+
+// Message boxes as real modal QMessageBoxes over the active window.
+class WidgetDialogs final : public Dialogs {
+public:
+    Answer askYesNo(const QString& prompt, const QString& title) override;
+    void notify(const QString& text, const QString& title, Notice notice) override;
+};
+
+}  // namespace k4

@@ -1,0 +1,124 @@
+#include <QTest>
+
+#include "data/data_files.h"
+#include "data/file_names.h"
+#include "platform/failure.h"
+#include "support/test_services.h"
+
+using namespace k4;
+
+namespace {
+
+QByteArray numberedLines(int count) {
+    QByteArray bytes;
+    for (int i = 1; i <= count; ++i) bytes += QByteArray::number(1000 + i) + "\r\n";
+    return bytes;
+}
+
+}  // namespace
+
+class TestDataFiles : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readsTheCounterFromTheFirstLine_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<double>("counter");
+        QTest::newRow("41") << QByteArray("41\r\n") << 41.0;
+        QTest::newRow("spaces then 41") << QByteArray("   41\r\n") << 41.0;
+        QTest::newRow("4 space 1") << QByteArray("4 1\r\n") << 41.0;
+        QTest::newRow("no line end") << QByteArray("7") << 7.0;
+        QTest::newRow("not a number") << QByteArray("abc\r\n") << 0.0;
+        QTest::newRow("empty first line") << QByteArray("\r\n99\r\n") << 0.0;
+        QTest::newRow("further lines ignored") << QByteArray("5\r\n6\r\n7\r\n") << 5.0;
+        QTest::newRow("LF only") << QByteArray("12\n") << 12.0;
+    }
+    void readsTheCounterFromTheFirstLine() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(double, counter);
+        test::TestBench bench;
+        bench.writeFile(kCounterFile, bytes);
+        QCOMPARE(DataFiles(bench.files).readCounter(), counter);
+    }
+
+    void counterFailures_data() {
+        QTest::addColumn<std::optional<QByteArray>>("bytes");
+        QTest::addColumn<FailureKind>("kind");
+        QTest::newRow("missing") << std::optional<QByteArray>() << FailureKind::FileNotFound;
+        QTest::newRow("empty") << std::optional<QByteArray>("") << FailureKind::ReadPastEnd;
+        QTest::newRow("10^400") << std::optional<QByteArray>("1" + QByteArray(400, '0'))
+                                << FailureKind::Overflow;
+    }
+    void counterFailures() {
+        QFETCH(std::optional<QByteArray>, bytes);
+        QFETCH(FailureKind, kind);
+        test::TestBench bench;
+        if (bytes) bench.writeFile(kCounterFile, *bytes);
+        try {
+            DataFiles(bench.files).readCounter();
+            QFAIL("no failure");
+        } catch (const Failure& failure) {
+            QCOMPARE(failure.kind(), kind);
+            QCOMPARE(failure.fileName(), kCounterFile);
+        }
+    }
+
+    void writesTheCounterAsOneLine() {
+        test::TestBench bench;
+        bench.writeFile(kCounterFile, "41\r\n42\r\n");
+        DataFiles(bench.files).writeCounter(57);
+        QCOMPARE(bench.fileBytes(kCounterFile), QByteArray("57\r\n"));
+        DataFiles(bench.files).writeCounter(11.5);
+        QCOMPARE(bench.fileBytes(kCounterFile), QByteArray("11.5\r\n"));
+    }
+
+    void readsExactly570Candidates() {
+        test::TestBench bench;
+        bench.writeFile(kCandidateFile, numberedLines(571));
+        const CandidateTable table = DataFiles(bench.files).readCandidates();
+        QCOMPARE(table.slot(1), "1001");
+        QCOMPARE(table.slot(570), "1570");
+    }
+
+    void fewerThan570CandidatesIsReadPastEnd() {
+        test::TestBench bench;
+        bench.writeFile(kCandidateFile, numberedLines(569));
+        QVERIFY_THROWS_EXCEPTION(Failure, DataFiles(bench.files).readCandidates());
+    }
+
+    void rewritesCandidatesWithoutEmptySlots() {
+        test::TestBench bench;
+        bench.writeFile(kCandidateFile, numberedLines(571));
+        DataFiles data(bench.files);
+        CandidateTable table = data.readCandidates();
+        table.slot(100).clear();
+        data.writeCandidates(table, "0001");
+        const CandidateTable written = data.readCandidates();
+        QCOMPARE(written.slot(99), "1099");
+        QCOMPARE(written.slot(100), "1101");
+        QCOMPARE(written.slot(570), "0001");
+        QCOMPARE(bench.fileBytes(kCandidateFile)->count("\r\n"), 570);
+    }
+
+    void readsTheHistoryUpToALimit() {
+        test::TestBench bench;
+        bench.writeFile(kHistoryFile, numberedLines(2500));
+        DataFiles data(bench.files);
+        QCOMPARE(data.readHistory().lines().size(), 2500);
+        const ResultHistory first = data.readHistory(1000);
+        QCOMPARE(first.lines().size(), 1000);
+        QCOMPARE(first.slot(1), "1001");
+        QCOMPARE(first.slot(1000), "2000");
+        QCOMPARE(first.slot(1001), QString());
+        QCOMPARE(first.slot(0), QString());
+    }
+
+    void emptyHistoryIsNoFailure() {
+        test::TestBench bench;
+        bench.writeFile(kHistoryFile, "");
+        QVERIFY(DataFiles(bench.files).readHistory().lines().isEmpty());
+    }
+};
+
+QTEST_APPLESS_MAIN(TestDataFiles)
+#include "test_data_files.moc"

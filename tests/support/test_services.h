@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QQueue>
+#include <QString>
+#include <QTemporaryDir>
+#include <optional>
+
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/file_system.h"
+#include "platform/program_launcher.h"
+#include "ui/services.h"
+
+namespace k4::test {
+
+// Message boxes answered in advance. Every box shown is recorded; a question with no answer
+// queued is answered No and recorded as unanswered, so a test never waits.
+class ScriptedDialogs final : public Dialogs {
+public:
+    struct Shown {
+        QString text;
+        QString title;
+        bool question = false;
+        bool answered = true;
+    };
+
+    void answerNext(Answer answer) { answers_.enqueue(answer); }
+    const QList<Shown>& shown() const { return shown_; }
+    bool anyUnanswered() const;
+
+    Answer askYesNo(const QString& prompt, const QString& title) override;
+    void notify(const QString& text, const QString& title, Notice notice) override;
+
+private:
+    QQueue<Answer> answers_;
+    QList<Shown> shown_;
+};
+
+// Records the programs it is asked to start; starts nothing.
+class RecordingLauncher final : public ProgramLauncher {
+public:
+    bool startDetached(const Command& command) override;
+
+    QList<Command> started;
+    bool succeeds = true;
+};
+
+class FixedClock final : public Clock {
+public:
+    explicit FixedClock(QDate date) : date_(date) {}
+    QDate today() const override { return date_; }
+
+private:
+    QDate date_;
+};
+
+// A temporary data folder and test doubles for everything else a window uses.
+class TestBench {
+public:
+    TestBench();
+
+    // Writes a file of the data folder byte for byte.
+    void writeFile(const QString& name, const QByteArray& bytes) const;
+    // The bytes of a file of the data folder, or nothing when it does not exist.
+    std::optional<QByteArray> fileBytes(const QString& name) const;
+    QString path(const QString& name) const;
+
+    QTemporaryDir folder;
+    DiskFileSystem files;
+    ScriptedDialogs dialogs;
+    RecordingLauncher launcher;
+    FixedClock clock{QDate(2026, 12, 7)};
+    // The exit code the program was ended with, if it was.
+    std::optional<int> endedWith;
+    Services services;
+};
+
+}  // namespace k4::test

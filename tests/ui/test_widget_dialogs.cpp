@@ -1,0 +1,54 @@
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "ui/widget_dialogs.h"
+
+using namespace k4;
+
+class TestWidgetDialogs : public QObject {
+    Q_OBJECT
+
+private slots:
+    void yesNoBoxHasStyle276() {
+        const auto box = makeYesNoBox("終了しますか。", "入力エラー", nullptr);
+        QCOMPARE(box->text(), "終了しますか。");
+        QCOMPARE(box->windowTitle(), "入力エラー");
+        QCOMPARE(box->icon(), QMessageBox::Critical);
+        QCOMPARE(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(box->button(QMessageBox::Yes)->text(), "はい(&Y)");
+        QCOMPARE(box->button(QMessageBox::No)->text(), "いいえ(&N)");
+        QCOMPARE(box->defaultButton(), box->button(QMessageBox::No));
+    }
+
+    void yesNoBoxReturnsTheButtonPressed_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<Answer>("answer");
+        QTest::newRow("Enter takes the default No") << "enter" << Answer::No;
+        QTest::newRow("Escape is No") << "escape" << Answer::No;
+        QTest::newRow("clicking はい is Yes") << "yes" << Answer::Yes;
+        QTest::newRow("clicking いいえ is No") << "no" << Answer::No;
+    }
+    void yesNoBoxReturnsTheButtonPressed() {
+        QFETCH(QString, action);
+        QFETCH(Answer, answer);
+        // A real box, answered as soon as it is shown; a box still open after a second is closed,
+        // so the test cannot hang.
+        QTimer::singleShot(0, [action] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            if (action == "enter") QTest::keyClick(box, Qt::Key_Return);
+            if (action == "escape") QTest::keyClick(box, Qt::Key_Escape);
+            if (action == "yes") box->button(QMessageBox::Yes)->click();
+            if (action == "no") box->button(QMessageBox::No)->click();
+        });
+        QTimer::singleShot(1000, [] {
+            if (QWidget* box = QApplication::activeModalWidget()) box->close();
+        });
+        WidgetDialogs dialogs;
+        QCOMPARE(dialogs.askYesNo("削除しますか。", "データー削除"), answer);
+    }
+};
+
+QTEST_MAIN(TestWidgetDialogs)
+#include "test_widget_dialogs.moc"
