@@ -25,18 +25,6 @@ LineSpan spanFrom(QByteArrayView bytes, qsizetype from) {
     return {end, next};
 }
 
-bool isAscii(QByteArrayView bytes) {
-    for (const char byte : bytes)
-        if (static_cast<unsigned char>(byte) >= 0x80) return false;
-    return true;
-}
-
-// Result lines are ASCII digits; they skip the converter, which keeps a history of a million
-// lines quick to list.
-QString decodeLine(QByteArrayView bytes) {
-    return isAscii(bytes) ? QString::fromLatin1(bytes) : decodeCodePage(bytes);
-}
-
 }  // namespace
 
 QStringList readLines(QByteArrayView bytes, qsizetype maxLines) {
@@ -45,7 +33,7 @@ QStringList readLines(QByteArrayView bytes, qsizetype maxLines) {
     QStringList lines;
     for (qsizetype from = 0; from < bytes.size() && lines.size() < maxLines;) {
         const LineSpan span = spanFrom(bytes, from);
-        lines.append(decodeLine(bytes.sliced(from, span.end - from)));
+        lines.append(decodeCodePage(bytes.sliced(from, span.end - from)));
         from = span.next;
     }
     return lines;

@@ -9,15 +9,30 @@
 
 namespace k4 {
 
-DiskFileSystem::DiskFileSystem(QString folder) : folder_(std::move(folder)) {}
+namespace {
 
-QString DiskFileSystem::path(const QString& name) const { return QDir(folder_).filePath(name); }
+// New content is written in chunks of this size, so a failing disk can stop a write midway.
+constexpr qsizetype kWriteChunk = 64 * 1024;
+
+}  // namespace
+
+DiskFileSystem::DiskFileSystem(QString folder, WriteFaults* faults)
+    : folder_(std::move(folder)), faults_(faults) {}
+
+bool DiskFileSystem::fails(WriteStep step, const QString& name) const {
+    return faults_ && faults_->fails(step, name);
+}
+
+QString DiskFileSystem::path(const QString& name) const {
+    return QDir(folder_).filePath(name);
+}
 
 QByteArray DiskFileSystem::read(const QString& name) const {
     const QFileInfo info(path(name));
     if (!info.exists()) throw Failure(FailureKind::FileNotFound, name);
     QFile file(info.filePath());
-    if (info.isDir() || !file.open(QIODevice::ReadOnly)) throw Failure(FailureKind::CannotOpen, name);
+    if (info.isDir() || !file.open(QIODevice::ReadOnly))
+        throw Failure(FailureKind::CannotOpen, name);
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) throw Failure(FailureKind::CannotOpen, name);
     return bytes;
@@ -30,9 +45,22 @@ void DiskFileSystem::replace(const QString& name, const QByteArray& bytes) {
     const bool readOnly =
         info.exists() && (!info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner));
     if (info.isDir() || readOnly) throw Failure(FailureKind::CannotWrite, name);
+    // Until commit() the new content lives in a temporary file that QSaveFile removes when the
+    // replacement is given up, so every failure below leaves the old file as it was.
     QSaveFile file(info.filePath());
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    const auto fail = [&] {
+        file.cancelWriting();
         throw Failure(FailureKind::CannotWrite, name);
+    };
+    if (fails(WriteStep::CreateTemporary, name) || !file.open(QIODevice::WriteOnly)) fail();
+    for (qsizetype at = 0; at < bytes.size(); at += kWriteChunk) {
+        const QByteArrayView chunk =
+            QByteArrayView(bytes).sliced(at, qMin(kWriteChunk, bytes.size() - at));
+        if (fails(WriteStep::Write, name) || file.write(chunk.data(), chunk.size()) != chunk.size())
+            fail();
+    }
+    if (fails(WriteStep::Flush, name) || !file.flush()) fail();
+    if (fails(WriteStep::Rename, name) || !file.commit()) fail();
 }
 
 }  // namespace k4

@@ -20,11 +20,27 @@ public:
     virtual void replace(const QString& name, const QByteArray& bytes) = 0;
 };
 
+// The steps of replacing a file on disk.
+enum class WriteStep {
+    CreateTemporary,  // creating the temporary file beside the old one
+    Write,            // writing one chunk of the new content
+    Flush,            // flushing the written content to the disk
+    Rename,           // renaming the temporary file over the old one
+};
+
+// Decides, before each step of a replacement, whether that step fails. Tests use it to fail
+// every step of every rewrite in turn; the program has none.
+class WriteFaults {
+public:
+    virtual ~WriteFaults() = default;
+    virtual bool fails(WriteStep step, const QString& name) = 0;
+};
+
 // Files in a folder on disk. A replacement goes to a temporary file in the same folder that is
 // renamed over the old one, so a failed or interrupted write never leaves a cut file.
 class DiskFileSystem final : public FileSystem {
 public:
-    explicit DiskFileSystem(QString folder);
+    explicit DiskFileSystem(QString folder, WriteFaults* faults = nullptr);
 
     QByteArray read(const QString& name) const override;
     void replace(const QString& name, const QByteArray& bytes) override;
@@ -33,8 +49,10 @@ public:
 
 private:
     QString path(const QString& name) const;
+    bool fails(WriteStep step, const QString& name) const;
 
     QString folder_;
+    WriteFaults* faults_;
 };
 
 }  // namespace k4

@@ -73,6 +73,15 @@ private slots:
         QCOMPARE(encodeCodePage(QString::fromUtf8("回ä")), QByteArray("\x89\xf1?"));
     }
 
+    void controlCodesMapToThemselves() {
+        // Byte for byte as Windows does it, whether or not the line also holds Japanese text.
+        const QByteArray bytes("\x1a\x1c\x7f\x82\x61", 5);
+        const QString text = QString::fromUtf8("\u001a\u001c\u007fＢ");
+        QCOMPARE(decodeCodePage(bytes), text);
+        QCOMPARE(encodeCodePage(text), bytes);
+        QCOMPARE(encodeCodePage(QString::fromUtf8("\u001a\u007f")), QByteArray("\x1a\x7f"));
+    }
+
     void survivesBytesThatAreNotCodePage932() {
         const QStringList lines = readLines(QByteArray("\x81\r\n\xff\xfe\x80\r\n\x82", 9));
         QCOMPARE(lines.size(), 3);

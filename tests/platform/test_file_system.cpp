@@ -5,6 +5,7 @@
 
 #include "platform/failure.h"
 #include "platform/file_system.h"
+#include "support/test_services.h"
 
 using namespace k4;
 
@@ -72,6 +73,34 @@ private slots:
                                                    QFileDevice::ExeOwner);
         QCOMPARE(kind, FailureKind::CannotWrite);
         QCOMPARE(contents(folder_->filePath("kri4.dat")), QByteArray("1234\r\n"));
+    }
+
+    void everyFailingStepLeavesTheOldFileWhole_data() {
+        QTest::addColumn<QByteArray>("newContent");
+        QTest::newRow("one chunk") << QByteArray("5678\r\n");
+        QTest::newRow("several chunks") << QByteArray(200 * 1024, '7');
+        QTest::newRow("empty") << QByteArray();
+    }
+    void everyFailingStepLeavesTheOldFileWhole() {
+        QFETCH(QByteArray, newContent);
+        const QByteArray old = "1234\r\n0419\r\n";
+        test::CountdownFaults faults;
+        DiskFileSystem files(folder_->path(), &faults);
+        files.replace("kri4.dat", old);
+        int failingStep = 1;
+        for (;; ++failingStep) {
+            faults.arm(failingStep);
+            const bool failed = failureOf([&] { files.replace("kri4.dat", newContent); }) ==
+                                FailureKind::CannotWrite;
+            if (!failed) break;
+            QCOMPARE(contents(folder_->filePath("kri4.dat")), old);
+            QCOMPARE(QDir(folder_->path()).entryList(QDir::Files | QDir::Hidden),
+                     QStringList{"kri4.dat"});
+        }
+        QCOMPARE(contents(folder_->filePath("kri4.dat")), newContent);
+        // Create, each chunk, flush and rename were each failed once.
+        const int chunks = (newContent.size() + 64 * 1024 - 1) / (64 * 1024);
+        QCOMPARE(failingStep - 1, 3 + chunks);
     }
 
 private:

@@ -26,7 +26,7 @@ bool RecordingLauncher::startDetached(const Command& command) {
 }
 
 TestBench::TestBench()
-    : files(folder.path()),
+    : files(folder.path(), &faults),
       services{files, dialogs, launcher, clock, [this](int code) { endedWith = code; }} {}
 
 QString TestBench::path(const QString& name) const { return QDir(folder.path()).filePath(name); }

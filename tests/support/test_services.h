@@ -56,6 +56,30 @@ private:
     QDate date_;
 };
 
+// Fails the n-th step of file replacement counted from when it is armed, every file and step
+// counted; disarmed, it fails nothing. Arming it with 1, 2, 3 … fails each step of a command's
+// rewrites in turn.
+class CountdownFaults final : public WriteFaults {
+public:
+    void arm(int failingStep) {
+        failingStep_ = failingStep;
+        stepsSeen_ = 0;
+    }
+    void disarm() { failingStep_ = 0; }
+    // How many steps ran since the faults were armed.
+    int stepsSeen() const { return stepsSeen_; }
+    bool fired() const { return failingStep_ > 0 && stepsSeen_ >= failingStep_; }
+
+    bool fails(WriteStep, const QString&) override {
+        ++stepsSeen_;
+        return failingStep_ > 0 && stepsSeen_ == failingStep_;
+    }
+
+private:
+    int failingStep_ = 0;
+    int stepsSeen_ = 0;
+};
+
 // A temporary data folder and test doubles for everything else a window uses.
 class TestBench {
 public:
@@ -68,6 +92,7 @@ public:
     QString path(const QString& name) const;
 
     QTemporaryDir folder;
+    CountdownFaults faults;
     DiskFileSystem files;
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
