@@ -8,9 +8,13 @@
 
 #include "data/data_files.h"
 #include "data/file_names.h"
+#include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
 #include "platform/program_launcher.h"
+#include "predict/prediction.h"
+#include "predict/prediction_files.h"
+#include "predict/report.h"
 #include "ui/command_boundary.h"
 #include "ui/controls.h"
 #include "ui/gothic_fonts.h"
@@ -24,6 +28,10 @@ const QString kCaption = QStringLiteral(" 戦略 キリカータ Vr1.20");
 // The client area at its design position on the screen, 3255 × 4560 twips.
 constexpr QRect kClientArea = fromTwips(435, 570, 3255, 4560);
 const QString kEditorNotStarted = QStringLiteral("テキストエディタを起動できません: ");
+// Input the user can correct: the command stops, the list and the report stay as they were.
+const QString kCountNotANumber = QStringLiteral("表示件数には数値を入力してください。");
+const QString kRoundOutOfRange =
+    QStringLiteral("次回の回数が範囲外のため、予想結果 (yosou4.txt) を書き出せません。");
 
 QLabel* placeLabel(QWidget* window, const char* name, QRect geometry, const QFont& font,
                    const QString& caption) {
@@ -82,6 +90,7 @@ Form1::Form1(Services& services, QWidget* parent) : QWidget(parent), services_(s
     // Tab indexes 0 to 9; the labels take no focus.
     chainTabOrder({command5_, command2_, list2_, command10_, text2_, text1_, command1_});
 
+    connect(command5_, &QPushButton::clicked, this, &Form1::predict);
     connect(command1_, &QPushButton::clicked, this, &Form1::showText);
     connect(command10_, &QPushButton::clicked, this, &Form1::exitProgram);
 }
@@ -97,6 +106,30 @@ void Form1::load() {
 }
 
 void Form1::setNextRoundText(const QString& text) { text1_->setText(text); }
+
+void Form1::predict() {
+    runCommand(services_, [this] {
+        const std::optional<double> count = numberFromTextBox(text2_->text());
+        if (!count) {
+            services_.dialogs.notify(kCountNotANumber, kProgramTitle, Notice::Warning);
+            return;
+        }
+        list2_->clear();
+        DataFiles files(services_.files);
+        const PredictionData data = readPredictionData(files);
+        const QStringList predictions = k4::predict(data.candidates, data.history, *count);
+        list2_->addItems(predictions);
+
+        const QString roundText = text1_->text();
+        const std::optional<std::int32_t> round = reportRound(roundText);
+        if (!round) {
+            services_.dialogs.notify(kRoundOutOfRange, kProgramTitle, Notice::Warning);
+            return;
+        }
+        writeReport(files, reportLines({roundText, *round, predictions, data.history,
+                                        services_.clock.today()}));
+    });
+}
 
 void Form1::showText() {
     // Where the editor cannot start, the user is told and the program keeps running.

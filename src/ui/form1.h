@@ -29,6 +29,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void predict();
     void showText();
     void exitProgram();
 

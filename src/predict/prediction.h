@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include "data/candidate_table.h"
+#include "data/result_history.h"
+
+namespace k4 {
+
+// The digit to favour: the one most often drawn first right after a draw that began like the
+// newest result, over history slots 2 to 73. Ties go to the lowest digit; no match gives "0".
+QString favouredDigit(const ResultHistory& history);
+
+// Character 4 of the ninth-newest result; empty when that result is missing or shorter.
+QString anchorDigit(const ResultHistory& history);
+
+// How a candidate is listed: its characters 3, 1, 2 and 4, in that order; missing ones are
+// left out.
+QString displayForm(QStringView candidate);
+
+// The predicted combinations, in table order and display form. The candidates of slots 231 to
+// 500 that hold the favoured digit, have a digit sum of at most 25 and hold the anchor digit
+// survive; listing stops once `count` entries are listed, so a count that the number of entries
+// never equals (0, negative, a fraction, more than survive) lists every survivor.
+QStringList predict(CandidateTable candidates, const ResultHistory& history, double count);
+
+}  // namespace k4

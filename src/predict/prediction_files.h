@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QStringList>
+
+#include "data/candidate_table.h"
+#include "data/result_history.h"
+
+namespace k4 {
+
+class DataFiles;
+
+// What a prediction reads from the data folder.
+struct PredictionData {
+    CandidateTable candidates;
+    ResultHistory history;  // the newest 1000 results at most
+};
+
+// Reads the candidate file, then the history file. Throws the Failure of the first file that
+// cannot be read.
+PredictionData readPredictionData(const DataFiles& files);
+
+// Replaces the report file with `lines` in one step: a failed write leaves the old report whole.
+void writeReport(DataFiles& files, const QStringList& lines);
+
+}  // namespace k4
