@@ -5,6 +5,8 @@ repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Debian packages the program needs to build and run.
 build_packages=(cmake ninja-build g++ qt6-base-dev fonts-ipafont-gothic xdg-utils)
+# Debian packages that making and checking the package needs.
+package_packages=(dpkg-dev desktop-file-utils)
 
 # Installs those of the named Debian packages that are not installed yet.
 ensure_packages() {

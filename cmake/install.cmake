@@ -1,0 +1,75 @@
+# Installation (`cmake --install`) and the Debian package (`cpack -G DEB`).
+#
+# Under the prefix:
+#   bin/kirikata4                                  the program
+#   bin/kirikata4-launch                           prepares the data folder and starts it there
+#   share/kirikata4/initial/                       the initial data files the launcher copies
+#   share/icons/hicolor/32x32/apps/kirikata4.png   the icon
+#   share/applications/kirikata4.desktop           the menu entry
+include(GNUInstallDirs)
+
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(K4_INSTALL_INITIAL_DIR ${CMAKE_INSTALL_DATADIR}/kirikata4/initial)
+
+install(TARGETS kirikata4 RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+install(FILES ${PROJECT_SOURCE_DIR}/resources/initial/kri4.dat
+              ${PROJECT_SOURCE_DIR}/resources/initial/kri4key.dat
+              ${PROJECT_SOURCE_DIR}/resources/initial/kaisuu4.txt
+        DESTINATION ${K4_INSTALL_INITIAL_DIR})
+
+# The installed launcher finds the program and the initial files relative to its own folder,
+# so the tree works under any prefix and also when unpacked somewhere else (DESTDIR, dpkg -x).
+block(SCOPE_FOR VARIABLES)
+    set(LAUNCH_PROGRAM kirikata4)
+    file(RELATIVE_PATH LAUNCH_INITIAL_DIR ${CMAKE_INSTALL_FULL_BINDIR}
+         ${CMAKE_INSTALL_FULL_DATADIR}/kirikata4/initial)
+    configure_file(${PROJECT_SOURCE_DIR}/resources/kirikata4-launch.in
+                   ${PROJECT_BINARY_DIR}/install/kirikata4-launch @ONLY)
+endblock()
+install(PROGRAMS ${PROJECT_BINARY_DIR}/install/kirikata4-launch
+        DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# Desktops look icons up as PNG; the XPM stays the reviewable source and is converted at build
+# time by a small Qt helper. The helper only runs during the build, so it is built without the
+# instrumentation of the sanitizer and fuzz builds.
+add_executable(k4_xpm_to_png ${PROJECT_SOURCE_DIR}/cmake/xpm_to_png.cpp)
+target_link_libraries(k4_xpm_to_png PRIVATE Qt6::Gui)
+set_target_properties(k4_xpm_to_png PROPERTIES AUTOMOC OFF COMPILE_OPTIONS "" LINK_OPTIONS "")
+set(K4_ICON_SOURCE ${PROJECT_SOURCE_DIR}/resources/icons/kirikata4.xpm)
+set(K4_ICON_PNG ${PROJECT_BINARY_DIR}/install/kirikata4.png)
+add_custom_command(OUTPUT ${K4_ICON_PNG}
+                   COMMAND k4_xpm_to_png ${K4_ICON_SOURCE} ${K4_ICON_PNG}
+                   DEPENDS k4_xpm_to_png ${K4_ICON_SOURCE}
+                   COMMENT "Converting the icon to PNG"
+                   VERBATIM)
+add_custom_target(k4_icon_png ALL DEPENDS ${K4_ICON_PNG})
+install(FILES ${K4_ICON_PNG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps)
+
+install(FILES ${PROJECT_SOURCE_DIR}/resources/kirikata4.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+
+# The Debian package. The libraries the program links (Qt 6 Core, Gui and Widgets, the C++
+# runtime) are found by dpkg-shlibdeps, which also sets their minimum versions; the xcb platform
+# plugin ships in libqt6gui6 on Debian 12. Declared by hand are what the program uses without
+# linking it: the Japanese Gothic fonts of its windows and xdg-open for the report.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME kirikata4)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "kirikata4 maintainers <maintainers@example.invalid>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "box bet predictions for a four-digit lottery (Japanese)")
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "A small desktop tool with a Japanese user interface for the box bet of a"
+    "four-digit lottery. It keeps the history of draw results in three text files"
+    "in the user's data folder, narrows a table of 570 candidate box combinations"
+    "with a fixed chain of rules drawn from that history, lists the surviving"
+    "combinations and writes a prediction report.")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/cpack_project_config.cmake)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, xdg-utils")
+include(CPack)

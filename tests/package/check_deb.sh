@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Checks the Debian package that scripts/package made in <build folder>/package: its files, its
+# control fields and dependencies, and one start of the program from an unpacked copy.
+#     check_deb.sh <build folder>
+set -euo pipefail
+here=$(dirname "${BASH_SOURCE[0]}")
+source "$here/launch_checks.sh"
+
+debs=("$1"/package/kirikata4_*.deb)
+[ "${#debs[@]}" -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one package in $1/package, found: ${debs[*]}"
+deb=${debs[0]}
+echo "Checking $deb"
+
+# The files, owned by root, the two programs executable.
+listing=$(dpkg-deb -c "$deb")
+echo "$listing"
+for entry in '-rwxr-xr-x root/root .* ./usr/bin/kirikata4$' \
+    '-rwxr-xr-x root/root .* ./usr/bin/kirikata4-launch$' \
+    '-rw-r--r-- root/root .* ./usr/share/applications/kirikata4.desktop$' \
+    '-rw-r--r-- root/root .* ./usr/share/icons/hicolor/32x32/apps/kirikata4.png$' \
+    '-rw-r--r-- root/root .* ./usr/share/kirikata4/initial/kaisuu4.txt$' \
+    '-rw-r--r-- root/root .* ./usr/share/kirikata4/initial/kri4.dat$' \
+    '-rw-r--r-- root/root .* ./usr/share/kirikata4/initial/kri4key.dat$'; do
+    grep -q -- "^$entry" <<<"$listing" || fail "no entry like '$entry'"
+done
+[ "$(grep -vc '^d' <<<"$listing")" -eq 7 ] || fail "the package holds other files than those seven"
+
+# Name, version and dependencies.
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = kirikata4 ] || fail "Package is '$(field Package)'"
+version=$(sed -n 's/^project(kirikata4 VERSION \([^ )]*\).*/\1/p' "$here/../../CMakeLists.txt")
+[ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)', the project's is '$version'"
+depends=$(field Depends)
+echo "Depends: $depends"
+names=$(tr ',' '\n' <<<"$depends" | sed 's/(.*//; s/[[:space:]]//g')
+xcb_owner=$(dpkg -S '*/qt6/plugins/platforms/libqxcb.so' | head -n 1 | sed 's/[:,].*//')
+for name in libqt6core6 libqt6gui6 libqt6widgets6 fonts-ipafont-gothic xdg-utils "$xcb_owner"; do
+    grep -qx "$name" <<<"$names" || fail "Depends lacks $name"
+done
+# Each dependency is a package installed here at a version that satisfies it, so the names
+# are real and the start below used exactly what the package asks for.
+while IFS= read -r dependency; do
+    dependency=$(sed 's/^[[:space:]]*//; s/[[:space:]]*$//' <<<"$dependency")
+    name=${dependency%% *}
+    installed=$(dpkg-query -W -f='${Version}' "$name" 2>/dev/null) || fail "$name is not a known package"
+    if [[ $dependency =~ \((\>=|\<=|\>\>|\<\<|=)\ *([^\)]*)\) ]]; then
+        dpkg --compare-versions "$installed" "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}" ||
+            fail "$name $installed does not satisfy '$dependency'"
+    fi
+done < <(tr ',' '\n' <<<"$depends")
+
+# One start through the unpacked launcher with a fresh data home.
+scratch=$(mktemp -d)
+trap '[ -z "${launched_pid:-}" ] || stop "$launched_pid"; rm -rf "$scratch"' EXIT
+dpkg-deb -x "$deb" "$scratch/root"
+launch "$scratch/start.log" "$scratch/root/usr/bin/kirikata4-launch" XDG_DATA_HOME="$scratch/data"
+await_program "$launched_pid" "$scratch/root/usr/bin/kirikata4" "$scratch/start.log"
+expect_running "$launched_pid" 2 "$scratch/start.log"
+stop "$launched_pid"
+for file in kri4.dat kri4key.dat kaisuu4.txt; do
+    cmp -s "$scratch/root/usr/share/kirikata4/initial/$file" "$scratch/data/kirikata4/$file" ||
+        fail "$file was not copied into the data folder"
+done
+echo "package: ok"

@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch root and checks the tree a player gets: the files under the
+# prefix, the menu entry pointing at them, and the launcher preparing the data folder.
+#     installed_tree.sh <cmake> <build folder> <resources folder>
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/launch_checks.sh"
+
+cmake=$1 build=$2 resources=$3
+scratch=$(mktemp -d)
+trap '[ -z "${launched_pid:-}" ] || stop "$launched_pid"; rm -rf "$scratch"' EXIT
+root=$scratch/root
+DESTDIR=$root "$cmake" --install "$build" --prefix /usr >/dev/null
+bin=$root/usr/bin
+share=$root/usr/share
+initial_files=(kri4.dat kri4key.dat kaisuu4.txt)
+
+# Exactly these files, and nothing else of the build (tests, benchmarks, libraries).
+expected='usr/bin/kirikata4
+usr/bin/kirikata4-launch
+usr/share/applications/kirikata4.desktop
+usr/share/icons/hicolor/32x32/apps/kirikata4.png
+usr/share/kirikata4/initial/kaisuu4.txt
+usr/share/kirikata4/initial/kri4.dat
+usr/share/kirikata4/initial/kri4key.dat'
+actual=$(cd "$root" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort)
+[ "$actual" = "$expected" ] || fail "installed files differ:"$'\n'"$(diff <(echo "$expected") <(echo "$actual"))"
+[ -x "$bin/kirikata4" ] && [ -x "$bin/kirikata4-launch" ] || fail "bin/ files are not executable"
+for file in "${initial_files[@]}"; do
+    cmp -s "$resources/initial/$file" "$share/kirikata4/initial/$file" ||
+        fail "installed initial $file differs from resources/initial/$file"
+done
+# A PNG whose header says 32 by 32.
+[ "$(od -An -tx1 -N8 "$share/icons/hicolor/32x32/apps/kirikata4.png" | tr -d ' \n')" = 89504e470d0a1a0a ] ||
+    fail "the icon is not a PNG"
+[ "$(od -An -tx1 -j16 -N8 "$share/icons/hicolor/32x32/apps/kirikata4.png" | tr -d ' \n')" = 0000002000000020 ] ||
+    fail "the icon is not 32x32"
+
+# The menu entry starts the installed launcher and shows the installed icon.
+entry=$share/applications/kirikata4.desktop
+exec_command=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
+icon=$(sed -n 's/^Icon=//p' "$entry")
+[ -x "$bin/$exec_command" ] || fail "Exec=$exec_command is not an installed program"
+[ -f "$share/icons/hicolor/32x32/apps/$icon.png" ] || fail "Icon=$icon is not an installed icon"
+
+# First start: the folder is created under XDG_DATA_HOME, gets the initial files and nothing
+# else, and the program runs in it.
+data=$scratch/data
+launch "$scratch/first.log" "$bin/kirikata4-launch" XDG_DATA_HOME="$data"
+await_program "$launched_pid" "$bin/kirikata4" "$scratch/first.log"
+[ "$(readlink -f "/proc/$launched_pid/cwd")" = "$(readlink -f "$data/kirikata4")" ] ||
+    fail "the program does not run in the data folder"
+expect_running "$launched_pid" 2 "$scratch/first.log"
+stop "$launched_pid"
+for file in "${initial_files[@]}"; do
+    cmp -s "$resources/initial/$file" "$data/kirikata4/$file" || fail "$file was not copied on the first start"
+done
+[ "$(ls -A "$data/kirikata4" | LC_ALL=C sort | tr '\n' ' ')" = "kaisuu4.txt kri4.dat kri4key.dat " ] ||
+    fail "the data folder holds other files: $(ls -A "$data/kirikata4")"
+
+# Later start: the player's files stay as they are; only a missing one is copied back.
+printf '1234\r\n' >"$data/kirikata4/kri4.dat"
+printf '1\r\n' >"$data/kirikata4/kaisuu4.txt"
+rm "$data/kirikata4/kri4key.dat"
+launch "$scratch/later.log" "$bin/kirikata4-launch" XDG_DATA_HOME="$data"
+await_program "$launched_pid" "$bin/kirikata4" "$scratch/later.log"
+stop "$launched_pid"
+[ "$(cat "$data/kirikata4/kri4.dat")" = $'1234\r' ] && [ "$(cat "$data/kirikata4/kaisuu4.txt")" = $'1\r' ] ||
+    fail "the launcher overwrote the player's files"
+cmp -s "$resources/initial/kri4key.dat" "$data/kirikata4/kri4key.dat" || fail "the missing kri4key.dat was not copied"
+
+# Started through a link elsewhere (as from another bin folder), without XDG_DATA_HOME: it still
+# finds the program and its initial files, and uses ~/.local/share.
+mkdir -p "$scratch/elsewhere" "$scratch/home"
+ln -s "$bin/kirikata4-launch" "$scratch/elsewhere/kirikata4-launch"
+launch "$scratch/link.log" "$scratch/elsewhere/kirikata4-launch" -u XDG_DATA_HOME HOME="$scratch/home"
+await_program "$launched_pid" "$bin/kirikata4" "$scratch/link.log"
+stop "$launched_pid"
+for file in "${initial_files[@]}"; do
+    [ -f "$scratch/home/.local/share/kirikata4/$file" ] || fail "$file missing under ~/.local/share/kirikata4"
+done
+
+# No display: it says so, fails, and leaves no folder behind.
+if env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_DATA_HOME="$scratch/none" \
+    "$bin/kirikata4-launch" >"$scratch/none.log" 2>&1; then
+    fail "the launcher started without a display"
+fi
+grep -q 'no display' "$scratch/none.log" || fail "no message about the missing display"
+[ ! -e "$scratch/none" ] || fail "the launcher created a data folder without a display"
+echo "installed tree and launcher: ok"
