@@ -18,8 +18,12 @@ double DataFiles::readCounter() const {
     return counter;
 }
 
+QStringList DataFiles::counterLines(double counter) {
+    return {plainNumberText(counter)};
+}
+
 void DataFiles::writeCounter(double counter) {
-    writeTextFile(kCounterFile, {plainNumberText(counter)});
+    writeTextFile(kCounterFile, counterLines(counter));
 }
 
 CandidateTable DataFiles::readCandidates() const {
@@ -39,10 +43,45 @@ ResultHistory DataFiles::readHistory(qsizetype maxLines) const {
     return ResultHistory(readLines(files_.read(kHistoryFile), maxLines));
 }
 
-void DataFiles::writeHistory(const QStringList& lines) { writeTextFile(kHistoryFile, lines); }
+void DataFiles::writeHistory(const QStringList& lines) {
+    writeTextFile(kHistoryFile, lines);
+}
 
 void DataFiles::writeTextFile(const QString& name, const QStringList& lines) {
     files_.replace(name, writeLines(lines));
+}
+
+std::optional<QByteArray> DataFiles::oldContent(const QString& name) const {
+    try {
+        return files_.read(name);
+    } catch (const Failure&) {
+        return std::nullopt;  // a file that cannot be read is replaced (or fails) all the same
+    }
+}
+
+void DataFiles::writeTogether(const QList<FileContent>& contents) {
+    struct Written {
+        QString name;
+        std::optional<QByteArray> oldBytes;  // none when the file was created
+    };
+    QList<Written> written;
+    try {
+        for (const FileContent& content : contents) {
+            Written before{content.name, oldContent(content.name)};
+            files_.replace(content.name, writeLines(content.lines));
+            written.append(std::move(before));
+        }
+    } catch (const Failure&) {
+        // Undo newest first. Each replacement is whole, so even where undoing fails too, every
+        // file holds either its old or its new content; the first failure is the one reported.
+        for (auto it = written.crbegin(); it != written.crend(); ++it) {
+            try {
+                if (it->oldBytes) files_.replace(it->name, *it->oldBytes);
+            } catch (const Failure&) {
+            }
+        }
+        throw;
+    }
 }
 
 }  // namespace k4

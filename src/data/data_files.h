@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QStringList>
+#include <optional>
 
 #include "data/candidate_table.h"
 #include "data/lines.h"
@@ -9,6 +11,12 @@
 namespace k4 {
 
 class FileSystem;
+
+// The new content of one file of the folder.
+struct FileContent {
+    QString name;
+    QStringList lines;
+};
 
 // The six operations on the data files. Each reads or replaces one file whole and throws a
 // Failure naming the file when it cannot.
@@ -35,7 +43,17 @@ public:
     // Rewrites any file of the folder with `lines` (the prediction report).
     void writeTextFile(const QString& name, const QStringList& lines);
 
+    // Rewrites several files in the order given. When one cannot be written, those already
+    // rewritten get their old content back before the failure is thrown, so a command that
+    // changes several files changes all of them or none.
+    void writeTogether(const QList<FileContent>& contents);
+
+    // The lines of a counter file holding `counter`.
+    static QStringList counterLines(double counter);
+
 private:
+    std::optional<QByteArray> oldContent(const QString& name) const;
+
     FileSystem& files_;
 };
 

@@ -17,6 +17,7 @@
 #include "predict/report.h"
 #include "ui/command_boundary.h"
 #include "ui/controls.h"
+#include "ui/form3.h"
 #include "ui/gothic_fonts.h"
 #include "ui/services.h"
 #include "ui/twips.h"
@@ -70,8 +71,8 @@ Form1::Form1(Services& services, QWidget* parent) : QWidget(parent), services_(s
                          gothicFont(Gothic::Proportional, 9.75, true),
                          QStringLiteral("キリカータ４予想プログラム"));
     list2_ = placeControl<QListWidget>(this, "List2", fromTwips(240, 480, 1095, 3195), fixed14);
-    text2_ = placeTextBox(this, "Text2", fromTwips(480, 3840, 495, 375), fixed14,
-                          QStringLiteral("10"));
+    text2_ =
+        placeTextBox(this, "Text2", fromTwips(480, 3840, 495, 375), fixed14, QStringLiteral("10"));
     label1_ = placeLabel(this, "Label1", fromTwips(1440, 600, 735, 375), proportional11,
                          QStringLiteral("次回は"));
     text1_ = placeTextBox(this, "Text1", fromTwips(2160, 480, 615, 375),
@@ -92,6 +93,7 @@ Form1::Form1(Services& services, QWidget* parent) : QWidget(parent), services_(s
 
     connect(command5_, &QPushButton::clicked, this, &Form1::predict);
     connect(command1_, &QPushButton::clicked, this, &Form1::showText);
+    connect(command2_, &QPushButton::clicked, this, &Form1::openRegistration);
     connect(command10_, &QPushButton::clicked, this, &Form1::exitProgram);
 }
 
@@ -105,7 +107,21 @@ void Form1::load() {
     });
 }
 
-void Form1::setNextRoundText(const QString& text) { text1_->setText(text); }
+// The registration window goes with the main window.
+Form1::~Form1() {
+    delete form3_;
+}
+
+void Form1::openRegistration() {
+    if (form3_) return;  // already open: neither reloaded nor raised
+    form3_ =
+        new Form3(services_, [this](const QString& nextRound) { setNextRoundText(nextRound); });
+    form3_->load();
+}
+
+void Form1::setNextRoundText(const QString& text) {
+    text1_->setText(text);
+}
 
 void Form1::predict() {
     runCommand(services_, [this] {
@@ -138,7 +154,9 @@ void Form1::showText() {
         services_.dialogs.notify(kEditorNotStarted + editor.program, kProgramTitle, Notice::Error);
 }
 
-void Form1::exitProgram() { services_.endProgram(0); }
+void Form1::exitProgram() {
+    services_.endProgram(0);
+}
 
 void Form1::closeEvent(QCloseEvent* event) {
     event->accept();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class QLabel;
@@ -9,6 +10,7 @@ class QPushButton;
 
 namespace k4 {
 
+class Form3;
 struct Services;
 
 // The main window: the next round number, the predicted combinations, the count of them to
@@ -18,6 +20,7 @@ class Form1 : public QWidget {
 
 public:
     explicit Form1(Services& services, QWidget* parent = nullptr);
+    ~Form1() override;
 
     // The load step: shows the window, then reads the round counter and shows the next round.
     void load();
@@ -30,6 +33,7 @@ protected:
 
 private:
     void predict();
+    void openRegistration();
     void showText();
     void exitProgram();
 
@@ -44,6 +48,7 @@ private:
     QPushButton* command5_;
     QPushButton* command1_;
     QPushButton* command2_;
+    QPointer<Form3> form3_;  // the registration window while it is open
 };
 
 }  // namespace k4

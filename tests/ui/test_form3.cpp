@@ -1,0 +1,247 @@
+#include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTest>
+
+#include "data/file_names.h"
+#include "support/test_services.h"
+#include "ui/form1.h"
+#include "ui/form3.h"
+
+using namespace k4;
+
+namespace {
+
+const QByteArray kHistory = "1111\r\n2222\r\n3333\r\n";
+
+QByteArray candidateFile() {
+    QByteArray bytes;
+    for (int n = 1000; n < 1570; ++n) bytes += QByteArray::number(n) + "\r\n";
+    return bytes;
+}
+
+// A data folder with three results and counter 41, and the main window started on it.
+struct Started {
+    Started() {
+        bench.writeFile(kHistoryFile, kHistory);
+        bench.writeFile(kCandidateFile, candidateFile());
+        bench.writeFile(kCounterFile, "41\r\n");
+        form1.load();
+    }
+
+    Form3* open() {
+        QTest::mouseClick(form1.findChild<QPushButton*>("Command2"), Qt::LeftButton);
+        return form3();
+    }
+    Form3* form3() const {
+        Form3* found = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* form = qobject_cast<Form3*>(window); form && form->isVisible()) found = form;
+        return found;
+    }
+    int openForms() const {
+        int count = 0;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            count += qobject_cast<Form3*>(window) && window->isVisible();
+        return count;
+    }
+    QString nextRound() const { return form1.findChild<QLineEdit*>("Text1")->text(); }
+    void click(const char* button) const {
+        QTest::mouseClick(form3()->findChild<QPushButton*>(button), Qt::LeftButton);
+    }
+    void type(const QString& text) const { form3()->findChild<QLineEdit*>("Text1")->setText(text); }
+    QStringList listed() const {
+        const auto* model = form3()->findChild<QListView*>("List1")->model();
+        QStringList items;
+        for (int row = 0; row < model->rowCount(); ++row)
+            items.append(model->index(row, 0).data().toString());
+        return items;
+    }
+
+    test::TestBench bench;
+    Form1 form1{bench.services};
+};
+
+}  // namespace
+
+class TestForm3 : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() {
+        // Windows closed by a test are deleted later; let that happen between tests.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void opensLaidOutAsDesigned() {
+        Started app;
+        Form3* form = app.open();
+        QVERIFY(form);
+        QCOMPARE(form->windowTitle(), QStringLiteral("キリカータ４　登録"));
+        QCOMPARE(form->geometry(), QRect(297, 176, 160, 271));
+        QCOMPARE(form->minimumSize(), form->maximumSize());
+        QVERIFY(!form->windowIcon().isNull());
+        const struct {
+            const char* name;
+            QRect geometry;
+            QString caption;
+            double points;
+            bool fixedPitch;
+        } layout[] = {
+            {"Text1", {88, 8, 57, 25}, "", 14.25, true},
+            {"List1", {8, 8, 65, 251}, "", 14.25, true},
+            {"Command1", {88, 48, 65, 33}, "登録終了", 9.75, false},
+            {"Command2", {88, 96, 65, 33}, "削除終了", 9.75, false},
+            {"Command3", {88, 144, 65, 113}, "閉じる", 9.75, false},
+        };
+        for (const auto& expected : layout) {
+            auto* control = form->findChild<QWidget*>(expected.name);
+            QVERIFY2(control, expected.name);
+            QCOMPARE(control->geometry(), expected.geometry);
+            QCOMPARE(control->font().pointSizeF(), expected.points);
+            QVERIFY(!control->font().bold());
+            if (auto* button = qobject_cast<QPushButton*>(control)) {
+                QCOMPARE(button->text(), expected.caption);
+                QVERIFY(!button->isDefault() && !button->autoDefault());
+            }
+            if (QFontDatabase::hasFamily("IPAGothic") && QFontDatabase::hasFamily("IPAPGothic"))
+                QCOMPARE(QFontInfo(control->font()).family(),
+                         expected.fixedPitch ? "IPAGothic" : "IPAPGothic");
+        }
+        QCOMPARE(app.listed(), (QStringList{"1111", "2222", "3333"}));
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        QCOMPARE(QApplication::focusWidget()->objectName(), "Text1");
+        for (const QString& next : {"List1", "Command1", "Command2", "Command3", "Text1"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), next);
+        }
+    }
+
+    void listsEveryLineAsRead() {
+        Started app;
+        app.bench.writeFile(kHistoryFile, "1111\r\n\r\n 2a2\r\n3333");
+        app.open();
+        QCOMPARE(app.listed(), (QStringList{"1111", "", " 2a2", "3333"}));
+    }
+
+    void secondPressLeavesOneWindow() {
+        Started app;
+        Form3* first = app.open();
+        app.type("12");
+        app.bench.writeFile(kHistoryFile, "9999\r\n");
+        QTest::mouseClick(app.form1.findChild<QPushButton*>("Command2"), Qt::LeftButton);
+        QCOMPARE(app.openForms(), 1);
+        QCOMPARE(app.form3(), first);
+        QCOMPARE(app.listed().size(), 3);  // not reloaded
+    }
+
+    void registersAndCloses() {
+        Started app;
+        app.open();
+        app.type(QString::fromUtf8(" ０１５１\u3000"));
+        app.click("Command1");
+        QCOMPARE(app.openForms(), 0);
+        QCOMPARE(app.nextRound(), "43");
+        QCOMPARE(app.bench.fileBytes(kHistoryFile), "0151\r\n" + kHistory);
+        QCOMPARE(app.bench.fileBytes(kCounterFile), QByteArray("42\r\n"));
+        QVERIFY(app.bench.fileBytes(kCandidateFile)->endsWith("0151\r\n"));
+        QVERIFY(app.bench.dialogs.shown().isEmpty());
+    }
+
+    void refusedInputAsksWhetherToFinish_data() {
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<bool>("staysOpen");
+        QTest::newRow("No keeps the window") << Answer::No << true;
+        QTest::newRow("Yes closes it") << Answer::Yes << false;
+    }
+    void refusedInputAsksWhetherToFinish() {
+        QFETCH(Answer, answer);
+        QFETCH(bool, staysOpen);
+        Started app;
+        app.open();
+        app.type("12a4");
+        app.bench.dialogs.answerNext(answer);
+        app.click("Command1");
+        QCOMPARE(app.bench.dialogs.shown().size(), 1);
+        QCOMPARE(app.bench.dialogs.shown().first().text, "終了しますか。");
+        QCOMPARE(app.bench.dialogs.shown().first().title, "入力エラー");
+        QCOMPARE(app.openForms(), staysOpen ? 1 : 0);
+        if (staysOpen) QCOMPARE(app.form3()->findChild<QLineEdit*>("Text1")->text(), "12a4");
+        QCOMPARE(app.bench.fileBytes(kHistoryFile), kHistory);
+        QCOMPARE(app.bench.fileBytes(kCounterFile), QByteArray("41\r\n"));
+        QCOMPARE(app.nextRound(), "42");
+    }
+
+    void deletesTheNewestAfterYes() {
+        Started app;
+        app.open();
+        app.bench.dialogs.answerNext(Answer::Yes);
+        app.click("Command2");
+        QCOMPARE(app.bench.dialogs.shown().first().text, "削除しますか。");
+        QCOMPARE(app.bench.dialogs.shown().first().title, "データー削除");
+        QCOMPARE(app.openForms(), 0);
+        QCOMPARE(app.bench.fileBytes(kHistoryFile), QByteArray("2222\r\n3333\r\n"));
+        QCOMPARE(app.bench.fileBytes(kCounterFile), QByteArray("40\r\n"));
+        QCOMPARE(app.nextRound(), "41");
+    }
+
+    void deletionAnsweredNoOrOnAnEmptyListChangesNothing_data() {
+        QTest::addColumn<QByteArray>("history");
+        QTest::addColumn<Answer>("answer");
+        QTest::newRow("No") << kHistory << Answer::No;
+        QTest::newRow("empty list, Yes") << QByteArray() << Answer::Yes;
+    }
+    void deletionAnsweredNoOrOnAnEmptyListChangesNothing() {
+        QFETCH(QByteArray, history);
+        QFETCH(Answer, answer);
+        Started app;
+        app.bench.writeFile(kHistoryFile, history);
+        app.open();
+        app.bench.dialogs.answerNext(answer);
+        app.click("Command2");
+        QCOMPARE(app.openForms(), 0);
+        QCOMPARE(app.bench.fileBytes(kHistoryFile), history);
+        QCOMPARE(app.bench.fileBytes(kCounterFile), QByteArray("41\r\n"));
+        QCOMPARE(app.nextRound(), "42");
+    }
+
+    void closeStoresNothingAndReopeningRereads() {
+        Started app;
+        app.open();
+        app.type("5555");
+        app.click("Command3");
+        QCOMPARE(app.openForms(), 0);
+        QCOMPARE(app.bench.fileBytes(kHistoryFile), kHistory);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        app.bench.writeFile(kHistoryFile, "7777\r\n");
+        app.open();
+        QCOMPARE(app.form3()->findChild<QLineEdit*>("Text1")->text(), "");
+        QCOMPARE(app.listed(), QStringList{"7777"});
+    }
+
+    void missingHistoryEndsTheProgram() {
+        Started app;
+        QFile::remove(app.bench.path(kHistoryFile));
+        app.open();
+        QCOMPARE(app.bench.dialogs.shown().first().text,
+                 QStringLiteral("ファイルが見つかりません: kri4.dat"));
+        QCOMPARE(app.bench.endedWith, 1);
+    }
+
+    void missingCounterAtRegistrationWritesNothing() {
+        Started app;
+        app.open();
+        QFile::remove(app.bench.path(kCounterFile));
+        app.type("0151");
+        app.click("Command1");
+        QCOMPARE(app.bench.endedWith, 1);
+        QCOMPARE(app.bench.fileBytes(kHistoryFile), kHistory);
+        QCOMPARE(app.bench.fileBytes(kCandidateFile), candidateFile());
+    }
+};
+
+QTEST_MAIN(TestForm3)
+#include "test_form3.moc"
