@@ -2,8 +2,8 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 
 #include "data/lines.h"
 #include "data/number_rule.h"
