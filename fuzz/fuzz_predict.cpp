@@ -1,8 +1,6 @@
 // Loading a candidate table and a history from arbitrary bytes, and the whole prediction and
 // report on them.
 
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <QDate>
 
 #include "data/data_files.h"
@@ -14,14 +12,10 @@
 #include "predict/report.h"
 
 using namespace k4;
+using fuzz::bytesOf;
 using fuzz::check;
 
 namespace {
-
-QByteArray bytesOf(FuzzedDataProvider& input, std::size_t most) {
-    const std::string text = input.ConsumeRandomLengthString(most);
-    return QByteArray(text.data(), qsizetype(text.size()));
-}
 
 // Whether `listed` is the display form (characters 3, 1, 2, 4) of `candidate`.
 bool isDisplayFormOf(const QString& listed, const QString& candidate) {

@@ -1,7 +1,5 @@
 // Registering and deleting from arbitrary file contents and an arbitrary typed input.
 
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <cmath>
 
 #include "data/data_files.h"
@@ -14,14 +12,10 @@
 #include "register/result_input.h"
 
 using namespace k4;
+using fuzz::bytesOf;
 using fuzz::check;
 
 namespace {
-
-QByteArray bytesOf(FuzzedDataProvider& input, std::size_t most) {
-    const std::string text = input.ConsumeRandomLengthString(most);
-    return QByteArray(text.data(), qsizetype(text.size()));
-}
 
 // The non-empty lines, as they read back once written: a character that code page 932 cannot
 // hold (one read from undecodable bytes, say) is written as "?".

@@ -2,6 +2,8 @@
 
 // What the fuzz targets share: a folder of files in memory and a property check.
 
+#include <fuzzer/FuzzedDataProvider.h>
+
 #include <QByteArray>
 #include <QHash>
 #include <cstdio>
@@ -17,6 +19,12 @@ inline void check(bool holds, const char* property) {
     if (holds) return;
     std::fprintf(stderr, "broken property: %s\n", property);
     std::abort();
+}
+
+// The next bytes of the input, at most `most` of them.
+inline QByteArray bytesOf(FuzzedDataProvider& input, std::size_t most) {
+    const std::string text = input.ConsumeRandomLengthString(most);
+    return QByteArray(text.data(), qsizetype(text.size()));
 }
 
 // Files held in memory; a missing file fails as on disk.
