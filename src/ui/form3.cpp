@@ -4,6 +4,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QStringListModel>
+#include <limits>
 
 #include "data/data_files.h"
 #include "platform/dialogs.h"
@@ -47,6 +48,8 @@ Form3::Form3(Services& services, std::function<void(const QString&)> showNextRou
 
     const QFont fixed14 = gothicFont(Gothic::Fixed, 14.25);
     text1_ = placeControl<QLineEdit>(this, "Text1", fromTwips(1320, 120, 855, 375), fixed14);
+    // No length limit: what the user typed is trimmed and judged whole, however long it is.
+    text1_->setMaxLength(std::numeric_limits<int>::max());
     list1_ = placeControl<QListView>(this, "List1", fromTwips(120, 120, 975, 3765), fixed14);
     entries_ = new QStringListModel(this);
     list1_->setModel(entries_);

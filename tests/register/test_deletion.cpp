@@ -2,6 +2,7 @@
 
 #include "data/data_files.h"
 #include "data/file_names.h"
+#include "folder_snapshot.h"
 #include "platform/failure.h"
 #include "register/deletion.h"
 #include "support/test_services.h"
@@ -66,13 +67,39 @@ private slots:
         QCOMPARE(bench.fileBytes(kHistoryFile), QByteArray());
     }
 
+    void writesHistoryAndCounter_data() {
+        QTest::addColumn<QByteArray>("counterFile");
+        QTest::addColumn<QByteArray>("newCounterFile");
+        QTest::addColumn<QString>("nextRound");
+        QTest::newRow("spaces and further lines")
+            << QByteArray(" 41\r\n7\r\n") << QByteArray("40\r\n") << "41";
+        QTest::newRow("12.5 not rounded")
+            << QByteArray("12.5\r\n") << QByteArray("11.5\r\n") << "12.5";
+    }
     void writesHistoryAndCounter() {
+        QFETCH(QByteArray, counterFile);
+        QFETCH(QByteArray, newCounterFile);
+        QFETCH(QString, nextRound);
         test::TestBench bench;
         bench.writeFile(kHistoryFile, "1111\r\n2222\r\n3333\r\n");
-        bench.writeFile(kCounterFile, " 41\r\n7\r\n");
+        bench.writeFile(kCounterFile, counterFile);
         DataFiles files(bench.files);
-        QCOMPARE(deleteNewestResult(files, {"1111", "2222", "3333"}), "41");
+        QCOMPARE(deleteNewestResult(files, {"1111", "2222", "3333"}), nextRound);
         QCOMPARE(bench.fileBytes(kHistoryFile), QByteArray("2222\r\n3333\r\n"));
+        QCOMPARE(bench.fileBytes(kCounterFile), newCounterFile);
+    }
+
+    // Whichever step of either rewrite fails, both files keep their old bytes.
+    void aFailedWriteLeavesBothFilesAlone() {
+        test::TestBench bench;
+        bench.writeFile(kHistoryFile, "1111\r\n2222\r\n");
+        bench.writeFile(kCounterFile, "41\r\n");
+        const int failedSteps = test::failEachWriteStep(bench, [&] {
+            DataFiles files(bench.files);
+            deleteNewestResult(files, {"1111", "2222"});
+        });
+        QVERIFY2(failedSteps > 0, "a failed write left the folder changed");
+        QCOMPARE(bench.fileBytes(kHistoryFile), QByteArray("2222\r\n"));
         QCOMPARE(bench.fileBytes(kCounterFile), QByteArray("40\r\n"));
     }
 

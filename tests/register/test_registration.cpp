@@ -3,6 +3,7 @@
 #include "data/data_files.h"
 #include "data/file_names.h"
 #include "data/lines.h"
+#include "folder_snapshot.h"
 #include "platform/failure.h"
 #include "register/registration.h"
 #include "support/test_services.h"
@@ -17,6 +18,13 @@ CandidateTable tableOf() {
     for (int n = 1; n <= CandidateTable::kSlotCount; ++n)
         table.slot(n) = QStringLiteral("c%1").arg(n, 3, 10, QLatin1Char('0'));
     return table;
+}
+
+// A candidate file of 570 four-digit lines, 1000 to 1569, so that 0151 matches line 16.
+QByteArray candidateFile() {
+    QByteArray bytes;
+    for (int n = 1000; n < 1570; ++n) bytes += QByteArray::number(n) + "\r\n";
+    return bytes;
 }
 
 QStringList entries(int count) {
@@ -110,10 +118,8 @@ private slots:
 
     void writesTheThreeFiles() {
         test::TestBench bench;
-        QByteArray table;
-        for (int n = 1000; n < 1570; ++n) table += QByteArray::number(n) + "\r\n";
-        bench.writeFile(kCandidateFile, table);
-        bench.writeFile(kCounterFile, "41\r\n");
+        bench.writeFile(kCandidateFile, candidateFile());
+        bench.writeFile(kCounterFile, " 41\r\n99\r\n");  // only the first line counts
         bench.writeFile(kHistoryFile, "1111\r\n");
         DataFiles files(bench.files);
         QCOMPARE(registerResult(files, "0151", {"1111"}), "43");
@@ -125,30 +131,56 @@ private slots:
         QVERIFY(!candidates.contains("1015"));
     }
 
-    void unreadableFilesLeaveTheHistoryAlone_data() {
+    void unreadableFilesLeaveEveryFileAlone_data() {
         QTest::addColumn<QString>("brokenFile");
-        QTest::addColumn<QByteArray>("brokenBytes");  // empty: the file is missing
-        QTest::newRow("no counter file") << kCounterFile << QByteArray();
-        QTest::newRow("empty counter file") << kCounterFile << QByteArray("\0", 0);
-        QTest::newRow("569 candidates") << kCandidateFile << QByteArray("1234\r\n").repeated(569);
-        QTest::newRow("no candidate file") << kCandidateFile << QByteArray();
+        QTest::addColumn<bool>("missing");
+        QTest::addColumn<QByteArray>("brokenBytes");
+        QTest::newRow("no counter file") << kCounterFile << true << QByteArray();
+        QTest::newRow("empty counter file") << kCounterFile << false << QByteArray();
+        QTest::newRow("569 candidates")
+            << kCandidateFile << false << QByteArray("1234\r\n").repeated(569);
+        QTest::newRow("no candidate file") << kCandidateFile << true << QByteArray();
     }
-    void unreadableFilesLeaveTheHistoryAlone() {
+    void unreadableFilesLeaveEveryFileAlone() {
         QFETCH(QString, brokenFile);
+        QFETCH(bool, missing);
         QFETCH(QByteArray, brokenBytes);
         test::TestBench bench;
         bench.writeFile(kHistoryFile, "1111\r\n");
         bench.writeFile(kCandidateFile, QByteArray("1234\r\n").repeated(570));
         bench.writeFile(kCounterFile, "41\r\n");
-        QFile::remove(bench.path(brokenFile));
-        if (brokenFile == kCounterFile &&
-            QTest::currentDataTag() == QByteArray("empty counter file"))
-            bench.writeFile(kCounterFile, "");
-        else if (!brokenBytes.isEmpty())
+        if (missing)
+            QFile::remove(bench.path(brokenFile));
+        else
             bench.writeFile(brokenFile, brokenBytes);
+        const QByteArrayList before = test::folderSnapshot(bench);
         DataFiles files(bench.files);
         QVERIFY_THROWS_EXCEPTION(Failure, registerResult(files, "4321", {"1111"}));
-        QCOMPARE(bench.fileBytes(kHistoryFile), QByteArray("1111\r\n"));
+        QCOMPARE(test::folderSnapshot(bench), before);
+    }
+
+    // Whichever step of whichever rewrite fails, every file keeps its old bytes.
+    void aFailedWriteLeavesEveryFileAlone_data() {
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<bool>("candidatesRewritten");
+        QTest::newRow("match: three files") << "0151" << true;
+        QTest::newRow("no match: two files") << "6789" << false;
+    }
+    void aFailedWriteLeavesEveryFileAlone() {
+        QFETCH(QString, result);
+        QFETCH(bool, candidatesRewritten);
+        test::TestBench bench;
+        bench.writeFile(kHistoryFile, "1111\r\n");
+        bench.writeFile(kCandidateFile, candidateFile());
+        bench.writeFile(kCounterFile, "41\r\n");
+        const int failedSteps = test::failEachWriteStep(bench, [&] {
+            DataFiles files(bench.files);
+            registerResult(files, result, {"1111"});
+        });
+        QVERIFY2(failedSteps > 0, "a failed write left the folder changed");
+        QCOMPARE(bench.fileBytes(kHistoryFile), (result + "\r\n1111\r\n").toLatin1());
+        QCOMPARE(bench.fileBytes(kCounterFile), QByteArray("42\r\n"));
+        QCOMPARE(bench.fileBytes(kCandidateFile) != candidateFile(), candidatesRewritten);
     }
 };
 

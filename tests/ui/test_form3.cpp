@@ -114,7 +114,8 @@ private slots:
         QCOMPARE(app.listed(), (QStringList{"1111", "2222", "3333"}));
         QVERIFY(QTest::qWaitForWindowActive(form));
         QCOMPARE(QApplication::focusWidget()->objectName(), "Text1");
-        for (const QString& next : {"List1", "Command1", "Command2", "Command3", "Text1"}) {
+        for (const QString& next :
+             QStringList{"List1", "Command1", "Command2", "Command3", "Text1"}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), next);
         }
