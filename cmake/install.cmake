@@ -3,6 +3,7 @@
 # Under the prefix:
 #   bin/kirikata4                                  the program
 #   bin/kirikata4-launch                           prepares the data folder and starts it there
+#   bin/kirikata4-tool                             imports past results, backtests the prediction
 #   share/kirikata4/initial/                       the initial data files the launcher copies
 #   share/icons/hicolor/32x32/apps/kirikata4.png   the icon
 #   share/applications/kirikata4.desktop           the menu entry
@@ -12,7 +13,7 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(K4_INSTALL_INITIAL_DIR ${CMAKE_INSTALL_DATADIR}/kirikata4/initial)
 
-install(TARGETS kirikata4 RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS kirikata4 kirikata4-tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 install(FILES ${PROJECT_SOURCE_DIR}/resources/initial/kri4.dat
               ${PROJECT_SOURCE_DIR}/resources/initial/kri4key.dat

@@ -9,14 +9,15 @@
 namespace k4 {
 namespace {
 
-// Whether `slot` is an arrangement of `result`: the same characters as many times each.
-bool isArrangement(const QString& slot, const QString& result) {
-    if (slot.size() != result.size()) return false;
-    QString sortedSlot = slot;
-    QString sortedResult = result;
-    std::sort(sortedSlot.begin(), sortedSlot.end());
-    std::sort(sortedResult.begin(), sortedResult.end());
-    return sortedSlot == sortedResult;
+QString sortedCharacters(QString text) {
+    std::sort(text.begin(), text.end());
+    return text;
+}
+
+// Whether `slot` is an arrangement of the result whose characters, sorted, are `sortedResult`:
+// the same characters as many times each.
+bool isArrangement(const QString& slot, const QString& sortedResult) {
+    return slot.size() == sortedResult.size() && sortedCharacters(slot) == sortedResult;
 }
 
 }  // namespace
@@ -31,8 +32,9 @@ RegistrationPlan planRegistration(const QString& result, const QStringList& entr
     for (const QString& entry : entries.mid(0, kHistoryLimit - 1))
         if (!entry.isEmpty()) plan.history.append(entry);
 
+    const QString sortedResult = sortedCharacters(result);
     for (int n = 1; n <= CandidateTable::kSlotCount; ++n) {
-        if (isArrangement(candidates.slot(n), result)) {
+        if (isArrangement(candidates.slot(n), sortedResult)) {
             candidates.slot(n).clear();
             plan.candidates = candidates.fileLines(result);
             break;

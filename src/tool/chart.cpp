@@ -1,7 +1,6 @@
 #include "tool/chart.h"
 
 #include <QPainter>
-#include <QPainterPath>
 #include <QPolygonF>
 #include <algorithm>
 #include <cmath>
@@ -9,13 +8,24 @@
 namespace k4 {
 namespace {
 
-constexpr double kZ95 = 1.959963984540054;
+constexpr double kZ95 = 1.959963984540054;  // the two-sided 95% point of the normal law
 constexpr int kMarginLeft = 70;
 constexpr int kMarginRight = 30;
-constexpr int kMarginTop = 50;
+constexpr int kMarginTop = 64;
 constexpr int kMarginBottom = 60;
 constexpr int kTicks = 5;
+constexpr int kTitlePixels = 16;
+constexpr int kTextPixels = 13;
+constexpr double kEpsilon = 1e-9;  // keeps the last tick of an axis despite rounding
 
+const QColor kHitsColour(190, 30, 30);
+const QColor kExpectedColour(40, 70, 160);
+const QColor kBandColour(180, 200, 240, 140);
+const QColor kGridColour(220, 220, 220);
+const QColor kLegendBackground(255, 255, 255, 220);
+
+// The cumulative hits, the cumulative expectation and its 95% band after each round. The band
+// is the normal approximation of the sum of the rounds' chances.
 struct Series {
     std::vector<double> hits, expected, low, high;
 };
@@ -36,105 +46,121 @@ Series cumulative(const std::vector<ScoredRound>& rounds) {
     return series;
 }
 
-// A readable step for an axis that runs from 0 to `top`.
-double niceStep(double top) {
-    const double raw = std::max(top, 1.0) / kTicks;
+// A readable step for an axis that spans `span`: 1, 2 or 5 times a power of ten.
+double niceStep(double span) {
+    const double raw = std::max(span, 1.0) / kTicks;
     const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
-    for (const double factor : {1.0, 2.0, 5.0, 10.0})
-        if (raw <= factor * magnitude) return factor * magnitude;
-    return 10 * magnitude;
+    for (const double factor : {1.0, 2.0, 5.0})
+        if (raw <= factor * magnitude) return std::max(1.0, factor * magnitude);
+    return std::max(1.0, 10 * magnitude);
 }
 
 }  // namespace
 
-QImage drawBacktestChart(const std::vector<ScoredRound>& rounds, bool japanese, QSize size) {
+QImage drawBacktestChart(const std::vector<ScoredRound>& rounds, Language language, QSize size) {
+    const auto text = [language](const char16_t* japanese, const char16_t* english) {
+        return inLanguage(language, QString::fromUtf16(japanese), QString::fromUtf16(english));
+    };
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
 
+    // Point i of a series stands at the round scored i-th; the axis starts at the round before
+    // the first, where every count is 0.
     const Series series = cumulative(rounds);
     const int count = int(rounds.size());
+    const double xFirst = rounds.empty() ? 0.0 : double(rounds.front().round - 1);
+    const double xLast = xFirst + std::max(count, 1);
     const double top = std::max({1.0, series.hits.empty() ? 0.0 : series.hits.back(),
                                  series.high.empty() ? 0.0 : series.high.back()});
     const double yStep = niceStep(top);
     const double yMax = std::ceil(top / yStep) * yStep;
-    const double xMax = std::max(count, 1);
     const QRectF plot(kMarginLeft, kMarginTop, size.width() - kMarginLeft - kMarginRight,
                       size.height() - kMarginTop - kMarginBottom);
     const auto at = [&](double x, double y) {
-        return QPointF(plot.left() + plot.width() * x / xMax,
+        return QPointF(plot.left() + plot.width() * (x - xFirst) / (xLast - xFirst),
                        plot.bottom() - plot.height() * y / yMax);
     };
+    const auto atRound = [&](int i, double y) { return at(xFirst + i, y); };
 
     QFont font = painter.font();
-    font.setPixelSize(13);
+    font.setPixelSize(kTextPixels);
     painter.setFont(font);
 
     // Grid and ticks.
-    painter.setPen(QColor(220, 220, 220));
-    for (double y = 0; y <= yMax + 1e-9; y += yStep) painter.drawLine(at(0, y), at(xMax, y));
+    painter.setPen(kGridColour);
+    for (double y = yStep; y <= yMax + kEpsilon; y += yStep)
+        painter.drawLine(at(xFirst, y), at(xLast, y));
     painter.setPen(Qt::black);
     painter.drawRect(plot);
-    for (double y = 0; y <= yMax + 1e-9; y += yStep)
-        painter.drawText(QRectF(0, at(0, y).y() - 8, kMarginLeft - 8, 16),
+    for (double y = 0; y <= yMax + kEpsilon; y += yStep)
+        painter.drawText(QRectF(0, at(xFirst, y).y() - 8, kMarginLeft - 8, 16),
                          Qt::AlignRight | Qt::AlignVCenter, QString::number(y));
-    const double xStep = niceStep(xMax);
-    for (double x = 0; x <= xMax + 1e-9; x += xStep)
-        painter.drawText(QRectF(at(x, 0).x() - 30, plot.bottom() + 4, 60, 16), Qt::AlignCenter,
-                         QString::number(x));
+    const double xStep = niceStep(xLast - xFirst);
+    for (double x = std::ceil(xFirst / xStep) * xStep; x <= xLast + kEpsilon; x += xStep) {
+        painter.drawLine(at(x, 0), at(x, 0) + QPointF(0, 4));
+        painter.drawText(QRectF(at(x, 0).x() - 40, plot.bottom() + 6, 80, 16), Qt::AlignCenter,
+                         QString::number(x, 'f', 0));
+    }
 
     // The band of chance, then the expectation, then the hits.
     if (count > 0) {
         QPolygonF band;
-        for (int i = 0; i < count; ++i) band << at(i + 1, series.high[i]);
-        for (int i = count - 1; i >= 0; --i) band << at(i + 1, series.low[i]);
+        for (int i = 0; i < count; ++i) band << atRound(i + 1, series.high[i]);
+        for (int i = count - 1; i >= 0; --i) band << atRound(i + 1, series.low[i]);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(180, 200, 240, 140));
+        painter.setBrush(kBandColour);
         painter.drawPolygon(band);
 
-        QPolygonF expected, hits;
-        expected << at(0, 0);
-        hits << at(0, 0);
+        QPolygonF expected{atRound(0, 0)};
+        QPolygonF hits{atRound(0, 0)};
         for (int i = 0; i < count; ++i) {
-            expected << at(i + 1, series.expected[i]);
-            hits << at(i + 1, series.hits[i]);
+            expected << atRound(i + 1, series.expected[i]);
+            hits << atRound(i + 1, series.hits[i]);
         }
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(QColor(40, 70, 160), 2, Qt::DashLine));
+        painter.setPen(QPen(kExpectedColour, 2, Qt::DashLine));
         painter.drawPolyline(expected);
-        painter.setPen(QPen(QColor(190, 30, 30), 2));
+        painter.setPen(QPen(kHitsColour, 2));
         painter.drawPolyline(hits);
     }
 
-    // Labels and legend.
+    // Title with the totals, axis labels and legend.
     painter.setPen(Qt::black);
-    const QString title = japanese ? QStringLiteral("バックテスト: 的中数の累計と偶然による期待値")
-                                   : QStringLiteral("Backtest: cumulative hits against chance");
-    const QString xLabel = japanese ? QStringLiteral("採点した回数") : QStringLiteral("rounds scored");
-    const QString yLabel = japanese ? QStringLiteral("的中数（累計）") : QStringLiteral("hits (cumulative)");
     QFont bold = font;
-    bold.setPixelSize(16);
+    bold.setPixelSize(kTitlePixels);
     bold.setBold(true);
     painter.setFont(bold);
-    painter.drawText(QRectF(0, 10, size.width(), 24), Qt::AlignCenter, title);
+    painter.drawText(QRectF(0, 8, size.width(), 22), Qt::AlignCenter,
+                     text(u"バックテスト: 的中数の累計と偶然による期待値",
+                          u"Backtest: cumulative hits against chance"));
     painter.setFont(font);
+    const double hitsTotal = series.hits.empty() ? 0 : series.hits.back();
+    const double expectedTotal = series.expected.empty() ? 0 : series.expected.back();
+    painter.drawText(QRectF(0, 32, size.width(), 18), Qt::AlignCenter,
+                     text(u"%1 回を採点、的中 %2 回、偶然による期待値 %3 回",
+                          u"%1 rounds scored, %2 hits, %3 expected from chance")
+                         .arg(count)
+                         .arg(hitsTotal)
+                         .arg(expectedTotal, 0, 'f', 2));
     painter.drawText(QRectF(plot.left(), size.height() - 30, plot.width(), 20), Qt::AlignCenter,
-                     xLabel);
+                     text(u"回号", u"round"));
     painter.save();
     painter.translate(16, plot.center().y());
     painter.rotate(-90);
-    painter.drawText(QRectF(-plot.height() / 2, -10, plot.height(), 20), Qt::AlignCenter, yLabel);
+    painter.drawText(QRectF(-plot.height() / 2, -10, plot.height(), 20), Qt::AlignCenter,
+                     text(u"的中数（累計）", u"hits (cumulative)"));
     painter.restore();
 
-    const QStringList legend =
-        japanese ? QStringList{QStringLiteral("的中数"), QStringLiteral("偶然による期待値"),
-                               QStringLiteral("偶然の 95% 範囲")}
-                 : QStringList{QStringLiteral("hits"), QStringLiteral("expected by chance"),
-                               QStringLiteral("95% band of chance")};
-    const QList<QPen> pens = {QPen(QColor(190, 30, 30), 2),
-                              QPen(QColor(40, 70, 160), 2, Qt::DashLine),
-                              QPen(QColor(180, 200, 240), 8)};
+    const QStringList legend = {text(u"的中数", u"hits"),
+                                text(u"偶然による期待値", u"expected by chance"),
+                                text(u"偶然の 95% 範囲", u"95% band of chance")};
+    const QList<QPen> pens = {QPen(kHitsColour, 2), QPen(kExpectedColour, 2, Qt::DashLine),
+                              QPen(kBandColour, 8)};
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kLegendBackground);
+    painter.drawRect(QRectF(plot.left() + 4, plot.top() + 4, 200, 20 * legend.size() + 8));
     for (int i = 0; i < legend.size(); ++i) {
         const double y = plot.top() + 16 + i * 20;
         painter.setPen(pens[i]);

@@ -11,11 +11,12 @@ debs=("$1"/package/kirikata4_*.deb)
 deb=${debs[0]}
 echo "Checking $deb"
 
-# The files, owned by root, the two programs executable.
+# The files, owned by root, the three programs executable.
 listing=$(dpkg-deb -c "$deb")
 echo "$listing"
 for entry in '-rwxr-xr-x root/root .* ./usr/bin/kirikata4$' \
     '-rwxr-xr-x root/root .* ./usr/bin/kirikata4-launch$' \
+    '-rwxr-xr-x root/root .* ./usr/bin/kirikata4-tool$' \
     '-rw-r--r-- root/root .* ./usr/share/applications/kirikata4.desktop$' \
     '-rw-r--r-- root/root .* ./usr/share/icons/hicolor/32x32/apps/kirikata4.png$' \
     '-rw-r--r-- root/root .* ./usr/share/kirikata4/initial/kaisuu4.txt$' \
@@ -23,7 +24,7 @@ for entry in '-rwxr-xr-x root/root .* ./usr/bin/kirikata4$' \
     '-rw-r--r-- root/root .* ./usr/share/kirikata4/initial/kri4key.dat$'; do
     grep -q -- "^$entry" <<<"$listing" || fail "no entry like '$entry'"
 done
-[ "$(grep -vc '^d' <<<"$listing")" -eq 7 ] || fail "the package holds other files than those seven"
+[ "$(grep -vc '^d' <<<"$listing")" -eq 8 ] || fail "the package holds other files than those eight"
 
 # Name, version and dependencies.
 field() { dpkg-deb -f "$deb" "$1"; }

@@ -17,6 +17,7 @@ initial_files=(kri4.dat kri4key.dat kaisuu4.txt)
 # Exactly these files, and nothing else of the build (tests, benchmarks, libraries).
 expected='usr/bin/kirikata4
 usr/bin/kirikata4-launch
+usr/bin/kirikata4-tool
 usr/share/applications/kirikata4.desktop
 usr/share/icons/hicolor/32x32/apps/kirikata4.png
 usr/share/kirikata4/initial/kaisuu4.txt
@@ -24,7 +25,8 @@ usr/share/kirikata4/initial/kri4.dat
 usr/share/kirikata4/initial/kri4key.dat'
 actual=$(cd "$root" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort)
 [ "$actual" = "$expected" ] || fail "installed files differ:"$'\n'"$(diff <(echo "$expected") <(echo "$actual"))"
-[ -x "$bin/kirikata4" ] && [ -x "$bin/kirikata4-launch" ] || fail "bin/ files are not executable"
+[ -x "$bin/kirikata4" ] && [ -x "$bin/kirikata4-launch" ] && [ -x "$bin/kirikata4-tool" ] ||
+    fail "bin/ files are not executable"
 for file in "${initial_files[@]}"; do
     cmp -s "$resources/initial/$file" "$share/kirikata4/initial/$file" ||
         fail "installed initial $file differs from resources/initial/$file"
@@ -78,6 +80,21 @@ stop "$launched_pid"
 for file in "${initial_files[@]}"; do
     [ -f "$scratch/home/.local/share/kirikata4/$file" ] || fail "$file missing under ~/.local/share/kirikata4"
 done
+
+# The companion command runs from the installed tree without a display: an import equals the
+# initial files plus one registration, and a backtest draws its chart.
+tool_data=$scratch/tool
+headless=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
+printf '0012\r\n' >"$scratch/past.txt"
+"${headless[@]}" "$bin/kirikata4-tool" import "$scratch/past.txt" --folder "$tool_data" \
+    >"$scratch/tool.log" 2>&1 || fail "kirikata4-tool import failed: $(cat "$scratch/tool.log")"
+[ "$(cat "$tool_data/kri4.dat")" = $'0012\r' ] && [ "$(cat "$tool_data/kaisuu4.txt")" = $'1\r' ] ||
+    fail "kirikata4-tool import wrote other files"
+"${headless[@]}" "$bin/kirikata4-tool" backtest --folder "$tool_data" --png "$scratch/chart.png" \
+    >"$scratch/tool.log" 2>&1 || fail "kirikata4-tool backtest failed: $(cat "$scratch/tool.log")"
+# The PNG header's width and height: 800 and 500.
+[ "$(od -An -tx1 -j16 -N8 "$scratch/chart.png" | tr -d ' \n')" = 00000320000001f4 ] ||
+    fail "the backtest chart is not an 800x500 PNG"
 
 # No display: it says so, fails, and leaves no folder behind.
 if env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_DATA_HOME="$scratch/none" \

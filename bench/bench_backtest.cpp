@@ -1,0 +1,106 @@
+// Times the companion command's backtest on a 2000-line history (the most a history file keeps)
+// with 20 predictions a round: reading the data folder, replaying every registration from the
+// initial table with a prediction before each, and the summary. Also times importing the same
+// 2000 results. Prints the median of several runs of each, in milliseconds.
+//
+//   bench_backtest
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QString>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <random>
+#include <vector>
+
+#include "data/data_files.h"
+#include "data/file_names.h"
+#include "platform/file_system.h"
+#include "tool/backtest.h"
+#include "tool/backtest_report.h"
+#include "tool/console.h"
+#include "tool/tool_arguments.h"
+#include "tool/tool_command.h"
+
+using namespace k4;
+
+namespace {
+
+constexpr int kHistoryLines = 2000;
+constexpr int kCount = 20;
+constexpr int kRuns = 9;
+
+QStringList randomDraws(std::mt19937& random) {
+    std::uniform_int_distribution<int> draw(0, 9999);
+    QStringList lines;
+    for (int i = 0; i < kHistoryLines; ++i)
+        lines << QStringLiteral("%1").arg(draw(random), 4, 10, QLatin1Char('0'));
+    return lines;
+}
+
+double medianMilliseconds(const std::function<void()>& work) {
+    work();  // warm the caches first
+    std::vector<qint64> nanoseconds;
+    QElapsedTimer timer;
+    for (int i = 0; i < kRuns; ++i) {
+        timer.start();
+        work();
+        nanoseconds.push_back(timer.nsecsElapsed());
+    }
+    std::nth_element(nanoseconds.begin(), nanoseconds.begin() + kRuns / 2, nanoseconds.end());
+    return nanoseconds[kRuns / 2] / 1e6;
+}
+
+// Runs the tool as from the command line, its output thrown away.
+int runQuietly(const QStringList& arguments) {
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    Console console{outStream, errStream, Language::English, false};
+    return runTool(parseToolArguments(QStringList{"kirikata4-tool"} + arguments, Language::English),
+                   console);
+}
+
+}  // namespace
+
+int main() {
+    QTemporaryDir temporary;
+    const QString folder = temporary.path();
+    std::mt19937 random(20261207);
+    const QStringList oldestFirst = randomDraws(random);
+    const QString source = QDir(folder).filePath(QStringLiteral("past.txt"));
+    {
+        DiskFileSystem disk(folder);
+        DataFiles(disk).writeTextFile(QStringLiteral("past.txt"), oldestFirst);
+    }
+    const QString data = QDir(folder).filePath(QStringLiteral("data"));
+    if (runQuietly({"import", source, "--folder", data}) != kExitSuccess) {
+        std::fprintf(stderr, "the import failed\n");
+        return 1;
+    }
+
+    const QStringList history(oldestFirst.crbegin(), oldestFirst.crend());
+    std::size_t scored = 0;
+    const double replay = medianMilliseconds([&] {
+        scored = runBacktest(history, kHistoryLines, {kCount, {}}).rounds.size();
+    });
+    const double command = medianMilliseconds([&] {
+        runQuietly({"backtest", "--folder", data, "--count", QString::number(kCount)});
+    });
+    const double import = medianMilliseconds([&] {
+        runQuietly({"import", source, "--folder", data, "--force"});
+    });
+
+    std::printf("Backtest, %d-line history, %d predictions a round (%zu rounds scored)\n",
+                kHistoryLines, kCount, scored);
+    std::printf(
+        "  backtest command end to end (read, replay, summary): %7.1f ms  (target < 1000)\n",
+        command);
+    std::printf("  replay with a prediction before each round:          %7.1f ms\n", replay);
+    std::printf("  import of the same %d results (parse, replay, write): %6.1f ms\n", kHistoryLines,
+                import);
+    std::printf("  (median of %d runs)\n", kRuns);
+    return 0;
+}

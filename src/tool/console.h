@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QTextStream>
+
+#include "tool/language.h"
+
+namespace k4 {
+
+// Where the tool writes and in which language.
+struct Console {
+    QTextStream& out;
+    QTextStream& err;
+    Language language = Language::English;
+    bool errIsTerminal = false;  // whether a progress line may be shown on `err`
+
+    QString text(const QString& japanese, const QString& english) const {
+        return inLanguage(language, japanese, english);
+    }
+};
+
+// The tool's exit statuses.
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitFailure = 1;  // bad input, a refused folder, a file error
+inline constexpr int kExitUsage = 2;    // the command line itself is wrong
+
+}  // namespace k4

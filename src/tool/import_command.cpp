@@ -1,0 +1,136 @@
+#include "tool/import_command.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "data/data_files.h"
+#include "data/file_names.h"
+#include "platform/failure.h"
+#include "platform/file_system.h"
+#include "register/registration.h"
+#include "tool/past_results.h"
+#include "tool/registration_replay.h"
+#include "tool/tool_messages.h"
+
+namespace k4 {
+namespace {
+
+// Past this many bad lines the file is plainly of another kind; the rest are only counted.
+constexpr qsizetype kBadLinesShown = 10;
+
+bool reportBadLines(const ImportRequest& request, const PastResults& past, Console& console) {
+    if (past.badLines.isEmpty()) return false;
+    const QString file = QDir::toNativeSeparators(request.file);
+    for (const BadLine& bad : past.badLines.mid(0, kBadLinesShown))
+        console.err << file << ':' << bad.line << ": " << badLineText(bad, console.language)
+                    << '\n';
+    if (past.badLines.size() > kBadLinesShown)
+        console.err << console
+                           .text(QStringLiteral("… ほかに %1 行の誤りがあります"),
+                                 QStringLiteral("… and %1 more bad lines"))
+                           .arg(past.badLines.size() - kBadLinesShown)
+                    << '\n';
+    console.err << console.text(QStringLiteral("何も書き込んでいません。"),
+                                QStringLiteral("Nothing was written."))
+                << '\n';
+    return true;
+}
+
+// The data files already in the folder.
+QStringList presentDataFiles(const QDir& folder) {
+    QStringList present;
+    for (const QString& name : {kHistoryFile, kCandidateFile, kCounterFile})
+        if (QFileInfo::exists(folder.filePath(name))) present.append(name);
+    return present;
+}
+
+}  // namespace
+
+int runImport(const ImportRequest& request, Console& console) {
+    QFile input(request.file);
+    if (!input.open(QIODevice::ReadOnly)) {
+        console.err << console
+                           .text(QStringLiteral("%1 を読めません: %2"),
+                                 QStringLiteral("cannot read %1: %2"))
+                           .arg(QDir::toNativeSeparators(request.file), input.errorString())
+                    << '\n';
+        return kExitFailure;
+    }
+    const PastResults past = readPastResults(input.readAll());
+    if (reportBadLines(request, past, console)) return kExitFailure;
+    if (past.results.isEmpty()) {
+        console.err << console
+                           .text(QStringLiteral("%1 に結果がありません。何も書き込んでいません。"),
+                                 QStringLiteral("%1 holds no results. Nothing was written."))
+                           .arg(QDir::toNativeSeparators(request.file))
+                    << '\n';
+        return kExitFailure;
+    }
+    if (past.header)
+        console.out << console
+                           .text(QStringLiteral("1 行目「%1」は見出しとして読み飛ばしました。"),
+                                 QStringLiteral("Line 1 \"%1\" was taken for a header."))
+                           .arg(*past.header)
+                    << '\n';
+
+    const QDir folder(request.folder);
+    const QString folderName = QDir::toNativeSeparators(folder.absolutePath());
+    const QStringList present = presentDataFiles(folder);
+    if (!present.isEmpty() && !request.force) {
+        console.err
+            << console
+                   .text(QStringLiteral("%1 にはすでに %2 があります。何も書き込んでいません。"
+                                        "置き換えるには --force を付けてください。"),
+                         QStringLiteral("%1 already holds %2. Nothing was written; use --force "
+                                        "to replace them."))
+                   .arg(folderName, present.join(QStringLiteral(", ")))
+            << '\n';
+        return kExitFailure;
+    }
+    if (!QDir().mkpath(folder.absolutePath())) {
+        console.err << console
+                           .text(QStringLiteral("フォルダ %1 を作れません"),
+                                 QStringLiteral("cannot create the folder %1"))
+                           .arg(folderName)
+                    << '\n';
+        return kExitFailure;
+    }
+
+    // Numbered results start from the counter of the round before the first; the others from
+    // the shipped counter, 0.
+    const PastResult& first = past.results.first();
+    try {
+        RegistrationReplay replay(first.round ? std::int32_t(*first.round - 1) : 0);
+        for (const PastResult& result : past.results) replay.registerResult(result.result);
+        DiskFileSystem disk(folder.absolutePath());
+        DataFiles(disk).writeTogether(replay.files());
+
+        console.out << console
+                           .text(QStringLiteral(
+                                     "%1 件の結果 (第 %2 回〜第 %3 回) を %4 に登録しました。"),
+                                 QStringLiteral("Registered %1 results (rounds %2 to %3) in %4."))
+                           .arg(past.results.size())
+                           .arg(qint64(replay.counter()) - past.results.size() + 1)
+                           .arg(replay.counter())
+                           .arg(folderName)
+                    << '\n';
+        if (past.results.size() > kHistoryLimit)
+            console.out << console
+                               .text(QStringLiteral("kri4.dat には新しい %1 件が残ります。"),
+                                     QStringLiteral("kri4.dat keeps the newest %1."))
+                               .arg(kHistoryLimit)
+                        << '\n';
+        console.out << console
+                           .text(QStringLiteral("次回は第 %1 回です。"),
+                                 QStringLiteral("The next round is %1."))
+                           .arg(qint64(replay.counter()) + 1)
+                    << '\n';
+    } catch (const Failure& failure) {
+        console.err << failureText(failure, folderName, console.language) << '\n';
+        return kExitFailure;
+    }
+    return kExitSuccess;
+}
+
+}  // namespace k4

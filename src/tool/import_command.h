@@ -1,0 +1,14 @@
+#pragma once
+
+#include "tool/console.h"
+#include "tool/tool_arguments.h"
+
+namespace k4 {
+
+// Builds the three data files in the request's folder from a file of past results, as
+// registering every result by hand from the initial files would have left them. Writes nothing
+// when a line is bad or, without --force, when the folder already holds one of the files.
+// Returns the exit status.
+int runImport(const ImportRequest& request, Console& console);
+
+}  // namespace k4

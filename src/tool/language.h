@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+namespace k4 {
+
+// The tool speaks Japanese to a Japanese system and English to every other.
+enum class Language { Japanese, English };
+
+inline Language systemLanguage() {
+    return QLocale::system().language() == QLocale::Japanese ? Language::Japanese
+                                                             : Language::English;
+}
+
+// The text for `language` of a message written in both.
+inline QString inLanguage(Language language, const QString& japanese, const QString& english) {
+    return language == Language::Japanese ? japanese : english;
+}
+
+}  // namespace k4

@@ -1,0 +1,37 @@
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QTextStream>
+#include <cstdio>
+#include <memory>
+
+#include "tool/tool_arguments.h"
+#include "tool/tool_command.h"
+
+// The companion command of the program: imports past results into a data folder and backtests
+// the prediction on a folder's history. It shares the data, prediction and registration code
+// of the windows and uses no widget.
+int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+    const k4::Language language = k4::systemLanguage();
+    const k4::ToolRequest request = k4::parseToolArguments(arguments, language);
+
+    // Text on a chart needs the fonts of the GUI part; drawn into an image, it needs no display.
+    std::unique_ptr<QCoreApplication> application;
+    if (k4::drawsChart(request)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    k4::Console console{out, err, language, isatty(fileno(stderr)) != 0};
+    const int status = k4::runTool(request, console);
+    out.flush();
+    err.flush();
+    return status;
+}

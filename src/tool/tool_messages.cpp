@@ -1,0 +1,68 @@
+#include "tool/tool_messages.h"
+
+#include <QDir>
+
+#include "platform/failure.h"
+
+namespace k4 {
+namespace {
+
+QString englishDescription(FailureKind kind) {
+    switch (kind) {
+        case FailureKind::FileNotFound:
+            return QStringLiteral("file not found");
+        case FailureKind::CannotOpen:
+            return QStringLiteral("cannot open the file");
+        case FailureKind::ReadPastEnd:
+            return QStringLiteral("the file ends too early");
+        case FailureKind::CannotWrite:
+            return QStringLiteral("cannot write the file");
+        case FailureKind::Overflow:
+            return QStringLiteral("a number is too large");
+        case FailureKind::Unexpected:
+            break;
+    }
+    return QStringLiteral("unexpected error");
+}
+
+}  // namespace
+
+QString failureText(const Failure& failure, const QString& folder, Language language) {
+    const QString description = language == Language::Japanese ? describe(failure.kind())
+                                                               : englishDescription(failure.kind());
+    if (failure.fileName().isEmpty()) return description;
+    return QDir::toNativeSeparators(QDir(folder).filePath(failure.fileName())) +
+           QStringLiteral(": ") + description;
+}
+
+QString badLineText(const BadLine& bad, Language language) {
+    const auto text = [&](const QString& ja, const QString& en) {
+        return inLanguage(language, ja, en).arg(bad.field);
+    };
+    switch (bad.problem) {
+        case LineProblem::NotFourDigits:
+            return text(QStringLiteral("「%1」は四桁の数字ではありません"),
+                        QStringLiteral("\"%1\" is not four digits"));
+        case LineProblem::TooManyFields:
+            return text(QStringLiteral("「%1」は項目が多すぎます (回号と四桁の数字の二つまでです)"),
+                        QStringLiteral("\"%1\" has more than a round number and four digits"));
+        case LineProblem::BadRound:
+            return text(QStringLiteral("「%1」は回号 (1 以上の整数) ではありません"),
+                        QStringLiteral("\"%1\" is not a round number (a whole number from 1)"));
+        case LineProblem::RoundMissing:
+            return text(QStringLiteral("「%1」に回号がありません (前の行には回号があります)"),
+                        QStringLiteral("\"%1\" has no round number, the lines before have one"));
+        case LineProblem::RoundUnexpected:
+            return text(QStringLiteral("「%1」に回号があります (前の行にはありません)"),
+                        QStringLiteral("\"%1\" has a round number, the lines before have none"));
+        case LineProblem::RoundGap:
+            return text(QStringLiteral(
+                            "第 %2 回のはずが第 %1 回です。回号は 1 ずつ増えなければなりません"),
+                        QStringLiteral("round %1 where round %2 should follow; rounds must go "
+                                       "up by one"))
+                .arg(bad.expectedRound);
+    }
+    return {};
+}
+
+}  // namespace k4
