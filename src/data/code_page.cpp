@@ -77,8 +77,14 @@ QByteArray encodeSubstituting(const QString& icuText) {
 QString decodeCodePage(QByteArrayView bytes) {
     // Digit lines, nearly all of every file, need no converter.
     if (isAscii(bytes)) return QString::fromLatin1(bytes);
+    // The converter keeps a lead byte at the very end waiting for its trail byte and would drop
+    // it; a line feed after the bytes makes it give that byte up as undecodable.
+    QByteArray terminated = bytes.toByteArray();
+    terminated += '\n';
     QStringDecoder decoder(kCodePageName);
-    return mapped(decoder.decode(bytes), fromIcu);
+    QString text = decoder.decode(terminated);
+    text.chop(1);
+    return mapped(std::move(text), fromIcu);
 }
 
 QByteArray encodeCodePage(const QString& text) {

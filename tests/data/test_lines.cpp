@@ -82,6 +82,12 @@ private slots:
         QCOMPARE(encodeCodePage(QString::fromUtf8("\u001a\u007f")), QByteArray("\x1a\x7f"));
     }
 
+    void keepsALeadByteWithoutItsTrailByte() {
+        QCOMPARE(readLines(QByteArray("\x81\r\n1\x82")).size(), 2);
+        QCOMPARE(decodeCodePage("\x81").size(), 1);
+        QCOMPARE(decodeCodePage("1\x82").size(), 2);
+    }
+
     void survivesBytesThatAreNotCodePage932() {
         const QStringList lines = readLines(QByteArray("\x81\r\n\xff\xfe\x80\r\n\x82", 9));
         QCOMPARE(lines.size(), 3);

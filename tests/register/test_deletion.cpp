@@ -2,7 +2,7 @@
 
 #include "data/data_files.h"
 #include "data/file_names.h"
-#include "folder_snapshot.h"
+#include "support/folder_snapshot.h"
 #include "platform/failure.h"
 #include "register/deletion.h"
 #include "support/test_services.h"

@@ -3,7 +3,7 @@
 #include "data/data_files.h"
 #include "data/file_names.h"
 #include "data/lines.h"
-#include "folder_snapshot.h"
+#include "support/folder_snapshot.h"
 #include "platform/failure.h"
 #include "register/registration.h"
 #include "support/test_services.h"
