@@ -1,15 +1,20 @@
+#include <signal.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QDir>
+#include <QMap>
 #include <QTest>
 
 #include "data/file_names.h"
-#include "support/folder_snapshot.h"
 #include "window_session.h"
 
 using namespace k4;
 
 namespace {
+
+// DiskFileSystem hands new content to the disk in chunks of this size.
+constexpr qsizetype kWriteChunk = 64 * 1024;
 
 QByteArray golden(const QString& name) {
     QFile file(QStringLiteral(K4_GOLDEN_DIR "/") + name);
@@ -18,12 +23,24 @@ QByteArray golden(const QString& name) {
 }
 
 // A data folder with a history long enough for the prediction to list something, a candidate
-// table in which the registered result matches, a counter and an earlier report.
-void fillFolder(test::TestBench& bench) {
-    bench.writeFile(kHistoryFile, golden(kHistoryFile));
+// table in which the registered result matches, a counter and an earlier report. With a long
+// oldest result the history takes several chunks to write.
+void fillFolder(test::TestBench& bench, bool longHistory = true) {
+    QByteArray history = golden(kHistoryFile);
+    if (longHistory) history += QByteArray(150'000, '7') + "\r\n";
+    bench.writeFile(kHistoryFile, history);
     bench.writeFile(kCandidateFile, golden(kCandidateFile));
     bench.writeFile(kCounterFile, "56\r\n");
     bench.writeFile(kReportFile, "an earlier report\r\n");
+}
+
+// Every file of the data folder, hidden ones too, by name.
+using Folder = QMap<QString, QByteArray>;
+Folder contents(const test::TestBench& bench) {
+    Folder folder;
+    for (const QString& name : QDir(bench.folder.path()).entryList(QDir::Files | QDir::Hidden))
+        folder.insert(name, bench.fileBytes(name).value_or("<unreadable>"));
+    return folder;
 }
 
 // What the user does.
@@ -42,7 +59,84 @@ void run(test::WindowSession& session, Action action) {
     }
 }
 
+// The folder after the action when nothing fails.
+Folder intended(Action action) {
+    test::TestBench bench;
+    fillFolder(bench);
+    test::WindowSession session(bench);
+    run(session, action);
+    if (bench.endedWith) qFatal("the action fails on a sound disk");
+    return contents(bench);
+}
+
+// The steps of writing every file that differs: creating the temporary file, each chunk,
+// flushing and renaming.
+int writeSteps(const Folder& before, const Folder& after) {
+    int steps = 0;
+    for (auto it = after.cbegin(); it != after.cend(); ++it)
+        if (before.value(it.key()) != it.value())
+            steps += 3 + int((it.value().size() + kWriteChunk - 1) / kWriteChunk);
+    return steps;
+}
+
+const QString kCannotWrite = QStringLiteral("ファイルに書き込めません: ");
+
+// The first message that is no question: the failure that ends the program.
+QString failureShown(const test::TestBench& bench) {
+    for (const auto& shown : bench.dialogs.shown())
+        if (!shown.question) return shown.text;
+    return {};
+}
+
 int totalInjected = 0;
+
+// Lets no file grow beyond `limit` bytes while it lives, as a full disk does; a write past the
+// limit fails instead of ending the process.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t limit) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        oldHandler_ = signal(SIGXFSZ, SIG_IGN);
+        const rlimit lowered{limit, old_.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        signal(SIGXFSZ, oldHandler_);
+    }
+
+private:
+    rlimit old_{};
+    sighandler_t oldHandler_;
+};
+
+// Takes away the right to create files in `folder` while it lives; the files in it stay
+// writable. Root may create files in any folder, so root acts as the user nobody meanwhile.
+class UnwritableFolder {
+public:
+    explicit UnwritableFolder(const QString& folder) : folder_(folder) {
+        constexpr auto all = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                             QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                             QFileDevice::ReadOther | QFileDevice::WriteOther;
+        for (const QString& name : QDir(folder).entryList(QDir::Files))
+            QFile::setPermissions(QDir(folder).filePath(name), all);
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                          QFileDevice::ReadGroup | QFileDevice::ExeGroup |
+                                          QFileDevice::ReadOther | QFileDevice::ExeOther);
+        if (geteuid() == 0) asNobody_ = seteuid(kNobody) == 0;
+    }
+    ~UnwritableFolder() {
+        if (asNobody_ && seteuid(0) != 0) qFatal("cannot become root again");
+        QFile::setPermissions(
+            folder_, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+    bool holds() const { return geteuid() != 0; }
+
+private:
+    static constexpr uid_t kNobody = 65534;
+    QString folder_;
+    bool asNobody_ = false;
+};
 
 }  // namespace
 
@@ -52,90 +146,194 @@ class TestCommandFaults : public QObject {
 private slots:
     void cleanupTestCase() { qInfo("failure points injected in all: %d", totalInjected); }
 
-    void everyFailingWriteStepChangesNoFile_data() {
+    // The n-th write step fails, for n = 1, 2, … until the command goes through. Alone, every
+    // file keeps its old bytes; when the disk keeps failing, undoing the earlier rewrites may
+    // fail too, and each file then holds its old or its new bytes, never anything between.
+    void everyFailingWriteStep_data() {
         QTest::addColumn<Action>("action");
-        QTest::addColumn<int>("filesWritten");
-        QTest::newRow("register, a match") << Action::RegisterMatch << 3;
-        QTest::newRow("register, no match") << Action::RegisterNoMatch << 2;
-        QTest::newRow("delete") << Action::Delete << 2;
-        QTest::newRow("predict") << Action::Predict << 1;
+        QTest::addColumn<bool>("keepFailing");
+        for (const bool keepFailing : {false, true}) {
+            const char* mode = keepFailing ? ", the disk dying" : "";
+            QTest::addRow("register, a match%s", mode) << Action::RegisterMatch << keepFailing;
+            QTest::addRow("register, no match%s", mode) << Action::RegisterNoMatch << keepFailing;
+            QTest::addRow("delete%s", mode) << Action::Delete << keepFailing;
+            QTest::addRow("predict%s", mode) << Action::Predict << keepFailing;
+        }
     }
-    void everyFailingWriteStepChangesNoFile() {
+    void everyFailingWriteStep() {
         QFETCH(Action, action);
-        QFETCH(int, filesWritten);
+        QFETCH(bool, keepFailing);
+        const Folder after = intended(action);
+        Folder before;
         int failingStep = 1;
         for (;; ++failingStep) {
             test::TestBench bench;
             fillFolder(bench);
-            const QByteArrayList before = test::folderSnapshot(bench);
+            before = contents(bench);
             test::WindowSession session(bench);
-            bench.faults.arm(failingStep);
+            const QString round = session.nextRound();
+            bench.faults.arm(failingStep, keepFailing);
             run(session, action);
-            if (!bench.faults.fired()) break;  // every step has been failed once
-            QCOMPARE(test::folderSnapshot(bench), before);
+            if (!bench.faults.fired()) {  // every step has failed once; this run went through
+                QCOMPARE(contents(bench), after);
+                QVERIFY(!bench.endedWith);
+                break;
+            }
+            const Folder now = contents(bench);
+            QCOMPARE(now.keys(), before.keys());  // no temporary file left behind
+            for (const QString& name : now.keys()) {
+                const bool allowed =
+                    now[name] == before[name] || (keepFailing && now[name] == after[name]);
+                QVERIFY2(
+                    allowed,
+                    qPrintable(QStringLiteral("step %1 changed %2").arg(failingStep).arg(name)));
+            }
             QCOMPARE(bench.endedWith, 1);
-            QVERIFY(bench.dialogs.shown().last().text.startsWith("ファイルに書き込めません: "));
+            QCOMPARE(bench.dialogs.shown().last().text, kCannotWrite + bench.faults.failedFile());
+            QCOMPARE(session.nextRound(), round);
         }
         const int injected = failingStep - 1;
-        // Each file is one chunk: creating, writing, flushing and renaming it can fail.
-        QVERIFY(injected >= 4 * filesWritten);
+        QCOMPARE(injected, writeSteps(before, after));
         qInfo("%s: %d failure points", QTest::currentDataTag(), injected);
         totalInjected += injected;
     }
 
-    void readOnlyFileFailsAndChangesNoFile_data() {
+    // Real write errors, not only those asked for, stop the command: a disk that is full when
+    // the candidate file is written gets the history back as it was.
+    void fullDiskFailsAndChangesNoFile_data() {
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<int>("room");
+        QTest::addColumn<QString>("failed");
+        QTest::newRow("register, the candidates do not fit")
+            << Action::RegisterMatch << 1000 << kCandidateFile;
+        QTest::newRow("delete, the history does not fit") << Action::Delete << 500 << kHistoryFile;
+        QTest::newRow("predict, the report does not fit") << Action::Predict << 1000 << kReportFile;
+    }
+    void fullDiskFailsAndChangesNoFile() {
+        QFETCH(Action, action);
+        QFETCH(int, room);
+        QFETCH(QString, failed);
+        test::TestBench bench;
+        fillFolder(bench, false);
+        const Folder before = contents(bench);
+        test::WindowSession session(bench);
+        {
+            const FileSizeLimit full(room);
+            run(session, action);
+        }
+        QCOMPARE(contents(bench), before);
+        QCOMPARE(bench.endedWith, 1);
+        QCOMPARE(bench.dialogs.shown().last().text, kCannotWrite + failed);
+    }
+
+    void unwritableFolderFailsAndChangesNoFile_data() {
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<QString>("failed");
+        QTest::newRow("register") << Action::RegisterMatch << kHistoryFile;
+        QTest::newRow("delete") << Action::Delete << kHistoryFile;
+        QTest::newRow("predict") << Action::Predict << kReportFile;
+    }
+    void unwritableFolderFailsAndChangesNoFile() {
+        QFETCH(Action, action);
+        QFETCH(QString, failed);
+        test::TestBench bench;
+        fillFolder(bench, false);
+        const Folder before = contents(bench);
+        test::WindowSession session(bench);
+        {
+            const UnwritableFolder unwritable(bench.folder.path());
+            if (!unwritable.holds()) QSKIP("root cannot act as another user here");
+            run(session, action);
+        }
+        QCOMPARE(contents(bench), before);
+        QCOMPARE(bench.endedWith, 1);
+        QCOMPARE(bench.dialogs.shown().last().text, kCannotWrite + failed);
+    }
+
+    // A read-only file is kept as it is even by root. A command that must rewrite it fails and
+    // changes nothing; one that leaves it alone goes through.
+    void readOnlyFile_data() {
         QTest::addColumn<QString>("readOnly");
         QTest::addColumn<Action>("action");
-        QTest::newRow("kri4.dat, register") << kHistoryFile << Action::RegisterMatch;
-        QTest::newRow("kri4key.dat, register") << kCandidateFile << Action::RegisterMatch;
-        QTest::newRow("kaisuu4.txt, register") << kCounterFile << Action::RegisterMatch;
-        QTest::newRow("kri4.dat, delete") << kHistoryFile << Action::Delete;
-        QTest::newRow("kaisuu4.txt, delete") << kCounterFile << Action::Delete;
-        QTest::newRow("yosou4.txt, predict") << kReportFile << Action::Predict;
+        QTest::addColumn<bool>("fails");
+        QTest::newRow("kri4.dat, register") << kHistoryFile << Action::RegisterMatch << true;
+        QTest::newRow("kri4key.dat, register") << kCandidateFile << Action::RegisterMatch << true;
+        QTest::newRow("kaisuu4.txt, register") << kCounterFile << Action::RegisterMatch << true;
+        QTest::newRow("kri4.dat, delete") << kHistoryFile << Action::Delete << true;
+        QTest::newRow("kaisuu4.txt, delete") << kCounterFile << Action::Delete << true;
+        QTest::newRow("yosou4.txt, predict") << kReportFile << Action::Predict << true;
+        QTest::newRow("kri4key.dat, register without a match")
+            << kCandidateFile << Action::RegisterNoMatch << false;
     }
-    void readOnlyFileFailsAndChangesNoFile() {
+    void readOnlyFile() {
         QFETCH(QString, readOnly);
         QFETCH(Action, action);
+        QFETCH(bool, fails);
         test::TestBench bench;
         fillFolder(bench);
         QFile::setPermissions(bench.path(readOnly), QFileDevice::ReadOwner | QFileDevice::ReadUser);
-        const QByteArrayList before = test::folderSnapshot(bench);
+        const Folder before = contents(bench);
         {
             test::WindowSession session(bench);
             run(session, action);
         }
-        QCOMPARE(test::folderSnapshot(bench), before);
+        if (!fails) {
+            QCOMPARE(contents(bench), intended(action));
+            QVERIFY(!bench.endedWith);
+            return;
+        }
+        QCOMPARE(contents(bench), before);
         QCOMPARE(bench.endedWith, 1);
-        QCOMPARE(bench.dialogs.shown().last().text, "ファイルに書き込めません: " + readOnly);
+        QCOMPARE(bench.dialogs.shown().last().text, kCannotWrite + readOnly);
     }
 
+    // A folder of the same name in place of a file, there from the start or put there while the
+    // registration window is open.
     void folderInPlaceOfAFileIsReported_data() {
         QTest::addColumn<QString>("replaced");
+        QTest::addColumn<bool>("onceOpen");
         QTest::addColumn<Action>("action");
         QTest::addColumn<QString>("message");
         QTest::newRow("kri4.dat, opening the registration window")
-            << kHistoryFile << Action::RegisterMatch << "ファイルを開けません: kri4.dat";
+            << kHistoryFile << false << Action::RegisterMatch << "ファイルを開けません: kri4.dat";
         QTest::newRow("kri4key.dat, predict")
-            << kCandidateFile << Action::Predict << "ファイルを開けません: kri4key.dat";
+            << kCandidateFile << false << Action::Predict << "ファイルを開けません: kri4key.dat";
         QTest::newRow("yosou4.txt, predict")
-            << kReportFile << Action::Predict << "ファイルに書き込めません: yosou4.txt";
+            << kReportFile << false << Action::Predict << kCannotWrite + kReportFile;
+        QTest::newRow("kri4.dat, register")
+            << kHistoryFile << true << Action::RegisterMatch << kCannotWrite + kHistoryFile;
+        QTest::newRow("kri4.dat, delete")
+            << kHistoryFile << true << Action::Delete << kCannotWrite + kHistoryFile;
+        QTest::newRow("kri4key.dat, register") << kCandidateFile << true << Action::RegisterMatch
+                                               << "ファイルを開けません: kri4key.dat";
+        QTest::newRow("kaisuu4.txt, delete")
+            << kCounterFile << true << Action::Delete << "ファイルを開けません: kaisuu4.txt";
     }
     void folderInPlaceOfAFileIsReported() {
         QFETCH(QString, replaced);
+        QFETCH(bool, onceOpen);
         QFETCH(Action, action);
         QFETCH(QString, message);
         test::TestBench bench;
         fillFolder(bench);
-        QFile::remove(bench.path(replaced));
-        QVERIFY(QDir(bench.folder.path()).mkdir(replaced));
-        const QByteArrayList before = test::folderSnapshot(bench);
+        const auto replace = [&] {
+            QFile::remove(bench.path(replaced));
+            QVERIFY(QDir(bench.folder.path()).mkdir(replaced));
+        };
+        Folder before = contents(bench);
+        before.remove(replaced);  // a folder is no file
+        if (!onceOpen) replace();
         {
             test::WindowSession session(bench);
+            if (onceOpen) {
+                session.openRegistration();
+                replace();
+            }
             run(session, action);
         }
-        QCOMPARE(test::folderSnapshot(bench), before);
+        QCOMPARE(contents(bench), before);
         QCOMPARE(bench.endedWith, 1);
-        QCOMPARE(bench.dialogs.shown().first().text, message);
+        QCOMPARE(failureShown(bench), message);
     }
 
     void counterFolderInPlaceOfTheFileStopsStartUp() {
@@ -144,23 +342,6 @@ private slots:
         test::WindowSession session(bench);
         QCOMPARE(bench.dialogs.shown().last().text, "ファイルを開けません: kaisuu4.txt");
         QCOMPARE(session.nextRound(), "Text1");
-    }
-
-    void unwritableFolderFailsAndChangesNoFile() {
-        if (geteuid() == 0) QSKIP("root writes into any folder; the read-only file cases stand in");
-        test::TestBench bench;
-        fillFolder(bench);
-        const QByteArrayList before = test::folderSnapshot(bench);
-        QFile::setPermissions(bench.folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        {
-            test::WindowSession session(bench);
-            session.registerResult("0123");
-        }
-        QFile::setPermissions(bench.folder.path(), QFileDevice::ReadOwner |
-                                                       QFileDevice::WriteOwner |
-                                                       QFileDevice::ExeOwner);
-        QCOMPARE(test::folderSnapshot(bench), before);
-        QCOMPARE(bench.endedWith, 1);
     }
 };
 

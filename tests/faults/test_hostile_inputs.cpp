@@ -109,13 +109,30 @@ private slots:
         QCOMPARE(session.listed(), predict(table, ResultHistory(first), 10).size());
     }
 
-    void millionLineHistoryIsListedWhole() {
+    void millionLineHistoryIsListedWholeAndCutAtRegistration() {
         test::TestBench bench;
         fill(bench, historyFile(1'000'000), tableFile(), "5\r\n");
         test::WindowSession session(bench);
-        session.registerResult("");  // opens the window; the empty input is refused
+        session.openRegistration();
         QVERIFY(session.form3());
         QCOMPARE(listedInForm3(session), 1'000'000);
+        session.registerResult("0125");
+        QVERIFY(!bench.endedWith);
+        const QStringList history = readLines(*bench.fileBytes(kHistoryFile));
+        QCOMPARE(history.size(), 2000);
+        QCOMPARE(history.first(), "0125");
+        QCOMPARE(history.last(), "2998");  // the 1999th result of the old file
+    }
+
+    void tenMegabytesTypedAreRefused() {
+        test::TestBench bench;
+        fill(bench, historyFile(3), tableFile(), "5\r\n");
+        test::WindowSession session(bench);
+        session.registerResult(QString(kTenMegabytes, u'1'));
+        QCOMPARE(bench.dialogs.shown().last().text, "終了しますか。");
+        QVERIFY(session.form3());  // answered No: the window stays open, nothing is stored
+        QCOMPARE(bench.fileBytes(kHistoryFile), historyFile(3));
+        QCOMPARE(bench.fileBytes(kCounterFile), QByteArray("5\r\n"));
     }
 
     void historyBytesThatAreNotCodePage932() {
@@ -136,6 +153,30 @@ private slots:
                                                     "4",
                                                     4));
         QCOMPARE(history.at(4), QString::fromUtf8("Ｂ"));
+    }
+
+    // Lines that are no combination are never listed and never match; a registration that
+    // matches a later line writes the table back with 570 lines.
+    void candidateBytesThatAreNotCodePage932() {
+        test::TestBench bench;
+        QByteArray table = QByteArray(
+            "\x81\r\n\xff\xfe\x80\r\n01\0"
+            "3\r\n\x82\x4f\x82\x50\x82\x51\x82\x52\r\n",
+            24);
+        table += tableFile().mid(4 * 6);  // 566 more lines
+        fill(bench, historyFile(100), table, "5\r\n");
+        test::WindowSession session(bench);
+        session.predict();
+        QVERIFY(!bench.endedWith);
+        session.registerResult("0124");
+        QVERIFY(!bench.endedWith);
+        const QStringList lines = readLines(*bench.fileBytes(kCandidateFile));
+        QCOMPARE(lines.size(), 570);
+        QCOMPARE(lines.at(2), QString::fromLatin1("01\0"
+                                                  "3",
+                                                  4));
+        QCOMPARE(lines.at(3), QString::fromUtf8("０１２３"));
+        QCOMPARE(lines.last(), "0124");
     }
 
     void candidateFileOfEmptyLines() {

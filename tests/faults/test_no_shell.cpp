@@ -10,12 +10,12 @@ using namespace k4;
 
 namespace {
 
-// Waits for a file that a detached program writes; gives up after a few seconds.
+// Waits for a file that a detached program writes; gives up after a few seconds. The program
+// renames the file into place once it is whole.
 bool waitForFile(const QString& path) {
     QElapsedTimer timer;
     timer.start();
     while (!QFile::exists(path) && timer.elapsed() < 5000) QTest::qWait(20);
-    QTest::qWait(50);  // let the program finish writing
     return QFile::exists(path);
 }
 
@@ -33,12 +33,16 @@ private slots:
 
     void argumentsReachTheProgramUnchangedWithoutAShell() {
         // A program whose name and argument would both break apart in a shell: the argument
-        // holds a command separator, the name spaces, a semicolon and a dollar sign.
+        // holds a command separator, the name spaces, quotes, a semicolon, a dollar sign and a
+        // command substitution.
         QTemporaryDir folder;
-        const QString program = folder.filePath(QStringLiteral("my editor; $HOME.sh"));
+        const QString program = folder.filePath(QStringLiteral("my 'editor'; $HOME `true`.sh"));
         QFile script(program);
         QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write("#!/bin/sh\nprintf '%s\\n' \"$#\" \"$1\" > \"$(dirname \"$0\")/arguments\"\n");
+        script.write(
+            "#!/bin/sh\n"
+            "out=\"$(dirname \"$0\")/arguments\"\n"
+            "printf '%s\\n' \"$#\" \"$1\" > \"$out.part\" && mv \"$out.part\" \"$out\"\n");
         script.close();
         QVERIFY(script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                       QFileDevice::ExeOwner));

@@ -23,8 +23,11 @@ public:
 
     void predict() { press(&form1_, "Command5"); }
 
+    // Register data; while the registration window is open, pressing it again does nothing.
+    void openRegistration() { press(&form1_, "Command2"); }
+
     void registerResult(const QString& typed) {
-        press(&form1_, "Command2");
+        openRegistration();
         if (Form3* form = form3()) {
             form->findChild<QLineEdit*>("Text1")->setText(typed);
             press(form, "Command1");
@@ -32,7 +35,7 @@ public:
     }
 
     void deleteNewest() {
-        press(&form1_, "Command2");
+        openRegistration();
         bench_.dialogs.answerNext(Answer::Yes);
         if (Form3* form = form3()) press(form, "Command2");
     }

@@ -58,26 +58,35 @@ private:
 
 // Fails the n-th step of file replacement counted from when it is armed, every file and step
 // counted; disarmed, it fails nothing. Arming it with 1, 2, 3 … fails each step of a command's
-// rewrites in turn.
+// rewrites in turn. Armed to keep failing, it fails the n-th step and every later one, as a disk
+// that dies midway does, so the undoing of earlier rewrites fails too.
 class CountdownFaults final : public WriteFaults {
 public:
-    void arm(int failingStep) {
+    void arm(int failingStep, bool keepFailing = false) {
         failingStep_ = failingStep;
+        keepFailing_ = keepFailing;
         stepsSeen_ = 0;
+        failedFile_.clear();
     }
     void disarm() { failingStep_ = 0; }
     // How many steps ran since the faults were armed.
     int stepsSeen() const { return stepsSeen_; }
     bool fired() const { return failingStep_ > 0 && stepsSeen_ >= failingStep_; }
+    // The file whose step failed first.
+    const QString& failedFile() const { return failedFile_; }
 
-    bool fails(WriteStep, const QString&) override {
+    bool fails(WriteStep, const QString& name) override {
         ++stepsSeen_;
-        return failingStep_ > 0 && stepsSeen_ == failingStep_;
+        if (failingStep_ <= 0 || stepsSeen_ < failingStep_) return false;
+        if (stepsSeen_ == failingStep_) failedFile_ = name;
+        return stepsSeen_ == failingStep_ || keepFailing_;
     }
 
 private:
     int failingStep_ = 0;
+    bool keepFailing_ = false;
     int stepsSeen_ = 0;
+    QString failedFile_;
 };
 
 // A temporary data folder and test doubles for everything else a window uses.
