@@ -7,20 +7,16 @@
 #include <QTest>
 
 #include "data/file_names.h"
+#include "support/test_data.h"
 #include "window_session.h"
 
 using namespace k4;
+using test::golden;
 
 namespace {
 
 // DiskFileSystem hands new content to the disk in chunks of this size.
 constexpr qsizetype kWriteChunk = 64 * 1024;
-
-QByteArray golden(const QString& name) {
-    QFile file(QStringLiteral(K4_GOLDEN_DIR "/") + name);
-    if (!file.open(QIODevice::ReadOnly)) qFatal("no golden file %s", qPrintable(name));
-    return file.readAll();
-}
 
 // A data folder with a history long enough for the prediction to list something, a candidate
 // table in which the registered result matches, a counter and an earlier report. With a long

@@ -6,21 +6,17 @@
 #include "predict/prediction.h"
 #include "predict/prediction_files.h"
 #include "predict/report.h"
+#include "support/test_data.h"
 #include "support/test_services.h"
 
 using namespace k4;
+using test::golden;
 
 namespace {
 
 const QString kDate = QStringLiteral("12-07-2026");
 const QString kTitle = QStringLiteral(" 回 キリカータ ４ ＢＯＸ 予想結果; Vr_1.20 ");
 const QString kEmptyRow = QString(21, u' ');
-
-QByteArray golden(const QString& name) {
-    QFile file(QStringLiteral(K4_GOLDEN_DIR "/") + name);
-    if (!file.open(QIODevice::ReadOnly)) qFatal("no golden file %s", qPrintable(name));
-    return file.readAll();
-}
 
 // Results 1001, 1002 … numbered from the newest.
 ResultHistory numberedHistory(int count) {

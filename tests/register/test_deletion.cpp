@@ -2,22 +2,16 @@
 
 #include "data/data_files.h"
 #include "data/file_names.h"
-#include "support/folder_snapshot.h"
 #include "platform/failure.h"
 #include "register/deletion.h"
+#include "support/folder_snapshot.h"
+#include "support/test_data.h"
 #include "support/test_services.h"
 
 using namespace k4;
+using test::numberedEntries;
 
-namespace {
-
-QStringList entries(int count) {
-    QStringList list;
-    for (int i = 0; i < count; ++i) list.append(QString::number(5000 + i));
-    return list;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 class TestDeletion : public QObject {
     Q_OBJECT
@@ -31,8 +25,10 @@ private slots:
         QTest::newRow("one entry") << QStringList{"1111"} << QStringList{};
         QTest::newRow("empty entries dropped")
             << QStringList{"1111", "", "2222", ""} << QStringList{"2222"};
-        QTest::newRow("2000 entries keep 1999") << entries(2000) << entries(2000).mid(1);
-        QTest::newRow("2500 entries keep 1999") << entries(2500) << entries(2000).mid(1);
+        QTest::newRow("2000 entries keep 1999")
+            << numberedEntries(2000) << numberedEntries(2000).mid(1);
+        QTest::newRow("2500 entries keep 1999")
+            << numberedEntries(2500) << numberedEntries(2000).mid(1);
     }
     void dropsExactlyTheNewestResult() {
         QFETCH(QStringList, entries);

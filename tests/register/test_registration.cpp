@@ -3,12 +3,14 @@
 #include "data/data_files.h"
 #include "data/file_names.h"
 #include "data/lines.h"
-#include "support/folder_snapshot.h"
 #include "platform/failure.h"
 #include "register/registration.h"
+#include "support/folder_snapshot.h"
+#include "support/test_data.h"
 #include "support/test_services.h"
 
 using namespace k4;
+using test::numberedEntries;
 
 namespace {
 
@@ -27,12 +29,6 @@ QByteArray candidateFile() {
     return bytes;
 }
 
-QStringList entries(int count) {
-    QStringList list;
-    for (int i = 0; i < count; ++i) list.append(QString::number(5000 + i));
-    return list;
-}
-
 }  // namespace
 
 class TestRegistration : public QObject {
@@ -48,7 +44,7 @@ private slots:
         QTest::newRow("empty entries dropped")
             << QStringList{"", "1111", ""} << QStringList{"0419", "1111"};
         QTest::newRow("2500 entries keep 2000 lines")
-            << entries(2500) << (QStringList{"0419"} + entries(1999));
+            << numberedEntries(2500) << (QStringList{"0419"} + numberedEntries(1999));
     }
     void putsTheResultOnTopOfTheHistory() {
         QFETCH(QStringList, entries);

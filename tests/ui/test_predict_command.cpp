@@ -5,10 +5,12 @@
 #include <QTest>
 
 #include "data/file_names.h"
+#include "support/test_data.h"
 #include "support/test_services.h"
 #include "ui/form1.h"
 
 using namespace k4;
+using test::golden;
 
 namespace {
 
@@ -19,12 +21,6 @@ const QStringList kGoldenPredictions = {"0395", "7945", "4569", "5549", "9352", 
                                         "1952", "9511", "5890", "9531", "9507", "9852", "6955",
                                         "3795", "5394", "5299", "9522", "2579", "9159", "4495",
                                         "2595", "5197", "6395", "0965"};
-
-QByteArray golden(const QString& name) {
-    QFile file(QStringLiteral(K4_GOLDEN_DIR "/") + name);
-    if (!file.open(QIODevice::ReadOnly)) qFatal("no golden file %s", qPrintable(name));
-    return file.readAll();
-}
 
 QByteArray candidateLines(int count) {
     QByteArray bytes;
