@@ -1,49 +1,9 @@
 #include "data/code_page.h"
 
-#include <QStringConverter>
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include "data/code_page_converter.h"
 
 namespace k4 {
 namespace {
-
-// Qt's ICU-backed converter knows code page 932 by this name.
-constexpr const char* kCodePageName = "windows-31j";
-
-// ICU's table for code page 932 swaps three control codes the way IBM's host code pages do
-// (byte 0x1A is U+001C, 0x1C is U+007F, 0x7F is U+001A) and substitutes U+001A for bytes it
-// cannot decode. Windows maps every byte below 0x80 to the same code point, so the swap is
-// undone on the way in and done on the way out; an undecodable byte thus reads as U+007F.
-char16_t fromIcu(char16_t c) {
-    switch (c) {
-        case u'\x1c':
-            return u'\x1a';
-        case u'\x7f':
-            return u'\x1c';
-        case u'\x1a':
-            return u'\x7f';
-        default:
-            return c;
-    }
-}
-
-char16_t toIcu(char16_t c) {
-    switch (c) {
-        case u'\x1a':
-            return u'\x1c';
-        case u'\x1c':
-            return u'\x7f';
-        case u'\x7f':
-            return u'\x1a';
-        default:
-            return c;
-    }
-}
-
-QString mapped(QString text, char16_t (*map)(char16_t)) {
-    for (QChar& c : text) c = QChar(map(c.unicode()));
-    return text;
-}
 
 bool isAscii(QByteArrayView bytes) {
     for (const char byte : bytes)
@@ -57,42 +17,17 @@ bool isAscii(const QString& text) {
     return true;
 }
 
-// ICU substitutes a double-byte character for what it cannot encode; the files want "?", so
-// the text is encoded again one code point at a time.
-QByteArray encodeSubstituting(const QString& icuText) {
-    QByteArray bytes;
-    bytes.reserve(icuText.size() * 2);
-    for (qsizetype i = 0; i < icuText.size();) {
-        const qsizetype length = icuText.at(i).isHighSurrogate() && i + 1 < icuText.size() ? 2 : 1;
-        QStringEncoder encoder(kCodePageName);
-        const QByteArray one = encoder.encode(QStringView(icuText).mid(i, length));
-        bytes += encoder.hasError() ? QByteArray("?") : one;
-        i += length;
-    }
-    return bytes;
-}
-
 }  // namespace
 
 QString decodeCodePage(QByteArrayView bytes) {
     // Digit lines, nearly all of every file, need no converter.
     if (isAscii(bytes)) return QString::fromLatin1(bytes);
-    // The converter keeps a lead byte at the very end waiting for its trail byte and would drop
-    // it; a line feed after the bytes makes it give that byte up as undecodable.
-    QByteArray terminated = bytes.toByteArray();
-    terminated += '\n';
-    QStringDecoder decoder(kCodePageName);
-    QString text = decoder.decode(terminated);
-    text.chop(1);
-    return mapped(std::move(text), fromIcu);
+    return code_page::decodeNonAscii(bytes);
 }
 
 QByteArray encodeCodePage(const QString& text) {
     if (isAscii(text)) return text.toLatin1();
-    const QString icuText = mapped(text, toIcu);
-    QStringEncoder encoder(kCodePageName);
-    QByteArray bytes = encoder.encode(icuText);
-    return encoder.hasError() ? encodeSubstituting(icuText) : bytes;
+    return code_page::encodeNonAscii(text);
 }
 
 }  // namespace k4

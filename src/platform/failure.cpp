@@ -28,6 +28,8 @@ QString Failure::message() const {
     return fileName_.isEmpty() ? text : text + QStringLiteral(": ") + fileName_;
 }
 
-const char* Failure::what() const noexcept { return what_.constData(); }
+const char* Failure::what() const noexcept {
+    return what_.constData();
+}
 
 }  // namespace k4

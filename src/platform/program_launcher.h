@@ -27,8 +27,9 @@ public:
     bool startDetached(const Command& command) override;
 };
 
-// The system text editor opened on the named file: notepad.exe on Windows, the desktop's
-// handler (xdg-open) elsewhere.
+// The user's text editor opened on the named file: the program Windows opens text files with
+// (Notepad unless the user chose another), the desktop's handler (xdg-open) elsewhere. Each
+// platform has its own source file for it.
 Command textEditorCommand(const QString& fileName);
 
 }  // namespace k4

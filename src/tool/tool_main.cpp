@@ -1,11 +1,11 @@
-#include <unistd.h>
-
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
 #include <memory>
 
+#include "platform/image_only_gui.h"
+#include "platform/terminal.h"
 #include "tool/tool_arguments.h"
 #include "tool/tool_command.h"
 
@@ -21,7 +21,7 @@ int main(int argc, char* argv[]) {
     // Text on a chart needs the fonts of the GUI part; drawn into an image, it needs no display.
     std::unique_ptr<QCoreApplication> application;
     if (k4::drawsChart(request)) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        k4::chooseImageOnlyGui();
         application = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);
@@ -29,7 +29,7 @@ int main(int argc, char* argv[]) {
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    k4::Console console{out, err, language, isatty(fileno(stderr)) != 0};
+    k4::Console console{out, err, language, k4::standardErrorIsTerminal()};
     const int status = k4::runTool(request, console);
     out.flush();
     err.flush();
