@@ -23,7 +23,7 @@
 #include "platform/file_system.h"
 #include "platform/program_launcher.h"
 #include "register/registration.h"
-#include "ui/form3.h"
+#include "ui/registration_window.h"
 #include "ui/services.h"
 
 using namespace k4;
@@ -82,14 +82,14 @@ void timeOpeningOnAHugeHistory() {
 
     QElapsedTimer timer;
     timer.start();
-    auto* form = new Form3(services, [](const QString&) {});
-    form->load();
+    auto* window = new RegistrationWindow(services, [](const QString&) {});
+    window->load();
     QCoreApplication::processEvents();  // the first paint of the list
     const double milliseconds = timer.nsecsElapsed() / 1e6;
-    const int rows = form->findChild<QListView*>(QStringLiteral("List1"))->model()->rowCount();
+    const int rows = window->findChild<QListView*>(QStringLiteral("List1"))->model()->rowCount();
     std::printf("open the window on %d lines: %.0f ms, %d entries listed, peak resident %.0f MB\n",
                 kHugeHistory, milliseconds, rows, peakResidentMegabytes());
-    delete form;
+    delete window;
 }
 
 void timeOneRegistration() {

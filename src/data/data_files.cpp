@@ -22,29 +22,15 @@ QStringList DataFiles::counterLines(double counter) {
     return {plainNumberText(counter)};
 }
 
-void DataFiles::writeCounter(double counter) {
-    writeTextFile(kCounterFile, counterLines(counter));
-}
-
 CandidateTable DataFiles::readCandidates() const {
-    const QStringList lines = readLines(files_.read(kCandidateFile), CandidateTable::kSlotCount);
-    if (lines.size() < CandidateTable::kSlotCount)
-        throw Failure(FailureKind::ReadPastEnd, kCandidateFile);
-    CandidateTable table;
-    for (int n = 1; n <= CandidateTable::kSlotCount; ++n) table.slot(n) = lines.at(n - 1);
-    return table;
-}
-
-void DataFiles::writeCandidates(const CandidateTable& table, const QString& appended) {
-    writeTextFile(kCandidateFile, table.fileLines(appended));
+    std::optional<CandidateTable> table = CandidateTable::fromLines(
+        readLines(files_.read(kCandidateFile), CandidateTable::kSlotCount));
+    if (!table) throw Failure(FailureKind::ReadPastEnd, kCandidateFile);
+    return std::move(*table);
 }
 
 ResultHistory DataFiles::readHistory(qsizetype maxLines) const {
     return ResultHistory(readLines(files_.read(kHistoryFile), maxLines));
-}
-
-void DataFiles::writeHistory(const QStringList& lines) {
-    writeTextFile(kHistoryFile, lines);
 }
 
 void DataFiles::writeTextFile(const QString& name, const QStringList& lines) {

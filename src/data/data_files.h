@@ -18,8 +18,8 @@ struct FileContent {
     QStringList lines;
 };
 
-// The six operations on the data files. Each reads or replaces one file whole and throws a
-// Failure naming the file when it cannot.
+// Reading the data files, and rewriting them. Each operation reads or replaces files whole and
+// throws a Failure naming the file when it cannot.
 class DataFiles {
 public:
     explicit DataFiles(FileSystem& files) : files_(files) {}
@@ -27,18 +27,12 @@ public:
     // The number on the first line of the counter file. Throws ReadPastEnd for an empty file
     // and Overflow for a number too large to hold.
     double readCounter() const;
-    // Writes the counter file as one line of plain decimal text.
-    void writeCounter(double counter);
 
     // Lines 1 to 570 of the candidate file; throws ReadPastEnd when it has fewer.
     CandidateTable readCandidates() const;
-    // Rewrites the candidate file with the lines of `table.fileLines(appended)`.
-    void writeCandidates(const CandidateTable& table, const QString& appended);
 
     // The first `maxLines` lines of the history file, or every line.
     ResultHistory readHistory(qsizetype maxLines = kAllLines) const;
-    // Rewrites the history file with `lines`, in order.
-    void writeHistory(const QStringList& lines);
 
     // Rewrites any file of the folder with `lines` (the prediction report).
     void writeTextFile(const QString& name, const QStringList& lines);

@@ -3,6 +3,8 @@
 #include <QString>
 #include <exception>
 
+#include "platform/language.h"
+
 namespace k4 {
 
 // What went wrong in a failed step. Every kind names a file operation or a conversion that
@@ -35,7 +37,8 @@ private:
     QByteArray what_;
 };
 
-// The Japanese description of a failure kind, without the file name.
-QString describe(FailureKind kind);
+// The description of a failure kind, without the file name. The windows speak Japanese; the
+// companion command speaks the system's language.
+QString describe(FailureKind kind, Language language = Language::Japanese);
 
 }  // namespace k4

@@ -45,8 +45,6 @@ public:
     QByteArray read(const QString& name) const override;
     void replace(const QString& name, const QByteArray& bytes) override;
 
-    const QString& folder() const { return folder_; }
-
 private:
     QString path(const QString& name) const;
     bool fails(WriteStep step, const QString& name) const;

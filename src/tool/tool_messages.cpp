@@ -5,31 +5,9 @@
 #include "platform/failure.h"
 
 namespace k4 {
-namespace {
-
-QString englishDescription(FailureKind kind) {
-    switch (kind) {
-        case FailureKind::FileNotFound:
-            return QStringLiteral("file not found");
-        case FailureKind::CannotOpen:
-            return QStringLiteral("cannot open the file");
-        case FailureKind::ReadPastEnd:
-            return QStringLiteral("the file ends too early");
-        case FailureKind::CannotWrite:
-            return QStringLiteral("cannot write the file");
-        case FailureKind::Overflow:
-            return QStringLiteral("a number is too large");
-        case FailureKind::Unexpected:
-            break;
-    }
-    return QStringLiteral("unexpected error");
-}
-
-}  // namespace
 
 QString failureText(const Failure& failure, const QString& folder, Language language) {
-    const QString description = language == Language::Japanese ? describe(failure.kind())
-                                                               : englishDescription(failure.kind());
+    const QString description = describe(failure.kind(), language);
     if (failure.fileName().isEmpty()) return description;
     return QDir::toNativeSeparators(QDir(folder).filePath(failure.fileName())) +
            QStringLiteral(": ") + description;

@@ -3,12 +3,12 @@
 #include <unistd.h>
 
 #include <QDir>
-#include <QMap>
 #include <QTest>
 
 #include "data/file_names.h"
+#include "support/folder_snapshot.h"
 #include "support/test_data.h"
-#include "window_session.h"
+#include "support/window_session.h"
 
 using namespace k4;
 using test::golden;
@@ -30,14 +30,8 @@ void fillFolder(test::TestBench& bench, bool longHistory = true) {
     bench.writeFile(kReportFile, "an earlier report\r\n");
 }
 
-// Every file of the data folder, hidden ones too, by name.
-using Folder = QMap<QString, QByteArray>;
-Folder contents(const test::TestBench& bench) {
-    Folder folder;
-    for (const QString& name : QDir(bench.folder.path()).entryList(QDir::Files | QDir::Hidden))
-        folder.insert(name, bench.fileBytes(name).value_or("<unreadable>"));
-    return folder;
-}
+using Folder = test::FolderContents;
+using test::folderContents;
 
 // What the user does.
 enum class Action { RegisterMatch, RegisterNoMatch, Delete, Predict };
@@ -62,7 +56,7 @@ Folder intended(Action action) {
     test::WindowSession session(bench);
     run(session, action);
     if (bench.endedWith) qFatal("the action fails on a sound disk");
-    return contents(bench);
+    return folderContents(bench);
 }
 
 // The steps of writing every file that differs: creating the temporary file, each chunk,
@@ -165,17 +159,17 @@ private slots:
         for (;; ++failingStep) {
             test::TestBench bench;
             fillFolder(bench);
-            before = contents(bench);
+            before = folderContents(bench);
             test::WindowSession session(bench);
             const QString round = session.nextRound();
             bench.faults.arm(failingStep, keepFailing);
             run(session, action);
             if (!bench.faults.fired()) {  // every step has failed once; this run went through
-                QCOMPARE(contents(bench), after);
+                QCOMPARE(folderContents(bench), after);
                 QVERIFY(!bench.endedWith);
                 break;
             }
-            const Folder now = contents(bench);
+            const Folder now = folderContents(bench);
             QCOMPARE(now.keys(), before.keys());  // no temporary file left behind
             for (const QString& name : now.keys()) {
                 const bool allowed =
@@ -211,13 +205,13 @@ private slots:
         QFETCH(QString, failed);
         test::TestBench bench;
         fillFolder(bench, false);
-        const Folder before = contents(bench);
+        const Folder before = folderContents(bench);
         test::WindowSession session(bench);
         {
             const FileSizeLimit full(room);
             run(session, action);
         }
-        QCOMPARE(contents(bench), before);
+        QCOMPARE(folderContents(bench), before);
         QCOMPARE(bench.endedWith, 1);
         QCOMPARE(bench.dialogs.shown().last().text, kCannotWrite + failed);
     }
@@ -234,14 +228,14 @@ private slots:
         QFETCH(QString, failed);
         test::TestBench bench;
         fillFolder(bench, false);
-        const Folder before = contents(bench);
+        const Folder before = folderContents(bench);
         test::WindowSession session(bench);
         {
             const UnwritableFolder unwritable(bench.folder.path());
             if (!unwritable.holds()) QSKIP("root cannot act as another user here");
             run(session, action);
         }
-        QCOMPARE(contents(bench), before);
+        QCOMPARE(folderContents(bench), before);
         QCOMPARE(bench.endedWith, 1);
         QCOMPARE(bench.dialogs.shown().last().text, kCannotWrite + failed);
     }
@@ -268,17 +262,17 @@ private slots:
         test::TestBench bench;
         fillFolder(bench);
         QFile::setPermissions(bench.path(readOnly), QFileDevice::ReadOwner | QFileDevice::ReadUser);
-        const Folder before = contents(bench);
+        const Folder before = folderContents(bench);
         {
             test::WindowSession session(bench);
             run(session, action);
         }
         if (!fails) {
-            QCOMPARE(contents(bench), intended(action));
+            QCOMPARE(folderContents(bench), intended(action));
             QVERIFY(!bench.endedWith);
             return;
         }
-        QCOMPARE(contents(bench), before);
+        QCOMPARE(folderContents(bench), before);
         QCOMPARE(bench.endedWith, 1);
         QCOMPARE(bench.dialogs.shown().last().text, kCannotWrite + readOnly);
     }
@@ -316,7 +310,7 @@ private slots:
             QFile::remove(bench.path(replaced));
             QVERIFY(QDir(bench.folder.path()).mkdir(replaced));
         };
-        Folder before = contents(bench);
+        Folder before = folderContents(bench);
         before.remove(replaced);  // a folder is no file
         if (!onceOpen) replace();
         {
@@ -327,7 +321,7 @@ private slots:
             }
             run(session, action);
         }
-        QCOMPARE(contents(bench), before);
+        QCOMPARE(folderContents(bench), before);
         QCOMPARE(bench.endedWith, 1);
         QCOMPARE(failureShown(bench), message);
     }

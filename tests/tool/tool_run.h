@@ -5,8 +5,8 @@
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
-#include <random>
 
+#include "support/random_draws.h"
 #include "tool/console.h"
 #include "tool/tool_arguments.h"
 #include "tool/tool_command.h"
@@ -31,16 +31,6 @@ inline ToolRun runToolWith(const QStringList& arguments, Language language = Lan
     out.flush();
     err.flush();
     return run;
-}
-
-// Uniformly drawn four-digit results.
-inline QStringList randomDraws(int count, unsigned seed) {
-    std::mt19937 random(seed);
-    std::uniform_int_distribution<int> draw(0, 9999);
-    QStringList draws;
-    for (int i = 0; i < count; ++i)
-        draws << QStringLiteral("%1").arg(draw(random), 4, 10, QLatin1Char('0'));
-    return draws;
 }
 
 inline QByteArray readAll(const QString& path) {
