@@ -27,8 +27,12 @@ int main(int argc, char* argv[]) {
         application = std::make_unique<QCoreApplication>(argc, argv);
     }
 
+    // The system's encoding is UTF-8 on Linux and the ANSI code page on Windows (932 on a
+    // Japanese system), which the console and redirected output there expect.
     QTextStream out(stdout);
     QTextStream err(stderr);
+    out.setEncoding(QStringConverter::System);
+    err.setEncoding(QStringConverter::System);
     k4::Console console{out, err, language, k4::standardErrorIsTerminal()};
     const int status = k4::runTool(request, console);
     out.flush();

@@ -31,23 +31,25 @@ private slots:
         QVERIFY(!editor.program.contains(u' '));
     }
 
+    // Arguments that a shell would split or run (%1 is a file that running them would make): a
+    // POSIX shell's command separator and substitution, cmd.exe's quote, ampersand and
+    // variables, backslashes before a quote and at the end.
+    void argumentsReachTheProgramUnchangedWithoutAShell_data() {
+        QTest::addColumn<QString>("argument");
+        QTest::newRow("POSIX shell") << QStringLiteral("yosou4.txt; touch %1; $(touch %1)");
+        QTest::newRow("cmd.exe") << QStringLiteral("yosou4.txt\" & echo > %1 & \"%PATH%");
+        QTest::newRow("backslashes") << QStringLiteral("C:\\dir\\\" > %1 \\");
+    }
     void argumentsReachTheProgramUnchangedWithoutAShell() {
-        // A program whose name and argument would both break apart in a shell: the argument
-        // holds a command separator, the name spaces, quotes, a semicolon, a dollar sign and a
-        // command substitution.
+        QFETCH(QString, argument);
+        // The editor's own name would break apart in a shell too: spaces, quotes, a semicolon,
+        // a dollar sign and a command substitution.
         QTemporaryDir folder;
-        const QString program = folder.filePath(QStringLiteral("my 'editor'; $HOME `true`.sh"));
-        QFile script(program);
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write(
-            "#!/bin/sh\n"
-            "out=\"$(dirname \"$0\")/arguments\"\n"
-            "printf '%s\\n' \"$#\" \"$1\" > \"$out.part\" && mv \"$out.part\" \"$out\"\n");
-        script.close();
-        QVERIFY(script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                      QFileDevice::ExeOwner));
-        const QString argument =
-            QStringLiteral("yosou4.txt; touch %1").arg(folder.filePath("pwned"));
+        const QString program =
+            folder.filePath(QStringLiteral("my 'editor'; $HOME `true`" K4_EXECUTABLE_SUFFIX));
+        QVERIFY(QFile::copy(QStringLiteral(K4_ARGUMENT_RECORDER), program));
+        const QString pwned = QDir::toNativeSeparators(folder.filePath("pwned"));
+        argument = argument.arg(pwned);
 
         ProcessLauncher launcher;
         QVERIFY(launcher.startDetached({program, {argument}}));
@@ -55,7 +57,7 @@ private slots:
         QFile arguments(folder.filePath("arguments"));
         QVERIFY(arguments.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(arguments.readAll()), "1\n" + argument + "\n");
-        QVERIFY(!QFile::exists(folder.filePath("pwned")));
+        QVERIFY(!QFile::exists(pwned));
     }
 
     void programThatCannotStartIsReported() {
