@@ -1,6 +1,7 @@
 # The static Qt for the Windows build: Debian's qtbase source, cross-built once with mingw-w64
 # into a cache folder outside the checkout and reused while its inputs stay the same.
 # shellcheck shell=bash
+# shellcheck disable=SC2154 # repo_root comes from common.sh
 
 windows_dir=$repo_root/scripts/windows
 
@@ -45,6 +46,7 @@ add_source_entry() {
     local list=/etc/apt/sources.list.d/kirikata4-bookworm-src.sources mirror
     local keyring=/usr/share/keyrings/debian-archive-keyring.gpg
     [ -f "$list" ] && return 0
+    # shellcheck disable=SC2016 # the format is apt's, not the shell's
     mirror=$(apt-get indextargets --format '$(REPO_URI)' 'Release: bookworm' \
         'Identifier: Packages' 'Component: main' | head -1)
     if [ -z "$mirror" ]; then
@@ -111,7 +113,7 @@ fetch_qt_source() {
 compile_qt() {
     local work=$1 prefix=$2
     (
-        cd "$work/build"
+        cd "$work/build" || exit
         if [ ! -f build.ninja ]; then
             nice -n 15 "$work/qtbase/configure" -prefix "$prefix" -qt-host-path /usr \
                 "${qt_options[@]}" -- -G Ninja \

@@ -3,6 +3,7 @@
 # it, and the two reports must be equal byte for byte. Screenshots of the Windows build's two
 # windows are kept for a look.
 # shellcheck shell=bash
+# shellcheck disable=SC2154 # repo_root comes from common.sh
 
 smoke_title_main='キリカータ Vr'
 smoke_title_registration='キリカータ４　登録'

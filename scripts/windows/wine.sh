@@ -2,24 +2,33 @@
 # and a display of its own for the windows.
 # shellcheck shell=bash
 
-# Quiet, and with a prefix of its own that no other wine use touches.
+# Quiet, with a prefix of its own that no other wine use touches, and without wine's menu
+# entries for the programs it runs.
 export WINEDEBUG=-all
 export WINEPREFIX=${XDG_CACHE_HOME:-$HOME/.cache}/kirikata4/wine
 export WINEARCH=win64
+export WINEDLLOVERRIDES='winemenubuilder.exe=d'
 
 # Makes the wine prefix once (without the Mono and Gecko installers, which would ask to
-# download) and keeps one wine server running until the script ends, so that every program
-# starts quickly.
+# download), then starts one wine server with its services and desktop for the rest of the
+# script, so that every program starts quickly. They are started with no pipe of the script's
+# as output: a program run through a pipe (as ctest runs tests) would otherwise start them
+# holding the pipe, and the reader would wait for them. Run after start_display, so that the
+# desktop is on that display. One script at a time uses the prefix.
 start_wine() {
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    exec {wine_lock}>"$WINEPREFIX.lock"
+    flock "$wine_lock"
     if [ ! -f "$WINEPREFIX/.ready" ]; then
         rm -rf "$WINEPREFIX"
-        mkdir -p "$WINEPREFIX"
-        WINEDLLOVERRIDES='mscoree,mshtml=' timeout 300 wineboot --init >/dev/null 2>&1
+        WINEDLLOVERRIDES="$WINEDLLOVERRIDES;mscoree,mshtml=" timeout 300 wineboot --init \
+            </dev/null >/dev/null 2>&1
         timeout 120 wineserver -w
         touch "$WINEPREFIX/.ready"
     fi
-    wineserver -p
     trap_on_exit 'wineserver -k 2>/dev/null || true'
+    wineserver -p </dev/null >/dev/null 2>&1 || true
+    timeout 120 wine cmd /c exit </dev/null >/dev/null 2>&1
 }
 
 # Starts an X server on a free display for the windows and sets DISPLAY to it.
@@ -34,7 +43,8 @@ start_display() {
         sleep 0.1
     done
     [ -s "$displays" ] || { echo "Xvfb did not start" >&2; return 1; }
-    export DISPLAY=":$(head -1 "$displays")"
+    DISPLAY=":$(head -1 "$displays")"
+    export DISPLAY
     rm -f "$displays"
 }
 
@@ -42,5 +52,9 @@ start_display() {
 exit_commands=()
 trap_on_exit() {
     exit_commands=("$1" "${exit_commands[@]}")
-    trap 'for command in "${exit_commands[@]}"; do eval "$command"; done' EXIT
+    trap run_exit_commands EXIT
+}
+run_exit_commands() {
+    local command
+    for command in "${exit_commands[@]}"; do eval "$command"; done
 }
