@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "data/code_page.h"
+#include "data/data_files.h"
 #include "data/digits.h"
 #include "register/result_input.h"
 
@@ -113,6 +114,12 @@ PastResults readPastResults(const QByteArray& bytes) {
         const std::optional<QString> result = storedResult(fields.last());
         if (!result) {
             bad(LineProblem::NotFourDigits, fields.last());
+            continue;
+        }
+        // The counter ends at the last round, which the main window must be able to show.
+        const qint64 round = past.round.value_or(read.results.size() + 1);
+        if (round > kLargestCounter) {
+            bad(LineProblem::RoundTooLate, QString::number(round), kLargestCounter);
             continue;
         }
         past.result = *result;

@@ -80,7 +80,9 @@ void MainWindow::load() {
     show();
     predictButton_->setFocus();
     runCommand(services_, [this] {
-        const double counter = DataFiles(services_.files).readCounter();
+        DataFiles files(services_.files);
+        files.recover();  // a commit that a crash cut off is completed or dropped first
+        const double counter = files.readCounter();
         // The next round is a 16-bit number: a counter of 32767 or more stops here with an
         // overflow that names the counter file.
         nextRoundBox_->setText(QString::number(toInt16(counter + 1, kCounterFile)));

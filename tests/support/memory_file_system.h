@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QByteArray>
-#include <QHash>
+#include <QMap>
 #include <QString>
 
 #include "platform/failure.h"
@@ -9,8 +9,8 @@
 
 namespace k4::test {
 
-// Files held in memory; a missing file fails as on disk. For the fuzz targets and tests that
-// need no disk.
+// Files held in memory; a missing file fails as on disk, and every step succeeds at once. For
+// the fuzz targets and tests that need no disk.
 class MemoryFileSystem final : public FileSystem {
 public:
     QByteArray read(const QString& name) const override {
@@ -18,9 +18,20 @@ public:
         if (it == files.constEnd()) throw Failure(FailureKind::FileNotFound, name);
         return *it;
     }
-    void replace(const QString& name, const QByteArray& bytes) override { files[name] = bytes; }
+    bool exists(const QString& name) const override { return files.contains(name); }
+    QStringList fileNames() const override { return files.keys(); }
+    void checkReplaceable(const QString&) const override {}
+    void writeDurably(const QString& name, const QByteArray& bytes) override {
+        files[name] = bytes;
+    }
+    void rename(const QString& from, const QString& to) override {
+        files[to] = files.take(from);
+    }
+    void remove(const QString& name) override { files.remove(name); }
+    void syncFolder() override {}
+    std::unique_ptr<FolderLock> lockFolder() override { return std::make_unique<FolderLock>(); }
 
-    QHash<QString, QByteArray> files;
+    QMap<QString, QByteArray> files;
 };
 
 }  // namespace k4::test
