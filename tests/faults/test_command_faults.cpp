@@ -1,13 +1,10 @@
-#include <signal.h>
-#include <sys/resource.h>
-#include <unistd.h>
-
 #include <QDir>
 #include <QRegularExpression>
 #include <QTest>
 
 #include "data/data_files.h"
 #include "data/file_names.h"
+#include "disk_conditions.h"
 #include "support/folder_snapshot.h"
 #include "support/test_data.h"
 #include "support/window_session.h"
@@ -95,54 +92,6 @@ QString failureShown(const test::TestBench& bench) {
 
 int totalInjected = 0;
 
-// Lets no file grow beyond `limit` bytes while it lives, as a full disk does; a write past the
-// limit fails instead of ending the process.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t limit) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        oldHandler_ = signal(SIGXFSZ, SIG_IGN);
-        const rlimit lowered{limit, old_.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        signal(SIGXFSZ, oldHandler_);
-    }
-
-private:
-    rlimit old_{};
-    sighandler_t oldHandler_;
-};
-
-// Takes away the right to create files in `folder` while it lives; the files in it stay
-// writable. Root may create files in any folder, so root acts as the user nobody meanwhile.
-class UnwritableFolder {
-public:
-    explicit UnwritableFolder(const QString& folder) : folder_(folder) {
-        constexpr auto all = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                             QFileDevice::ReadGroup | QFileDevice::WriteGroup |
-                             QFileDevice::ReadOther | QFileDevice::WriteOther;
-        for (const QString& name : QDir(folder).entryList(QDir::Files))
-            QFile::setPermissions(QDir(folder).filePath(name), all);
-        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
-                                          QFileDevice::ReadGroup | QFileDevice::ExeGroup |
-                                          QFileDevice::ReadOther | QFileDevice::ExeOther);
-        if (geteuid() == 0) asNobody_ = seteuid(kNobody) == 0;
-    }
-    ~UnwritableFolder() {
-        if (asNobody_ && seteuid(0) != 0) qFatal("cannot become root again");
-        QFile::setPermissions(
-            folder_, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    }
-    bool holds() const { return geteuid() != 0; }
-
-private:
-    static constexpr uid_t kNobody = 65534;
-    QString folder_;
-    bool asNobody_ = false;
-};
-
 }  // namespace
 
 class TestCommandFaults : public QObject {
@@ -227,7 +176,8 @@ private slots:
         const Folder before = folderContents(bench);
         test::WindowSession session(bench);
         {
-            const FileSizeLimit full(room);
+            const test::FullDisk full(room);
+            if (!full.holds()) QSKIP("no file size limit on this system");
             run(session, action);
         }
         QCOMPARE(folderContents(bench), before);
@@ -249,8 +199,8 @@ private slots:
         const Folder before = folderContents(bench);
         test::WindowSession session(bench);
         {
-            const UnwritableFolder unwritable(bench.folder.path());
-            if (!unwritable.holds()) QSKIP("root cannot act as another user here");
+            const test::UnwritableFolder unwritable(bench.folder.path());
+            if (!unwritable.holds()) QSKIP("the folder cannot be made unwritable here");
             run(session, action);
         }
         QCOMPARE(folderContents(bench), before);
@@ -294,6 +244,33 @@ private slots:
         QCOMPARE(folderContents(bench), before);
         QCOMPARE(bench.endedWith, 1);
         QCOMPARE(bench.dialogs.shown().last().text, kCannotWrite + readOnly);
+    }
+
+    // A file that another program holds open cannot be set aside on Windows: the command
+    // fails, names the file and changes nothing.
+    void fileHeldOpenByAnotherProgram_data() {
+        QTest::addColumn<QString>("held");
+        QTest::addColumn<Action>("action");
+        QTest::newRow("kri4.dat, register") << kHistoryFile << Action::RegisterMatch;
+        QTest::newRow("kri4key.dat, register") << kCandidateFile << Action::RegisterMatch;
+        QTest::newRow("kaisuu4.txt, delete") << kCounterFile << Action::Delete;
+        QTest::newRow("yosou4.txt, predict") << kReportFile << Action::Predict;
+    }
+    void fileHeldOpenByAnotherProgram() {
+        QFETCH(QString, held);
+        QFETCH(Action, action);
+        test::TestBench bench;
+        fillFolder(bench);
+        const Folder before = folderContents(bench);
+        test::WindowSession session(bench);
+        {
+            const test::FileHeldOpen open(bench.path(held));
+            if (!open.holds()) QSKIP("only Windows keeps an open file from being renamed");
+            run(session, action);
+        }
+        QCOMPARE(folderContents(bench), before);
+        QCOMPARE(bench.endedWith, 1);
+        QCOMPARE(bench.dialogs.shown().last().text, kCannotWrite + held);
     }
 
     // A folder of the same name in place of a file, there from the start or put there while the
