@@ -82,11 +82,13 @@ private slots:
         QTest::addColumn<QByteArray>("journal");
         QTest::addColumn<bool>("carried");
         const QByteArray body = "kirikata4 journal 1\na.dat\nb.dat\n";
-        const QByteArray sum = "sha256 " + QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex() + "\n";
+        const QByteArray sum =
+            "sha256 " + QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex() + "\n";
         QTest::newRow("whole") << body + sum << true;
         QTest::newRow("cut") << body + sum.left(20) << false;
         QTest::newRow("changed") << QByteArray(body).replace("b.dat", "c.dat") + sum << false;
-        QTest::newRow("names a path") << QByteArray(body).replace("b.dat", "../b.dat") + sum << false;
+        QTest::newRow("names a path")
+            << QByteArray(body).replace("b.dat", "../b.dat") + sum << false;
     }
     void recoveryCarriesAWholeJournalThroughAndDropsACutOne() {
         QFETCH(QByteArray, journal);

@@ -55,7 +55,14 @@ Ending inChild(const std::function<void()>& work) {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? Ending::Completed : Ending::Failed;
 }
 
-enum class Action { RegisterMatch, RegisterNoMatch, Delete, ImportIntoEmpty, ImportOverFull, Report };
+enum class Action {
+    RegisterMatch,
+    RegisterNoMatch,
+    Delete,
+    ImportIntoEmpty,
+    ImportOverFull,
+    Report
+};
 
 void fillFolder(test::TestBench& bench) {
     bench.writeFile(kHistoryFile, golden(kHistoryFile));
@@ -83,8 +90,8 @@ void run(Action command, test::TestBench& bench, const QString& pastResults, Wri
             QString out;
             QTextStream stream(&out);
             Console console{stream, stream, Language::English, false};
-            const QStringList arguments = {"kirikata4-tool", "import", pastResults,
-                                           "--folder",       bench.folder.path(), "--force"};
+            const QStringList arguments = {"kirikata4-tool",    "import", pastResults, "--folder",
+                                           bench.folder.path(), "--force"};
             if (runTool(parseToolArguments(arguments, Language::English), console, faults) != 0)
                 throw Failure(FailureKind::CannotWrite, out);
             return;
