@@ -40,7 +40,8 @@ void DataFiles::writeTextFile(const QString& name, const QStringList& lines) {
 
 void DataFiles::commit(const QList<FileContent>& contents) {
     QList<NewFile> files;
-    for (const FileContent& content : contents) files.append({content.name, writeLines(content.lines)});
+    for (const FileContent& content : contents)
+        files.append({content.name, writeLines(content.lines)});
     commitFiles(files_, files);
 }
 

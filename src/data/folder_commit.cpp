@@ -170,9 +170,8 @@ void recoverFolder(FileSystem& folder) {
     if (folder.exists(kJournal)) {
         if (const std::optional<QStringList> names = journalNames(folder.read(kJournal))) {
             for (const QString& name : *names)
-                if (folder.exists(newName(name))) forFile(name, [&] {
-                        folder.rename(newName(name), name);
-                    });
+                if (folder.exists(newName(name)))
+                    forFile(name, [&] { folder.rename(newName(name), name); });
             folder.syncFolder();
         }
         folder.remove(kJournal);

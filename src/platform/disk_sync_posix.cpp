@@ -19,8 +19,7 @@ bool syncFolderToDisk(const QString& folder) {
 }
 
 bool renameReplacing(const QString& from, const QString& to) {
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) ==
-           0;
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
 }  // namespace k4

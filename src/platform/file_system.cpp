@@ -107,12 +107,20 @@ void DiskFileSystem::syncFolder() {
 
 std::unique_ptr<FolderLock> DiskFileSystem::lockFolder() {
     auto held = std::make_unique<DiskFolderLock>(path(kLockFile));
+    QLockFile& lock = held->lock();
     // Only a dead holder makes a lock stale, however long a live one has held it.
-    held->lock().setStaleLockTime(0);
-    if (held->lock().tryLock(kLockWaitMilliseconds)) return held;
+    lock.setStaleLockTime(0);
+    if (lock.tryLock(0)) return held;
+    // A holder killed before it wrote its process number leaves a lock that names nobody. Qt
+    // removes such a file only when no live process still holds it open and locked.
+    qint64 pid = 0;
+    QString host, application;
+    if (lock.error() == QLockFile::LockFailedError && !lock.getLockInfo(&pid, &host, &application))
+        lock.removeStaleLockFile();
+    if (lock.tryLock(kLockWaitMilliseconds)) return held;
     // Where even the lock file cannot be made, the folder itself is what cannot be written.
-    throw Failure(held->lock().error() == QLockFile::LockFailedError ? FailureKind::FolderInUse
-                                                                      : FailureKind::CannotWrite,
+    throw Failure(lock.error() == QLockFile::LockFailedError ? FailureKind::FolderInUse
+                                                             : FailureKind::CannotWrite,
                   folderName());
 }
 

@@ -101,7 +101,8 @@ int runBacktestCommand(const BacktestRequest& request, Console& console, WriteFa
 
     bool written = true;
     if (!request.csvFile.isEmpty())
-        written = writeOutput(request.csvFile, csvBytes(backtest.rounds), console, faults) && written;
+        written =
+            writeOutput(request.csvFile, csvBytes(backtest.rounds), console, faults) && written;
     if (!request.pngFile.isEmpty()) {
         const QImage chart = drawBacktestChart(backtest.rounds, console.language);
         written = writeOutput(request.pngFile, pngBytes(chart), console, faults) && written;

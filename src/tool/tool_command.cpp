@@ -32,8 +32,9 @@ bool recoverBeforeCommand(const QString& folder, Console& console, WriteFaults* 
 
 int runTool(const ToolRequest& request, Console& console, WriteFaults* faults) {
     if (const auto* import = std::get_if<ImportRequest>(&request))
-        return recoverBeforeCommand(import->folder, console, faults) ? runImport(*import, console, faults)
-                                                               : kExitFailure;
+        return recoverBeforeCommand(import->folder, console, faults)
+                   ? runImport(*import, console, faults)
+                   : kExitFailure;
     if (const auto* backtest = std::get_if<BacktestRequest>(&request))
         return recoverBeforeCommand(backtest->folder, console, faults)
                    ? runBacktestCommand(*backtest, console, faults)

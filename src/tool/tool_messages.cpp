@@ -40,10 +40,11 @@ QString badLineText(const BadLine& bad, Language language) {
                                        "up by one"))
                 .arg(bad.expectedRound);
         case LineProblem::RoundTooLate:
-            return text(QStringLiteral("第 %1 回は取り込めません。次回の回号は 16 ビットの数のため、"
-                                       "取り込めるのは第 %2 回までです"),
-                        QStringLiteral("round %1 cannot be imported: the next round is a 16-bit "
-                                       "number, so the last round to import is %2"))
+            return text(
+                       QStringLiteral("第 %1 回は取り込めません。次回の回号は 16 ビットの数のため、"
+                                      "取り込めるのは第 %2 回までです"),
+                       QStringLiteral("round %1 cannot be imported: the next round is a 16-bit "
+                                      "number, so the last round to import is %2"))
                 .arg(bad.expectedRound);
     }
     return {};

@@ -66,6 +66,10 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QWidget(parent), s
     registerButton_ = placeButton(this, "Command2", fromTwips(1680, 3720, 1335, 735),
                                   proportional12, QStringLiteral("データ登録"));
 
+    predictionList_->setAccessibleName(QStringLiteral("予想結果の一覧"));
+    countBox_->setAccessibleName(QStringLiteral("予想する件数"));
+    nextRoundBox_->setAccessibleName(QStringLiteral("次回の回数"));
+
     // Tab indexes 0 to 9; the labels take no focus.
     chainTabOrder({predictButton_, registerButton_, predictionList_, exitButton_, countBox_,
                    nextRoundBox_, showTextButton_});

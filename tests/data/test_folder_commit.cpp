@@ -82,11 +82,13 @@ private slots:
         QTest::addColumn<QByteArray>("journal");
         QTest::addColumn<bool>("carried");
         const QByteArray body = "kirikata4 journal 1\na.dat\nb.dat\n";
-        const QByteArray sum = "sha256 " + QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex() + "\n";
+        const QByteArray sum =
+            "sha256 " + QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex() + "\n";
         QTest::newRow("whole") << body + sum << true;
         QTest::newRow("cut") << body + sum.left(20) << false;
         QTest::newRow("changed") << QByteArray(body).replace("b.dat", "c.dat") + sum << false;
-        QTest::newRow("names a path") << QByteArray(body).replace("b.dat", "../b.dat") + sum << false;
+        QTest::newRow("names a path")
+            << QByteArray(body).replace("b.dat", "../b.dat") + sum << false;
     }
     void recoveryCarriesAWholeJournalThroughAndDropsACutOne() {
         QFETCH(QByteArray, journal);
@@ -99,6 +101,29 @@ private slots:
         recoverFolder(bench.files);
         QCOMPARE(test::folderContents(bench),
                  carried ? committed({{"a.dat", "new a"}, {"b.dat", "new b"}}) : kOld);
+    }
+
+    // Recovery that fails at any step (a disk that stays dead) changes nothing it cannot finish
+    // later: the next recovery on a sound disk completes the commit.
+    void failedRecoveryIsCompletedByTheNext() {
+        const test::FolderContents files = {{"a.dat", "new a"}, {"b.dat", "new b"}};
+        for (int step = 1;; ++step) {
+            test::TestBench bench;
+            fill(bench, kOld);
+            bench.faults.arm(12, true);  // the disk dies once the journal is on it
+            QVERIFY_THROWS_EXCEPTION(Failure, commitFiles(bench.files, newFiles(files)));
+            bench.faults.arm(step, true);
+            try {
+                recoverFolder(bench.files);
+            } catch (const Failure& failure) {
+                QCOMPARE(failure.kind(), FailureKind::CannotWrite);
+            }
+            const bool fired = bench.faults.fired();
+            bench.faults.disarm();
+            recoverFolder(bench.files);
+            QCOMPARE(test::folderContents(bench), committed(files));
+            if (!fired) break;
+        }
     }
 
     void readOnlyFileStopsTheCommitBeforeAnyWrite() {

@@ -24,9 +24,7 @@ public:
     void writeDurably(const QString& name, const QByteArray& bytes) override {
         files[name] = bytes;
     }
-    void rename(const QString& from, const QString& to) override {
-        files[to] = files.take(from);
-    }
+    void rename(const QString& from, const QString& to) override { files[to] = files.take(from); }
     void remove(const QString& name) override { files.remove(name); }
     void syncFolder() override {}
     std::unique_ptr<FolderLock> lockFolder() override { return std::make_unique<FolderLock>(); }

@@ -4,6 +4,7 @@
 #include "data/data_files.h"
 #include "data/file_names.h"
 #include "register/registration.h"
+#include "support/folder_snapshot.h"
 #include "support/memory_file_system.h"
 #include "support/test_services.h"
 #include "tool/past_results.h"
@@ -63,6 +64,23 @@ private slots:
         QCOMPARE(run.status, kExitSuccess);
         for (const QString& name : kDataFiles)
             QCOMPARE(*imported.fileBytes(name), byHand.files.value(name));
+    }
+
+    // Whichever write step fails, the folder is as it was, the files the import would have
+    // created gone again; so the next try needs no --force.
+    void failedImportWritesNothing() {
+        test::TestBench source;
+        source.writeFile(QStringLiteral("past.txt"), lines(test::randomDraws(30, 3)));
+        test::TestBench bench;
+        const QStringList arguments = {"import", source.path("past.txt"), "--folder",
+                                       bench.path({})};
+        const int failed = test::failEachWriteStep(bench, [&] {
+            const test::ToolRun run = runToolWith(arguments, Language::English, &bench.faults);
+            if (run.status != kExitSuccess) throw Failure(FailureKind::CannotWrite, run.err);
+        });
+        QVERIFY(failed > 0);
+        QCOMPARE(test::folderContents(bench).keys(),
+                 (QStringList{kCounterFile, kHistoryFile, kCandidateFile}));
     }
 
     // Past the history's limit the oldest results fall out, as they would by hand.
