@@ -46,20 +46,15 @@ QString mapped(QString text, char16_t (*map)(char16_t)) {
     return text;
 }
 
-// ICU substitutes a double-byte character for what it cannot encode and drops a lone surrogate;
-// the files want "?", so the text is encoded again one code point at a time.
-QByteArray encodeSubstituting(const QString& icuText) {
-    QByteArray bytes;
-    bytes.reserve(icuText.size() * 2);
-    for (qsizetype i = 0; i < icuText.size();) {
-        const qsizetype length = codePointLength(icuText, i);
-        QStringEncoder encoder(kCodePageName);
-        const QByteArray one = encoder.encode(QStringView(icuText).mid(i, length));
-        bytes += encoder.hasError() || one.isEmpty() ? QByteArray("?") : one;
-        i += length;
-    }
-    return bytes;
+// ICU substitutes a double-byte character for what it cannot encode, drops a lone surrogate
+// and encodes a few characters one way only (U+F86F as the bytes of U+2116), where Windows
+// gives "?": a character counts as encoded only when its bytes read back as itself.
+QByteArray encodeExactly(QStringView text) {
+    QStringEncoder encoder(kCodePageName);
+    const QByteArray bytes = encoder.encode(mapped(text.toString(), toIcu));
+    return encoder.hasError() || decodeNonAscii(bytes) != text ? QByteArray() : bytes;
 }
+
 }  // namespace
 
 QString decodeNonAscii(QByteArrayView bytes) {
@@ -74,11 +69,17 @@ QString decodeNonAscii(QByteArrayView bytes) {
 }
 
 QByteArray encodeNonAscii(const QString& text) {
-    const QString icuText = mapped(text, toIcu);
-    QStringEncoder encoder(kCodePageName);
-    QByteArray bytes = encoder.encode(icuText);
-    return encoder.hasError() || !QStringView(text).isValidUtf16() ? encodeSubstituting(icuText)
-                                                                   : bytes;
+    const QByteArray whole = encodeExactly(text);
+    if (!whole.isEmpty() || text.isEmpty()) return whole;
+    QByteArray bytes;
+    bytes.reserve(text.size() * 2);
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length = codePointLength(text, i);
+        const QByteArray one = encodeExactly(QStringView(text).sliced(i, length));
+        bytes += one.isEmpty() ? QByteArray("?") : one;
+        i += length;
+    }
+    return bytes;
 }
 
 }  // namespace k4::code_page

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "data/file_names.h"
+#include "platform/program_launcher.h"
 #include "support/test_services.h"
 #include "ui/main_window.h"
 
@@ -153,7 +154,7 @@ private slots:
         MainWindow form(bench.services);
         QTest::mouseClick(form.findChild<QPushButton*>("Command1"), Qt::LeftButton);
         QCOMPARE(bench.launcher.started.size(), 1);
-        QCOMPARE(bench.launcher.started.first().program, "xdg-open");
+        QCOMPARE(bench.launcher.started.first().program, textEditorCommand("").program);
         QCOMPARE(bench.launcher.started.first().arguments, QStringList{"yosou4.txt"});
         QVERIFY(bench.dialogs.shown().isEmpty());
         QVERIFY(!bench.fileBytes(kReportFile).has_value());  // nothing is written first
@@ -165,7 +166,7 @@ private slots:
         MainWindow form(bench.services);
         QTest::mouseClick(form.findChild<QPushButton*>("Command1"), Qt::LeftButton);
         QCOMPARE(bench.dialogs.shown().size(), 1);
-        QVERIFY(bench.dialogs.shown().first().text.contains("xdg-open"));
+        QVERIFY(bench.dialogs.shown().first().text.contains(textEditorCommand("").program));
         QVERIFY(!bench.endedWith.has_value());
     }
 
