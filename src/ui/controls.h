@@ -22,6 +22,15 @@ Control* placeControl(QWidget* window, const char* name, QRect geometry, const Q
     return control;
 }
 
+// A list box, which scrolls up and down only, as the layout's list boxes do: an item wider than
+// the box is cut off rather than given a horizontal scroll bar.
+template <typename List>
+List* placeListBox(QWidget* window, const char* name, QRect geometry, const QFont& font) {
+    auto* list = placeControl<List>(window, name, geometry, font);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return list;
+}
+
 // A caption, top-left aligned as the layout draws it, which screen readers read as it stands.
 QLabel* placeLabel(QWidget* window, const char* name, QRect geometry, const QFont& font,
                    const QString& caption);

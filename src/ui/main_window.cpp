@@ -48,7 +48,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QWidget(parent), s
                gothicFont(Gothic::Proportional, 9.75, true),
                QStringLiteral("キリカータ４予想プログラム"));
     predictionList_ =
-        placeControl<QListWidget>(this, "List2", fromTwips(240, 480, 1095, 3195), fixed14);
+        placeListBox<QListWidget>(this, "List2", fromTwips(240, 480, 1095, 3195), fixed14);
     countBox_ =
         placeTextBox(this, "Text2", fromTwips(480, 3840, 495, 375), fixed14, QStringLiteral("10"));
     placeLabel(this, "Label1", fromTwips(1440, 600, 735, 375), proportional11,

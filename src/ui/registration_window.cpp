@@ -43,7 +43,7 @@ RegistrationWindow::RegistrationWindow(Services& services,
     resultBox_ = placeTextBox(this, "Text1", fromTwips(1320, 120, 855, 375), fixed14);
     // No length limit: what the user typed is trimmed and judged whole, however long it is.
     resultBox_->setMaxLength(std::numeric_limits<int>::max());
-    historyList_ = placeControl<QListView>(this, "List1", fromTwips(120, 120, 975, 3765), fixed14);
+    historyList_ = placeListBox<QListView>(this, "List1", fromTwips(120, 120, 975, 3765), fixed14);
     entries_ = new QStringListModel(this);
     historyList_->setModel(entries_);
     historyList_->setUniformItemSizes(true);  // keeps a list of a million results quick
