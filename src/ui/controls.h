@@ -23,11 +23,13 @@ Control* placeControl(QWidget* window, const char* name, QRect geometry, const Q
 }
 
 // A list box, which scrolls up and down only, as the layout's list boxes do: an item wider than
-// the box is cut off rather than given a horizontal scroll bar.
+// the box is cut off at its edge, neither shortened with an ellipsis nor given a horizontal
+// scroll bar.
 template <typename List>
 List* placeListBox(QWidget* window, const char* name, QRect geometry, const QFont& font) {
     auto* list = placeControl<List>(window, name, geometry, font);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setTextElideMode(Qt::ElideNone);
     return list;
 }
 
