@@ -14,11 +14,16 @@ export WINEDLLOVERRIDES='winemenubuilder.exe=d'
 # script, so that every program starts quickly. They are started with no pipe of the script's
 # as output: a program run through a pipe (as ctest runs tests) would otherwise start them
 # holding the pipe, and the reader would wait for them. Run after start_display, so that the
-# desktop is on that display. One script at a time uses the prefix.
+# desktop is on that display. One script at a time uses the prefix: the lock is held by the
+# script and by the wine processes it starts, which is why the server, if the script is killed
+# before it can stop it, ends by itself half a minute after the last program.
 start_wine() {
     mkdir -p "$(dirname "$WINEPREFIX")"
     exec {wine_lock}>"$WINEPREFIX.lock"
-    flock "$wine_lock"
+    if ! flock -w 900 "$wine_lock"; then
+        echo "The wine prefix $WINEPREFIX has been in use by another run for 15 minutes" >&2
+        return 1
+    fi
     if [ ! -f "$WINEPREFIX/.ready" ]; then
         rm -rf "$WINEPREFIX"
         WINEDLLOVERRIDES="$WINEDLLOVERRIDES;mscoree,mshtml=" timeout 300 wineboot --init \
@@ -27,7 +32,7 @@ start_wine() {
         touch "$WINEPREFIX/.ready"
     fi
     trap_on_exit 'wineserver -k 2>/dev/null || true'
-    wineserver -p </dev/null >/dev/null 2>&1 || true
+    wineserver -p30 </dev/null >/dev/null 2>&1 || true
     timeout 120 wine cmd /c exit </dev/null >/dev/null 2>&1
 }
 
@@ -38,7 +43,10 @@ start_display() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$displays" >/dev/null 2>&1 &
     local server=$!
     trap_on_exit "kill $server 2>/dev/null || true"
-    for _ in $(seq 100); do
+    # The server also ends when the script is killed and runs no exit commands.
+    (while kill -0 "$$" 2>/dev/null; do sleep 2; done; kill "$server" 2>/dev/null) \
+        </dev/null >/dev/null 2>&1 &
+    for _ in $(seq 300); do
         [ -s "$displays" ] && break
         sleep 0.1
     done
@@ -48,11 +56,14 @@ start_display() {
     rm -f "$displays"
 }
 
-# Runs the commands given, one string each, when the script ends, the last given first.
+# Runs the commands given, one string each, when the script ends, the last given first; also
+# when it is interrupted or terminated.
 exit_commands=()
 trap_on_exit() {
     exit_commands=("$1" "${exit_commands[@]}")
     trap run_exit_commands EXIT
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
 }
 run_exit_commands() {
     local command
