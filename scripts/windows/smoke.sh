@@ -71,8 +71,8 @@ smoke_run() {
     fi
 }
 
-# smoke_test LINUX_PROGRAM WINDOWS_PROGRAM OUT: both runs in OUT, the reports compared.
-smoke_test() {
+# smoke_both LINUX_PROGRAM WINDOWS_PROGRAM OUT: both runs, each in a fresh copy of the folder.
+smoke_both() {
     local linux=$1 windows=$2 out=$3
     rm -rf "$out"
     mkdir -p "$out/shots"
@@ -80,6 +80,18 @@ smoke_test() {
     smoke_folder "$out/windows"
     smoke_run "Linux build" "$out/linux" "" "$linux"
     smoke_run "Windows build" "$out/windows" "$out/shots" wine "$windows"
+}
+
+# smoke_test LINUX_PROGRAM WINDOWS_PROGRAM OUT: both runs in OUT, the reports compared. A report
+# carries the day it was written, so when midnight falls between the runs they are run again.
+smoke_test() {
+    local out=$3 day
+    day=$(date +%F)
+    smoke_both "$@"
+    if ! cmp -s "$out/linux/yosou4.txt" "$out/windows/yosou4.txt" &&
+        [ "$(date +%F)" != "$day" ]; then
+        smoke_both "$@"
+    fi
     if ! cmp "$out/linux/yosou4.txt" "$out/windows/yosou4.txt"; then
         echo "The Windows build's report differs from the Linux build's:" >&2
         diff <(iconv -f CP932 -t UTF-8 "$out/linux/yosou4.txt") \
