@@ -51,15 +51,15 @@ double digitSum(QStringView candidate) {
 }
 
 void blank(CandidateTable& table, int first, int last) {
-    for (int n = first; n <= last; ++n) table.slot(n).clear();
+    for (int n = first; n <= last; ++n) table.clearSlot(n);
 }
 
 // Blanks every candidate for which `keep` is false; blank slots stay blank.
 template <typename Keep>
 void keepOnly(CandidateTable& table, Keep keep) {
     for (int n = 1; n <= CandidateTable::kSlotCount; ++n) {
-        QString& candidate = table.slot(n);
-        if (!candidate.isEmpty() && !keep(QStringView(candidate))) candidate.clear();
+        const QString& candidate = table.slot(n);
+        if (!candidate.isEmpty() && !keep(QStringView(candidate))) table.clearSlot(n);
     }
 }
 
