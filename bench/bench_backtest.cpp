@@ -72,10 +72,11 @@ int main() {
         return 1;
     }
 
-    const QStringList history(oldestFirst.crbegin(), oldestFirst.crend());
+    const std::vector<HistoryRound> rounds =
+        historyRounds(QStringList(oldestFirst.crbegin(), oldestFirst.crend()), kHistoryLines);
     std::size_t scored = 0;
     const double replay = medianMilliseconds([&] {
-        scored = runBacktest(history, kHistoryLines, {kCount, {}}).rounds.size();
+        scored = runBacktest(rounds, {kCount, {}})->rounds.size();
     });
     const double command = medianMilliseconds([&] {
         runQuietly({"backtest", "--folder", data, "--count", QString::number(kCount)});

@@ -33,6 +33,8 @@ public:
     // The lines of a rewritten candidate file: the non-empty slots in slot order.
     QStringList fileLines() const;
 
+    bool operator==(const CandidateTable&) const = default;
+
 private:
     std::array<QString, kSlotCount + 1> slots_;   // slot 0 holds nothing
     std::array<quint64, kSlotCount + 1> keys_{};  // shortBoxKey of each slot; 0 when longer

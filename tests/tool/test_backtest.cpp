@@ -16,6 +16,12 @@ using test::runToolWith;
 
 namespace {
 
+// The backtest of a history of `oldestFirst` results, the newest being round `counter`.
+Backtest backtestOf(const QStringList& oldestFirst, int counter, const BacktestOptions& options) {
+    return *runBacktest(
+        historyRounds(QStringList(oldestFirst.crbegin(), oldestFirst.crend()), counter), options);
+}
+
 // A data folder whose history holds `oldestFirst`, the newest being round `counter`.
 void writeHistory(const test::TestBench& bench, const QStringList& oldestFirst, int counter) {
     bench.writeFile(kHistoryFile,
@@ -40,8 +46,7 @@ private slots:
     void randomDrawsScoreAsChance() {
         QFETCH(unsigned, seed);
         const QStringList draws = test::randomDraws(2000, seed);
-        const Backtest backtest =
-            runBacktest(QStringList(draws.crbegin(), draws.crend()), 2000, {});
+        const Backtest backtest = backtestOf(draws, 2000, {});
         const BacktestSummary summary = summarize(backtest.rounds);
         QCOMPARE(summary.rounds, 2000);
         QVERIFY(summary.expectedHits > 20);
@@ -75,8 +80,7 @@ private slots:
             oldestFirst << *next;
             replay.registerResult(*next);
         }
-        const QStringList history(oldestFirst.crbegin(), oldestFirst.crend());
-        const Backtest backtest = runBacktest(history, 5000, {10, kCrafted});
+        const Backtest backtest = backtestOf(oldestFirst, 5000, {10, kCrafted});
         QCOMPARE(int(backtest.rounds.size()), kCrafted);
         for (const ScoredRound& round : backtest.rounds) QVERIFY(round.hit);
         QCOMPARE(backtest.rounds.front().round, qint64(5000 - kCrafted + 1));
@@ -87,8 +91,7 @@ private slots:
     // registered by hand: here, imported, read back from disk and predicted as Predict does.
     void predictsFromTheStateTheWindowHad() {
         const QStringList draws = test::randomDraws(120, 9);
-        const Backtest backtest =
-            runBacktest(QStringList(draws.crbegin(), draws.crend()), 120, {20, {}});
+        const Backtest backtest = backtestOf(draws, 120, {20, {}});
         for (const int round : {2, 9, 10, 11, 75, 76, 120}) {
             test::TestBench bench;
             bench.writeFile(QStringLiteral("past.txt"),
@@ -106,9 +109,9 @@ private slots:
     }
 
     void lastScoresTheNewestRoundsAlike() {
-        const QStringList history = test::randomDraws(400, 4);
-        const Backtest all = runBacktest(history, 400, {});
-        const Backtest last = runBacktest(history, 400, {10, 50});
+        const QStringList draws = test::randomDraws(400, 4);
+        const Backtest all = backtestOf(draws, 400, {});
+        const Backtest last = backtestOf(draws, 400, {10, 50});
         QCOMPARE(int(last.rounds.size()), 50);
         for (int i = 0; i < 50; ++i) {
             const ScoredRound& expected = all.rounds.at(350 + i);
