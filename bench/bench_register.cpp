@@ -25,6 +25,7 @@
 #include "register/registration.h"
 #include "ui/registration_window.h"
 #include "ui/services.h"
+#include "ui/widget_file_dialogs.h"
 
 using namespace k4;
 
@@ -78,7 +79,8 @@ void timeOpeningOnAHugeHistory() {
     SilentDialogs dialogs;
     ProcessLauncher launcher;
     SystemClock clock;
-    Services services{files, dialogs, launcher, clock, [](int) {}};
+    WidgetFileDialogs fileDialogs;
+    Services services{files, dialogs, fileDialogs, launcher, clock, [](int) {}};
 
     QElapsedTimer timer;
     timer.start();

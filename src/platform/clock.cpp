@@ -4,6 +4,8 @@
 
 namespace k4 {
 
-QString formatDate(QDate date) { return QLocale::c().toString(date, QStringLiteral("MM-dd-yyyy")); }
+QString formatDate(QDate date) {
+    return QLocale::c().toString(date, QStringLiteral("MM-dd-yyyy"));
+}
 
 }  // namespace k4

@@ -63,4 +63,21 @@ void DiskFileSystem::replace(const QString& name, const QByteArray& bytes) {
     if (fails(WriteStep::Rename, name) || !file.commit()) fail();
 }
 
+bool DiskFileSystem::createFolder(const QString& name) {
+    const QString folder = path(name);
+    if (QFileInfo::exists(folder)) return false;
+    if (!QDir().mkdir(folder)) throw Failure(FailureKind::CannotWrite, name);
+    return true;
+}
+
+QByteArray readFileAt(const QString& path) {
+    const QFileInfo file(path);
+    return DiskFileSystem(file.absolutePath()).read(file.fileName());
+}
+
+void replaceFileAt(const QString& path, const QByteArray& bytes) {
+    const QFileInfo file(path);
+    DiskFileSystem(file.absolutePath()).replace(file.fileName(), bytes);
+}
+
 }  // namespace k4

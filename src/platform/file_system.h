@@ -16,8 +16,13 @@ public:
     virtual QByteArray read(const QString& name) const = 0;
 
     // Replaces the file, or creates it, so that it holds exactly `bytes`. Throws
-    // Failure(CannotWrite) on any failure; the old file is then unchanged.
+    // Failure(CannotWrite) on any failure; the old file is then unchanged. A name may lead into
+    // a folder of the data folder ("folder/file").
     virtual void replace(const QString& name, const QByteArray& bytes) = 0;
+
+    // Creates a folder in the data folder. Returns false when something of that name is there
+    // already; throws Failure(CannotWrite) when it cannot be created.
+    virtual bool createFolder(const QString& name) = 0;
 };
 
 // The steps of replacing a file on disk.
@@ -44,6 +49,7 @@ public:
 
     QByteArray read(const QString& name) const override;
     void replace(const QString& name, const QByteArray& bytes) override;
+    bool createFolder(const QString& name) override;
 
 private:
     QString path(const QString& name) const;
@@ -52,5 +58,10 @@ private:
     QString folder_;
     WriteFaults* faults_;
 };
+
+// A file anywhere, named by its path, read or replaced whole as the data files are; a failure
+// names the file without its folder.
+QByteArray readFileAt(const QString& path);
+void replaceFileAt(const QString& path, const QByteArray& bytes);
 
 }  // namespace k4

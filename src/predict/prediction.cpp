@@ -8,11 +8,6 @@
 namespace k4 {
 namespace {
 
-// The table is ordered by the last draw that matched each combination. The engine never
-// predicts the combinations that have waited longest nor the ones drawn most recently.
-constexpr int kLongestWaitingLast = 230;
-constexpr int kMostRecentFirst = 501;
-
 // The results compared with the newest one for the lead-digit statistic.
 constexpr int kFirstCompared = 2;
 constexpr int kLastCompared = 73;
@@ -96,13 +91,13 @@ QString displayForm(QStringView candidate) {
 }
 
 QStringList predict(CandidateTable candidates, const ResultHistory& history, double count) {
-    blank(candidates, 1, kLongestWaitingLast);
+    blank(candidates, 1, kFirstPredictableSlot - 1);
     const QString favoured = favouredDigit(history);
     keepOnly(candidates, [&](QStringView c) { return holds(c, favoured); });
     keepOnly(candidates, [](QStringView c) { return digitSum(c) <= kLargestDigitSum; });
     const QString anchor = anchorDigit(history);
     keepOnly(candidates, [&](QStringView c) { return holds(c, anchor); });
-    blank(candidates, kMostRecentFirst, CandidateTable::kSlotCount);
+    blank(candidates, kLastPredictableSlot + 1, CandidateTable::kSlotCount);
 
     QStringList listed;
     std::int32_t listedCount = 0;

@@ -1,6 +1,5 @@
 #include "tool/backtest_command.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -41,13 +40,6 @@ bool writeOutput(const QString& path, const QByteArray& bytes, Console& console)
                        .arg(QDir::toNativeSeparators(path), file.errorString())
                 << '\n';
     return false;
-}
-
-QByteArray pngBytes(const QImage& image) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return buffer.data();
 }
 
 }  // namespace

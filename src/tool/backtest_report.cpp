@@ -61,10 +61,11 @@ SummaryText summaryText(const std::vector<ScoredRound>& rounds, int count, Langu
     const QString n = QString::number(summary.rounds);
 
     SummaryText summaryText;
+    summaryText.scope = text(QStringLiteral("第 %1 回〜第 %2 回（%3 回）、1 回あたりの予想数 %4"),
+                             QStringLiteral("rounds %1 to %2 (%3 rounds), %4 combinations a round"))
+                            .arg(first, last, n, QString::number(count));
     summaryText.heading =
-        text(QStringLiteral("バックテスト: 第 %1 回〜第 %2 回（%3 回）、1 回あたりの予想数 %4"),
-             QStringLiteral("Backtest of rounds %1 to %2 (%3 rounds), %4 combinations a round"))
-            .arg(first, last, n, QString::number(count));
+        text(QStringLiteral("バックテスト: "), QStringLiteral("Backtest of ")) + summaryText.scope;
     QList<SummaryRow>& rows = summaryText.rows;
     rows << SummaryRow(text(QStringLiteral("採点した回数"), QStringLiteral("rounds scored")), n);
     if (empty > 0)

@@ -20,7 +20,8 @@ struct SummaryRow {
 // hits against the hits expected from chance, their ratio, the 95% interval of the hit rate, the
 // one-sided p-value) and one sentence that says plainly what they mean.
 struct SummaryText {
-    QString heading;
+    QString scope;    // the rounds scored and N
+    QString heading;  // the scope, introduced
     QList<SummaryRow> rows;
     QString conclusion;
 };

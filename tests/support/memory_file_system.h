@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QSet>
 #include <QString>
 
 #include "platform/failure.h"
@@ -19,8 +20,14 @@ public:
         return *it;
     }
     void replace(const QString& name, const QByteArray& bytes) override { files[name] = bytes; }
+    bool createFolder(const QString& name) override {
+        if (folders.contains(name) || files.contains(name)) return false;
+        folders.insert(name);
+        return true;
+    }
 
     QHash<QString, QByteArray> files;
+    QSet<QString> folders;
 };
 
 }  // namespace k4::test
