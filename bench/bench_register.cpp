@@ -1,8 +1,8 @@
 // Times the registration window and one registration:
 //  - opening the window on a history of 1,000,000 lines until its list is filled, with the
 //    peak resident memory of the process afterwards;
-//  - one registration end to end (reading the candidate and counter files, writing the three
-//    files atomically) on a 2000-line history.
+//  - one registration end to end (reading the candidate and counter files, committing the three
+//    files together) on a 2000-line history.
 //
 //   QT_QPA_PLATFORM=offscreen bench_register
 
@@ -112,7 +112,7 @@ void timeOneRegistration() {
     }
     std::nth_element(milliseconds.begin(), milliseconds.begin() + kRegistrationRuns / 2,
                      milliseconds.end());
-    std::printf("one registration on %d lines (3 reads, 3 atomic writes): median %.2f ms\n",
+    std::printf("one registration on %d lines (3 reads, one commit of 3 files): median %.2f ms\n",
                 kRegistrationHistory, milliseconds[kRegistrationRuns / 2]);
 }
 

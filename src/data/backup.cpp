@@ -1,30 +1,29 @@
 #include "data/backup.h"
 
 #include <QLocale>
+#include <memory>
 
 #include "data/file_names.h"
+#include "data/folder_commit.h"
 #include "platform/failure.h"
 #include "platform/file_system.h"
 
 namespace k4 {
 
 QString backUpDataFiles(FileSystem& files, QDate date) {
+    QList<NewFile> copies;
+    for (const QString& name : {kHistoryFile, kCandidateFile, kCounterFile})
+        if (files.exists(name)) copies.append({name, files.read(name)});
+
     const QString dated =
         QStringLiteral("backup-") + QLocale::c().toString(date, QStringLiteral("yyyy-MM-dd"));
-    QString folder = dated;
-    for (int copy = 2; !files.createFolder(folder); ++copy)
-        folder = dated + QStringLiteral("-%1").arg(copy);
-    for (const QString& name : {kHistoryFile, kCandidateFile, kCounterFile}) {
-        QByteArray bytes;
-        try {
-            bytes = files.read(name);
-        } catch (const Failure& failure) {
-            if (failure.kind() == FailureKind::FileNotFound) continue;
-            throw;
-        }
-        files.replace(folder + u'/' + name, bytes);
-    }
-    return folder;
+    QString name = dated;
+    std::unique_ptr<FileSystem> backup = files.createFolder(name);
+    for (int copy = 2; !backup; ++copy)
+        backup = files.createFolder(name = dated + QStringLiteral("-%1").arg(copy));
+    commitFiles(*backup, copies);
+    files.syncFolder();
+    return name;
 }
 
 }  // namespace k4

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "data/file_names.h"
+#include "data/folder_commit.h"
 #include "data/number_rule.h"
 #include "platform/failure.h"
 #include "platform/file_system.h"
@@ -34,40 +35,18 @@ ResultHistory DataFiles::readHistory(qsizetype maxLines) const {
 }
 
 void DataFiles::writeTextFile(const QString& name, const QStringList& lines) {
-    files_.replace(name, writeLines(lines));
+    commitFiles(files_, {{name, writeLines(lines)}});
 }
 
-std::optional<QByteArray> DataFiles::oldContent(const QString& name) const {
-    try {
-        return files_.read(name);
-    } catch (const Failure&) {
-        return std::nullopt;  // a file that cannot be read is replaced (or fails) all the same
-    }
+void DataFiles::commit(const QList<FileContent>& contents) {
+    QList<NewFile> files;
+    for (const FileContent& content : contents)
+        files.append({content.name, writeLines(content.lines)});
+    commitFiles(files_, files);
 }
 
-void DataFiles::writeTogether(const QList<FileContent>& contents) {
-    struct Written {
-        QString name;
-        std::optional<QByteArray> oldBytes;  // none when the file was created
-    };
-    QList<Written> written;
-    try {
-        for (const FileContent& content : contents) {
-            Written before{content.name, oldContent(content.name)};
-            files_.replace(content.name, writeLines(content.lines));
-            written.append(std::move(before));
-        }
-    } catch (const Failure&) {
-        // Undo newest first. Each replacement is whole, so even where undoing fails too, every
-        // file holds either its old or its new content; the first failure is the one reported.
-        for (auto it = written.crbegin(); it != written.crend(); ++it) {
-            try {
-                if (it->oldBytes) files_.replace(it->name, *it->oldBytes);
-            } catch (const Failure&) {
-            }
-        }
-        throw;
-    }
+void DataFiles::recover() {
+    recoverFolder(files_);
 }
 
 }  // namespace k4

@@ -2,7 +2,7 @@
 
 #include <QByteArray>
 #include <QStringList>
-#include <optional>
+#include <cstdint>
 
 #include "data/candidate_table.h"
 #include "data/lines.h"
@@ -11,6 +11,10 @@
 namespace k4 {
 
 class FileSystem;
+
+// The main window shows the next round, counter plus one, as a 16-bit number: a counter above
+// this one stops the program at start-up.
+inline constexpr std::int32_t kLargestCounter = 32766;
 
 // The new content of one file of the folder.
 struct FileContent {
@@ -34,20 +38,20 @@ public:
     // The first `maxLines` lines of the history file, or every line.
     ResultHistory readHistory(qsizetype maxLines = kAllLines) const;
 
-    // Rewrites any file of the folder with `lines` (the prediction report).
+    // Rewrites any file of the folder with `lines` (the prediction report), whole or not at all.
     void writeTextFile(const QString& name, const QStringList& lines);
 
-    // Rewrites several files in the order given. When one cannot be written, those already
-    // rewritten get their old content back before the failure is thrown, so a command that
-    // changes several files changes all of them or none.
-    void writeTogether(const QList<FileContent>& contents);
+    // Rewrites several files together: all of them or none, also through a crash or a power
+    // cut (see commitFiles).
+    void commit(const QList<FileContent>& contents);
+
+    // Completes or drops a commit that a crash interrupted; runs before anything reads the files.
+    void recover();
 
     // The lines of a counter file holding `counter`.
     static QStringList counterLines(double counter);
 
 private:
-    std::optional<QByteArray> oldContent(const QString& name) const;
-
     FileSystem& files_;
 };
 

@@ -18,6 +18,9 @@ QString describe(FailureKind kind, Language language) {
             return text(u"ファイルに書き込めません", u"cannot write the file");
         case FailureKind::Overflow:
             return text(u"オーバーフローしました", u"a number is too large");
+        case FailureKind::FolderInUse:
+            return text(u"ほかのプログラムがデータフォルダに書き込んでいます",
+                        u"another program is writing into the data folder");
         case FailureKind::Unexpected:
             break;
     }

@@ -15,6 +15,7 @@ enum class FailureKind {
     ReadPastEnd,   // a read needed a line after the last one
     CannotWrite,   // a file cannot be created, written or replaced
     Overflow,      // a number does not fit the integer it must become
+    FolderInUse,   // another program is writing into the data folder, which it names
     Unexpected,    // anything else that escaped a command (out of memory, say)
 };
 

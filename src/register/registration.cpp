@@ -38,7 +38,7 @@ QString registerResult(DataFiles& files, const QString& result, const QStringLis
     QList<FileContent> contents = {{kHistoryFile, plan.history}};
     if (plan.candidates) contents.append({kCandidateFile, *plan.candidates});
     contents.append({kCounterFile, DataFiles::counterLines(plan.counter)});
-    files.writeTogether(contents);
+    files.commit(contents);
     return plan.nextRound;
 }
 

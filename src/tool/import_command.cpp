@@ -1,7 +1,6 @@
 #include "tool/import_command.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include "data/file_names.h"
@@ -34,38 +33,33 @@ bool reportBadLines(const ImportRequest& request, const PastResults& past, Conso
 }
 
 // The data files already in the folder.
-QStringList presentDataFiles(const QDir& folder) {
+QStringList presentDataFiles(const FileSystem& folder) {
     QStringList present;
     for (const QString& name : {kHistoryFile, kCandidateFile, kCounterFile})
-        if (QFileInfo::exists(folder.filePath(name))) present.append(name);
+        if (folder.exists(name)) present.append(name);
     return present;
 }
 
 }  // namespace
 
-int runImport(const ImportRequest& request, Console& console) {
-    QFile input(request.file);
-    if (!input.open(QIODevice::ReadOnly)) {
-        console.err << console
-                           .text(QStringLiteral("%1 を読めません: %2"),
-                                 QStringLiteral("cannot read %1: %2"))
-                           .arg(QDir::toNativeSeparators(request.file), input.errorString())
-                    << '\n';
+int runImport(const ImportRequest& request, Console& console, WriteFaults* faults) {
+    const QFileInfo input(request.file);
+    QByteArray bytes;
+    try {
+        bytes = DiskFileSystem(input.absolutePath()).read(input.fileName());
+    } catch (const Failure& failure) {
+        console.err << failureText(failure, input.absolutePath(), console.language) << '\n';
         return kExitFailure;
     }
     std::optional<PastImport> imported;
-    try {
+    {
         TerminalProgress progress(
             console.err, console.errIsTerminal,
             console.text(QStringLiteral("取り込み中"), QStringLiteral("importing")));
-        imported = importPastResults(input.readAll(), [&](qint64 done, qint64 total) {
+        imported = importPastResults(bytes, [&](qint64 done, qint64 total) {
             progress.update(done, total);
             return true;
         });
-    } catch (const Failure& failure) {
-        console.err << failureText(failure, QDir(request.folder).absolutePath(), console.language)
-                    << '\n';
-        return kExitFailure;
     }
     const PastResults& past = imported->read;
     if (reportBadLines(request, past, console)) return kExitFailure;
@@ -86,7 +80,8 @@ int runImport(const ImportRequest& request, Console& console) {
 
     const QDir folder(request.folder);
     const QString folderName = QDir::toNativeSeparators(folder.absolutePath());
-    const QStringList present = presentDataFiles(folder);
+    DiskFileSystem disk(folder.absolutePath(), faults);
+    const QStringList present = presentDataFiles(disk);
     if (!present.isEmpty() && !request.force) {
         console.err
             << console
@@ -109,7 +104,6 @@ int runImport(const ImportRequest& request, Console& console) {
 
     const RegistrationReplay& replay = *imported->folder;
     try {
-        DiskFileSystem disk(folder.absolutePath());
         writeImport(disk, replay);
 
         console.out << console

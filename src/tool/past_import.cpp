@@ -20,7 +20,7 @@ std::optional<PastImport> importPastResults(QByteArrayView bytes, const WorkProg
 }
 
 void writeImport(FileSystem& files, const RegistrationReplay& folder) {
-    DataFiles(files).writeTogether(folder.files());
+    DataFiles(files).commit(folder.files());
 }
 
 }  // namespace k4

@@ -23,11 +23,10 @@ struct PastImport {
 // rules of the window, from the initial files: numbered results from the counter of the round
 // before the first, the others from 0. A bad line stops the registering (the rest of the file is
 // still read for its bad lines). `progress` counts lines; empty when it stopped the import.
-// Throws Overflow when the counter would not fit.
 std::optional<PastImport> importPastResults(QByteArrayView bytes,
                                             const WorkProgress& progress = {});
 
-// Writes the three data files of an import into `files`, together.
+// Commits the three data files of an import into `files`, together.
 void writeImport(FileSystem& files, const RegistrationReplay& folder);
 
 }  // namespace k4

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "data/code_page.h"
+#include "data/data_files.h"
 #include "data/digits.h"
 #include "register/result_input.h"
 
@@ -134,6 +135,11 @@ public:
         }
         const std::optional<QString> result = storedResult(fields.last().toString());
         if (!result) return bad(LineProblem::NotFourDigits, fields.last());
+        // The counter ends at the last round, which the main window must be able to show.
+        const qint64 round = past.round.value_or(results_ + 1);
+        if (round > kLargestCounter)
+            return bad(LineProblem::RoundTooLate, QString::number(round), kLargestCounter);
+        ++results_;
         past.result = *result;
         return past;
     }
@@ -142,6 +148,7 @@ private:
     bool firstLine_ = true;
     std::optional<bool> numbered_;  // decided by the first result
     std::optional<qint64> previousRound_;
+    qint64 results_ = 0;  // the good results read so far
 };
 
 }  // namespace

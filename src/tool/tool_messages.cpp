@@ -57,6 +57,13 @@ QString badLineText(const BadLine& bad, Language language) {
                         QStringLiteral("round %1 where round %2 should follow; rounds must go "
                                        "up by one"))
                 .arg(bad.expectedRound);
+        case LineProblem::RoundTooLate:
+            return text(
+                       QStringLiteral("第 %1 回は取り込めません。次回の回号は 16 ビットの数のため、"
+                                      "取り込めるのは第 %2 回までです"),
+                       QStringLiteral("round %1 cannot be imported: the next round is a 16-bit "
+                                      "number, so the last round to import is %2"))
+                .arg(bad.expectedRound);
     }
     return {};
 }

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "data/file_names.h"
+#include "data/folder_commit.h"
 #include "platform/dialogs.h"
 #include "platform/failure.h"
 #include "platform/file_dialogs.h"
@@ -208,7 +209,7 @@ void BacktestPage::save(const QString& caption, const QString& suggestedName, co
         services_.fileDialogs.fileToSave(caption, suggestedName, filter);
     if (!path || !shown_) return;
     try {
-        replaceFileAt(*path, bytesOf(*shown_));
+        commitFileAt(*path, bytesOf(*shown_));
     } catch (const Failure& failure) {
         services_.dialogs.notify(failure.message(), kSaveFailedTitle, Notice::Warning);
     }

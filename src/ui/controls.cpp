@@ -11,6 +11,7 @@ QLabel* placeLabel(QWidget* window, const char* name, QRect geometry, const QFon
                    const QString& caption) {
     auto* label = placeControl<QLabel>(window, name, geometry, font);
     label->setText(caption);
+    label->setAccessibleName(caption);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
@@ -19,6 +20,8 @@ QPushButton* placeButton(QWidget* window, const char* name, QRect geometry, cons
                          const QString& caption) {
     auto* button = placeControl<QPushButton>(window, name, geometry, font);
     button->setText(caption);
+    // Captions are spaced out to fill the button ("予  想 "); a screen reader reads the word.
+    button->setAccessibleName(QString(caption).remove(u' '));
     button->setAutoDefault(false);
     return button;
 }

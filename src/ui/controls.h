@@ -22,11 +22,12 @@ Control* placeControl(QWidget* window, const char* name, QRect geometry, const Q
     return control;
 }
 
-// A caption, top-left aligned as the layout draws it.
+// A caption, top-left aligned as the layout draws it, which screen readers read as it stands.
 QLabel* placeLabel(QWidget* window, const char* name, QRect geometry, const QFont& font,
                    const QString& caption);
 
-// A command button that Enter and Esc never press unless it has the focus.
+// A command button that Enter and Esc never press unless it has the focus. Screen readers read
+// its caption without the spaces that spread it out.
 QPushButton* placeButton(QWidget* window, const char* name, QRect geometry, const QFont& font,
                          const QString& caption);
 

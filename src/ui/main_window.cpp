@@ -74,6 +74,10 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QWidget(parent), s
     registerButton_ = placeButton(this, "Command2", fromTwips(1680, 3720, 1335, 735),
                                   proportional12, QStringLiteral("データ登録"));
 
+    predictionList_->setAccessibleName(QStringLiteral("予想結果の一覧"));
+    countBox_->setAccessibleName(QStringLiteral("予想する件数"));
+    nextRoundBox_->setAccessibleName(QStringLiteral("次回の回数"));
+
     // Tab indexes 0 to 9; the labels take no focus.
     chainTabOrder({predictButton_, registerButton_, predictionList_, exitButton_, countBox_,
                    nextRoundBox_, showTextButton_});
@@ -116,7 +120,9 @@ void MainWindow::load() {
     show();
     predictButton_->setFocus();
     runCommand(services_, [this] {
-        const double counter = DataFiles(services_.files).readCounter();
+        DataFiles files(services_.files);
+        files.recover();  // a commit that a crash cut off is completed or dropped first
+        const double counter = files.readCounter();
         // The next round is a 16-bit number: a counter of 32767 or more stops here with an
         // overflow that names the counter file.
         nextRoundBox_->setText(QString::number(toInt16(counter + 1, kCounterFile)));

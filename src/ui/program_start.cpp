@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QTimer>
 
+#include "data/folder_commit.h"
 #include "platform/failure.h"
 #include "platform/file_system.h"
 #include "tool/chart.h"
@@ -62,7 +63,7 @@ void ProgramWindows::start() {
 
 void ProgramWindows::writeScreenshot() {
     if (runCommand(services_, [this] {
-            replaceFileAt(options_.screenshotFile, pngBytes(statistics_->grab().toImage()));
+            commitFileAt(options_.screenshotFile, pngBytes(statistics_->grab().toImage()));
         }))
         services_.endProgram(0);
 }

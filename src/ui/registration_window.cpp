@@ -55,6 +55,8 @@ RegistrationWindow::RegistrationWindow(Services& services,
                                 QStringLiteral("削除終了"));
     closeButton_ = placeButton(this, "Command3", fromTwips(1320, 2160, 975, 1695), proportional9,
                                QStringLiteral("閉じる"));
+    resultBox_->setAccessibleName(QStringLiteral("今回の当選番号"));
+    historyList_->setAccessibleName(QStringLiteral("登録済みの結果の一覧"));
     chainTabOrder({resultBox_, historyList_, registerButton_, deleteButton_, closeButton_});
 
     connect(registerButton_, &QPushButton::clicked, this, &RegistrationWindow::registerTyped);

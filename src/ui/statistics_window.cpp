@@ -55,17 +55,24 @@ StatisticsWindow::StatisticsWindow(Services& services, int count,
 
 void StatisticsWindow::load() {
     show();
-    reload();
+    runCommand(services_, [this] {
+        // Where this is the program's first window, a commit that a crash cut off is completed
+        // or dropped before anything is read.
+        DataFiles(services_.files).recover();
+        fill();
+    });
 }
 
 void StatisticsWindow::reload() {
-    runCommand(services_, [this] {
-        DataFiles files(services_.files);
-        const auto data = std::make_shared<const StatisticsData>(readStatisticsData(files));
-        backtest_->showData(data);
-        digits_->showData(data);
-        lookup_->showData(data);
-    });
+    runCommand(services_, [this] { fill(); });
+}
+
+void StatisticsWindow::fill() {
+    const auto data =
+        std::make_shared<const StatisticsData>(readStatisticsData(DataFiles(services_.files)));
+    backtest_->showData(data);
+    digits_->showData(data);
+    lookup_->showData(data);
 }
 
 void StatisticsWindow::showPage(Page page) {

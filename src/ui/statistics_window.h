@@ -44,6 +44,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Reads the data files and fills the pages.
+    void fill();
+
     Services& services_;
     QTabWidget* tabs_;
     BacktestPage* backtest_;

@@ -1,8 +1,7 @@
 #pragma once
 
 #include <QByteArray>
-#include <QHash>
-#include <QSet>
+#include <QMap>
 #include <QString>
 
 #include "platform/failure.h"
@@ -10,8 +9,8 @@
 
 namespace k4::test {
 
-// Files held in memory; a missing file fails as on disk. For the fuzz targets and tests that
-// need no disk.
+// Files held in memory; a missing file fails as on disk, and every step succeeds at once. For
+// the fuzz targets and tests that need no disk.
 class MemoryFileSystem final : public FileSystem {
 public:
     QByteArray read(const QString& name) const override {
@@ -19,15 +18,25 @@ public:
         if (it == files.constEnd()) throw Failure(FailureKind::FileNotFound, name);
         return *it;
     }
-    void replace(const QString& name, const QByteArray& bytes) override { files[name] = bytes; }
-    bool createFolder(const QString& name) override {
-        if (folders.contains(name) || files.contains(name)) return false;
-        folders.insert(name);
-        return true;
+    bool exists(const QString& name) const override { return files.contains(name); }
+    QStringList fileNames() const override { return files.keys(); }
+    void checkReplaceable(const QString&) const override {}
+    void writeDurably(const QString& name, const QByteArray& bytes) override {
+        files[name] = bytes;
+    }
+    void rename(const QString& from, const QString& to) override { files[to] = files.take(from); }
+    void remove(const QString& name) override { files.remove(name); }
+    void syncFolder() override {}
+    std::unique_ptr<FolderLock> lockFolder() override { return std::make_unique<FolderLock>(); }
+    // A folder's files are kept apart from these, in the object returned.
+    std::unique_ptr<FileSystem> createFolder(const QString& name) override {
+        if (files.contains(name) || folders.contains(name)) return nullptr;
+        folders.append(name);
+        return std::make_unique<MemoryFileSystem>();
     }
 
-    QHash<QString, QByteArray> files;
-    QSet<QString> folders;
+    QMap<QString, QByteArray> files;
+    QStringList folders;
 };
 
 }  // namespace k4::test

@@ -20,14 +20,16 @@ struct ToolRun {
     QString err;
 };
 
-// Runs the tool in this process as `kirikata4-tool arguments…`, standard error not a terminal.
-inline ToolRun runToolWith(const QStringList& arguments, Language language = Language::English) {
+// Runs the tool in this process as `kirikata4-tool arguments…`, standard error not a terminal,
+// its writes going through `faults` where given.
+inline ToolRun runToolWith(const QStringList& arguments, Language language = Language::English,
+                           WriteFaults* faults = nullptr) {
     ToolRun run;
     QTextStream out(&run.out);
     QTextStream err(&run.err);
     Console console{out, err, language, false};
     const QStringList full = QStringList{QStringLiteral("kirikata4-tool")} + arguments;
-    run.status = runTool(parseToolArguments(full, language), console);
+    run.status = runTool(parseToolArguments(full, language), console, faults);
     out.flush();
     err.flush();
     return run;
