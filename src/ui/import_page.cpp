@@ -12,8 +12,10 @@
 
 #include "data/backup.h"
 #include "data/data_files.h"
+#include "data/file_names.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
+#include "platform/failure.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "register/registration.h"
@@ -47,14 +49,9 @@ QString readingText(const LineReading& line) {
 
 // How many results the history file of the folder holds; none when there is no such file.
 qsizetype resultsHeld(FileSystem& files) {
-    try {
-        const QStringList lines = DataFiles(files).readHistory().lines();
-        return std::count_if(lines.begin(), lines.end(),
-                             [](const QString& l) { return !l.isEmpty(); });
-    } catch (const Failure& failure) {
-        if (failure.kind() == FailureKind::FileNotFound) return 0;
-        throw;
-    }
+    if (!files.exists(kHistoryFile)) return 0;
+    const QStringList lines = DataFiles(files).readHistory().lines();
+    return std::count_if(lines.begin(), lines.end(), [](const QString& l) { return !l.isEmpty(); });
 }
 
 QString roundsText(const PastImport& imported) {
@@ -110,7 +107,7 @@ ImportPage::ImportPage(Services& services, std::function<void(const QString&)> i
 
     connect(chooseButton_, &QPushButton::clicked, this, &ImportPage::chooseFile);
     connect(importButton_, &QPushButton::clicked, this, &ImportPage::startImport);
-    connect(&watcher_, &QFutureWatcher<ImportOutcome>::finished, this, &ImportPage::importDone);
+    connect(&watcher_, &QFutureWatcher<PastImport>::finished, this, &ImportPage::importDone);
 }
 
 // An import still running stops at its next line; it holds the bytes it reads.
@@ -159,36 +156,27 @@ void ImportPage::startImport() {
     progress_->setWindowModality(Qt::WindowModal);
     connect(progress_, &QProgressDialog::canceled, this, [this] { watcher_.future().cancel(); });
     connect(progress_, &QDialog::rejected, this, [this] { watcher_.future().cancel(); });
-    connect(&watcher_, &QFutureWatcher<ImportOutcome>::progressRangeChanged, progressBar_,
+    connect(&watcher_, &QFutureWatcher<PastImport>::progressRangeChanged, progressBar_,
             &QProgressBar::setRange);
-    connect(&watcher_, &QFutureWatcher<ImportOutcome>::progressValueChanged, progressBar_,
+    connect(&watcher_, &QFutureWatcher<PastImport>::progressValueChanged, progressBar_,
             &QProgressBar::setValue);
     progress_->show();
 
-    watcher_.setFuture(runInBackground<ImportOutcome>(
-        [bytes = bytes_](const WorkProgress& progress) -> std::optional<ImportOutcome> {
-            try {
-                std::optional<PastImport> imported = importPastResults(bytes, progress);
-                if (!imported) return std::nullopt;
-                return ImportOutcome(std::move(*imported));
-            } catch (const Failure& failure) {
-                return ImportOutcome(failure);
-            }
-        }));
+    watcher_.setFuture(runInBackground<PastImport>([bytes = bytes_](const WorkProgress& progress) {
+        return importPastResults(bytes, progress);
+    }));
 }
 
 void ImportPage::importDone() {
-    disconnect(&watcher_, &QFutureWatcher<ImportOutcome>::progressRangeChanged, progressBar_,
-               nullptr);
-    disconnect(&watcher_, &QFutureWatcher<ImportOutcome>::progressValueChanged, progressBar_,
-               nullptr);
+    disconnect(&watcher_, &QFutureWatcher<PastImport>::progressRangeChanged, progressBar_, nullptr);
+    disconnect(&watcher_, &QFutureWatcher<PastImport>::progressValueChanged, progressBar_, nullptr);
     if (progress_) {
         progress_->hide();
         progress_->deleteLater();
     }
     chooseButton_->setEnabled(true);
     importButton_->setEnabled(true);
-    const QFuture<ImportOutcome> future = watcher_.future();
+    const QFuture<PastImport> future = watcher_.future();
     if (future.isCanceled() || future.resultCount() == 0)
         status_->setText(QStringLiteral("取り込みをやめました。") + kNothingWritten);
     else
@@ -196,14 +184,7 @@ void ImportPage::importDone() {
     emit importEnded();
 }
 
-void ImportPage::report(const ImportOutcome& outcome) {
-    if (const auto* failure = std::get_if<Failure>(&outcome)) {
-        status_->setText(kNothingWritten);
-        services_.dialogs.notify(failure->message() + u'\n' + kNothingWritten, kRefusedTitle,
-                                 Notice::Warning);
-        return;
-    }
-    const PastImport& imported = std::get<PastImport>(outcome);
+void ImportPage::report(const PastImport& imported) {
     const PastResults& read = imported.read;
     QStringList problems;
     for (const BadLine& bad : read.badLines)

@@ -4,9 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
-#include <variant>
 
-#include "platform/failure.h"
 #include "tool/past_import.h"
 
 class QLabel;
@@ -18,10 +16,6 @@ namespace k4 {
 
 class FigureTable;
 struct Services;
-
-// What importing a file on the worker thread came to: the file read and registered, or the
-// failure that stopped it.
-using ImportOutcome = std::variant<PastImport, Failure>;
 
 // The page 取り込み: a file of past results chosen, its first lines shown as they read, and
 // imported with the rules and the code of kirikata4-tool import. The work runs on a worker
@@ -45,13 +39,13 @@ private:
     void chooseFile();
     void startImport();
     void importDone();
-    void report(const ImportOutcome& outcome);
+    void report(const PastImport& imported);
     void write(const PastImport& imported);
 
     Services& services_;
     std::function<void(const QString&)> imported_;
     QByteArray bytes_;  // the chosen file
-    QFutureWatcher<ImportOutcome> watcher_;
+    QFutureWatcher<PastImport> watcher_;
     QPointer<QProgressDialog> progress_;
     QProgressBar* progressBar_ = nullptr;
     QPushButton* chooseButton_;
