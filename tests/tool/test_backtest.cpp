@@ -177,18 +177,45 @@ private slots:
         QVERIFY(runToolWith(arguments).err.contains("Note: kri4key.dat differs"));
     }
 
-    void refusesAFolderWithoutAHistory_data() {
-        QTest::addColumn<bool>("historyFile");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("no history file") << false << "kri4.dat: file not found";
-        QTest::newRow("empty history") << true << "holds no results";
+    // A history line that is not four digits (an older program stored what was typed) was a
+    // round, but nothing can be expected of it: it is registered, not scored, and named.
+    void leavesAHistoryLineOfOtherTextOutOfTheScoring() {
+        test::TestBench bench;
+        QStringList draws = test::randomDraws(30, 11);
+        draws[27] = QStringLiteral("12a4");
+        writeHistory(bench, draws, 30);
+        const test::ToolRun run = runToolWith({"backtest", "--folder", bench.path({})});
+        QCOMPARE(run.status, kExitSuccess);
+        QVERIFY2(run.out.contains(QStringLiteral("rounds scored                 29\n")),
+                 qPrintable(run.out));
+        QVERIFY2(run.err.contains(QStringLiteral("line 3 of kri4.dat, \"12a4\" (round 28)")),
+                 qPrintable(run.err));
+        const Backtest backtest = backtestOf(draws, 30, {});
+        QCOMPARE(int(backtest.unscored.size()), 1);
+        for (const ScoredRound& round : backtest.rounds) QVERIFY(round.round != 28);
     }
-    void refusesAFolderWithoutAHistory() {
-        QFETCH(bool, historyFile);
+
+    void refusesAHistoryItCannotScore_data() {
+        QTest::addColumn<QByteArray>("history");  // null: no history file
+        QTest::addColumn<QByteArray>("counter");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no history file")
+            << QByteArray() << QByteArray("0\r\n") << "kri4.dat: file not found";
+        QTest::newRow("empty history")
+            << QByteArray("") << QByteArray("0\r\n") << "holds no results";
+        QTest::newRow("counter below the results")
+            << QByteArray("1111\r\n2222\r\n3333\r\n") << QByteArray("2\r\n")
+            << "kaisuu4.txt, 2, is smaller than the 3 results";
+        QTest::newRow("counter not a number") << QByteArray("1111\r\n") << QByteArray("abc\r\n")
+                                              << "kaisuu4.txt, 0, is smaller than the 1 results";
+    }
+    void refusesAHistoryItCannotScore() {
+        QFETCH(QByteArray, history);
+        QFETCH(QByteArray, counter);
         QFETCH(QString, message);
         test::TestBench bench;
-        if (historyFile) bench.writeFile(kHistoryFile, {});
-        bench.writeFile(kCounterFile, "0\r\n");
+        if (!history.isNull()) bench.writeFile(kHistoryFile, history);
+        bench.writeFile(kCounterFile, counter);
         const test::ToolRun run = runToolWith({"backtest", "--folder", bench.path({})});
         QCOMPARE(run.status, kExitFailure);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
