@@ -39,7 +39,7 @@ done
 
 # The menu entry starts the installed launcher and shows the installed icon.
 entry=$share/applications/kirikata4.desktop
-exec_command=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
+exec_command=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry" | head -n 1)
 icon=$(sed -n 's/^Icon=//p' "$entry")
 [ -x "$bin/$exec_command" ] || fail "Exec=$exec_command is not an installed program"
 [ -f "$share/icons/hicolor/32x32/apps/$icon.png" ] || fail "Icon=$icon is not an installed icon"
@@ -69,6 +69,17 @@ stop "$launched_pid"
 [ "$(cat "$data/kirikata4/kri4.dat")" = $'1234\r' ] && [ "$(cat "$data/kirikata4/kaisuu4.txt")" = $'1\r' ] ||
     fail "the launcher overwrote the player's files"
 cmp -s "$resources/initial/kri4key.dat" "$data/kirikata4/kri4key.dat" || fail "the missing kri4key.dat was not copied"
+
+# The menu entry's action passes --stats through the launcher to the program.
+action_exec=$(sed -n '/^\[Desktop Action statistics\]/,/^\[/s/^Exec=//p' "$entry")
+[ "$action_exec" = "kirikata4-launch --stats" ] || fail "the statistics action runs '$action_exec'"
+env XDG_DATA_HOME="$data" QT_QPA_PLATFORM=offscreen "$bin/kirikata4-launch" --stats >"$scratch/stats.log" 2>&1 &
+launched_pid=$!
+await_program "$launched_pid" "$bin/kirikata4" "$scratch/stats.log"
+tr '\0' ' ' <"/proc/$launched_pid/cmdline" | grep -q -- ' --stats ' ||
+    fail "the launcher did not pass --stats on"
+expect_running "$launched_pid" 1 "$scratch/stats.log"
+stop "$launched_pid"
 
 # Started through a link elsewhere (as from another bin folder), without XDG_DATA_HOME: it still
 # finds the program and its initial files, and uses ~/.local/share.
