@@ -85,6 +85,7 @@ ImportPage::ImportPage(Services& services, std::function<void(const QString&)> i
     preview_ = new FigureTable(
         {QStringLiteral("行"), QStringLiteral("内容"), QStringLiteral("読み取り")}, {0}, this);
     preview_->setObjectName(QStringLiteral("previewTable"));
+    preview_->setWordWrap(true);  // a reason quoting a long line takes two lines, not a cut
     previewHeading->setBuddy(preview_);
 
     importButton_ = new QPushButton(QStringLiteral("取り込む"), this);
