@@ -11,10 +11,12 @@ namespace {
 // The results compared with the newest one for the lead-digit statistic.
 constexpr int kFirstCompared = 2;
 constexpr int kLastCompared = 73;
+static_assert(kLastCompared + 1 <= kHistorySlotsRead);
 
 // The anchor digit is one character of one older result.
 constexpr int kAnchorResult = 9;
 constexpr int kAnchorCharacter = 4;
+static_assert(kAnchorResult <= kHistorySlotsRead);
 
 // Only the first four characters of a candidate take part in matching, summing and display.
 constexpr int kCandidateCharacters = 4;

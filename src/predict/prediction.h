@@ -11,6 +11,9 @@ namespace k4 {
 
 // The prediction looks back no further than this many results, the newest first.
 inline constexpr qsizetype kHistoryLookback = 1000;
+// Of those, the prediction reads only the newest this many: a caller that predicts many times,
+// as the backtest does, need pass no more.
+inline constexpr qsizetype kHistorySlotsRead = 74;
 
 // The candidate table is ordered by the last draw that matched each combination. The prediction
 // lists only combinations of these slots: never those that have waited longest nor the ones

@@ -53,7 +53,7 @@ std::optional<Backtest> runBacktest(const std::vector<HistoryRound>& rounds,
         if (i >= firstScored && !isFourDigits(round.text)) {
             backtest.unscored.push_back(round);
         } else if (i >= firstScored) {
-            const ResultHistory known(replay.history().mid(0, kHistoryLookback));
+            const ResultHistory known(replay.history().mid(0, kHistorySlotsRead));
             backtest.rounds.push_back(
                 score(round.round, round.text, predict(replay.candidates(), known, options.count)));
         }
