@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -226,6 +227,36 @@ private slots:
         QCOMPARE(computed.size(), 1);
         QVERIFY(!window.find<QWidget>("busyIndicator")->isVisible());
         QVERIFY(labelled(window.find<QTableWidget>("figureTable"))["対象"].endsWith(" 5"));
+    }
+
+    void savesTheShownFigures_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("file");  // in the test folder
+        QTest::addColumn<int>("written");   // CSV lines, or the picture's width; 0: refused
+        QTest::newRow("CSV") << "saveCsvButton"
+                             << "rounds.csv" << 1 + 299;
+        QTest::newRow("picture") << "saveChartButton"
+                                 << "chart.png" << 800;
+        QTest::newRow("folder missing") << "saveCsvButton"
+                                        << "missing/rounds.csv" << 0;
+    }
+    void savesTheShownFigures() {
+        QFETCH(QString, button);
+        QFETCH(QString, file);
+        QFETCH(int, written);
+        test::TestBench bench;
+        writeDataSet(bench);
+        OpenWindow window(bench);
+        bench.fileDialogs.answerNext(bench.path(file));
+        QTest::mouseClick(window.find<QPushButton>(qPrintable(button)), Qt::LeftButton);
+        if (written == 0) {
+            QCOMPARE(bench.dialogs.shown().size(), 1);
+            QCOMPARE(bench.dialogs.shown()[0].title, QStringLiteral("保存できません"));
+        } else if (file.endsWith(".csv")) {
+            QCOMPARE(bench.fileBytes(file)->count("\r\n"), written);
+        } else {
+            QCOMPARE(QImage(bench.path(file)).width(), written);
+        }
     }
 
     void backtestRefusesACounterBelowTheResults() {
