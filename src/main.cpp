@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QTimer>
 
+#include "command_line.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/program_launcher.h"
@@ -9,10 +10,15 @@
 #include "ui/services.h"
 #include "ui/widget_dialogs.h"
 
-// The program reads no argument, no environment variable and no settings file: its data
-// folder is the working directory it was started in.
+// The program reads no environment variable and no settings file, and no argument but --help
+// and --version: its data folder is the working directory it was started in.
 int main(int argc, char* argv[]) {
+    if (k4::asksForHelpOrVersion(argc, argv)) {
+        const QCoreApplication commandLine(argc, argv);
+        k4::readCommandLine(commandLine);  // prints the answer and ends the process
+    }
     QApplication application(argc, argv);
+    k4::readCommandLine(application);
     application.setQuitOnLastWindowClosed(false);  // closing the main window ends the program
 
     k4::DiskFileSystem files(QDir::currentPath());

@@ -15,6 +15,10 @@ int runTool(const ToolRequest& request, Console& console) {
                     << usageText(console.language);
         return kExitUsage;
     }
+    if (std::holds_alternative<VersionRequest>(request)) {
+        console.out << versionText();
+        return kExitSuccess;
+    }
     console.out << usageText(console.language);
     return kExitSuccess;
 }

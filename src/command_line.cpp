@@ -1,0 +1,43 @@
+#include "command_line.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <cstdio>
+#include <cstdlib>
+
+namespace k4 {
+
+bool asksForHelpOrVersion(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "-h" || argument == "--help" || argument == "--help-all" ||
+            argument == "-v" || argument == "--version")
+            return true;
+    }
+    return false;
+}
+
+void readCommandLine(const QCoreApplication& application) {
+    QCoreApplication::setApplicationName(QStringLiteral("kirikata4"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(K4_VERSION));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Box bet predictions for a four-digit lottery, with a Japanese user interface.\n"
+        "\n"
+        "The program keeps the draw results in the data files of the folder it is started in\n"
+        "and predicts box combinations for the next round from them. It takes no other\n"
+        "argument and reads no settings: start it through kirikata4-launch, which prepares\n"
+        "the data folder and starts it there."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.process(application);  // ends the process for help, version and unknown options
+
+    const QStringList unexpected = parser.positionalArguments();
+    if (!unexpected.isEmpty()) {
+        std::fprintf(stderr, "kirikata4: unexpected argument '%s'\nTry 'kirikata4 --help'.\n",
+                     qPrintable(unexpected.first()));
+        std::exit(EXIT_FAILURE);
+    }
+}
+
+}  // namespace k4

@@ -1,0 +1,16 @@
+#pragma once
+
+class QCoreApplication;
+
+namespace k4 {
+
+// Whether the command line asks for the help or the version. Those are answered before the
+// window system starts, so that they work without a display.
+bool asksForHelpOrVersion(int argc, char* argv[]);
+
+// Prints the help or the version when asked and ends the process; refuses any argument other
+// than Qt's own (which QApplication has taken out already) and ends the process with status 1.
+// Returns when nothing is left to read.
+void readCommandLine(const QCoreApplication& application);
+
+}  // namespace k4
