@@ -57,6 +57,8 @@ for command in kirikata4 kirikata4-launch kirikata4-tool; do
         '^\.SH OPTIONS' '^\.SH FILES' '^\.SH "EXIT STATUS"' '^\.SH "SEE ALSO"'; do
         grep -q "$line" <<<"$page" || fail "the manual page of $command has no line like '$line'"
     done
+    # help2man writes Japanese (or any text it cannot encode) as question marks.
+    ! grep -q '??' <<<"$page" || fail "the manual page of $command holds text turned into '??'"
 done
 # Other arguments are refused with the statuses the manual pages give.
 for refusal in "1 kirikata4 --no-such-option" "1 kirikata4 extra" "2 kirikata4-launch extra"; do
