@@ -13,12 +13,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <random>
 #include <vector>
 
 #include "data/data_files.h"
 #include "data/file_names.h"
 #include "platform/file_system.h"
+#include "support/random_draws.h"
 #include "tool/backtest.h"
 #include "tool/backtest_report.h"
 #include "tool/console.h"
@@ -32,14 +32,6 @@ namespace {
 constexpr int kHistoryLines = 2000;
 constexpr int kCount = 20;
 constexpr int kRuns = 9;
-
-QStringList randomDraws(std::mt19937& random) {
-    std::uniform_int_distribution<int> draw(0, 9999);
-    QStringList lines;
-    for (int i = 0; i < kHistoryLines; ++i)
-        lines << QStringLiteral("%1").arg(draw(random), 4, 10, QLatin1Char('0'));
-    return lines;
-}
 
 double medianMilliseconds(const std::function<void()>& work) {
     work();  // warm the caches first
@@ -68,8 +60,7 @@ int runQuietly(const QStringList& arguments) {
 int main() {
     QTemporaryDir temporary;
     const QString folder = temporary.path();
-    std::mt19937 random(20261207);
-    const QStringList oldestFirst = randomDraws(random);
+    const QStringList oldestFirst = test::randomDraws(kHistoryLines, 20261207);
     const QString source = QDir(folder).filePath(QStringLiteral("past.txt"));
     {
         DiskFileSystem disk(folder);

@@ -11,15 +11,16 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <random>
 #include <vector>
 
 #include "data/data_files.h"
 #include "data/file_names.h"
+#include "data/initial_candidates.h"
 #include "platform/file_system.h"
 #include "predict/prediction.h"
 #include "predict/prediction_files.h"
 #include "predict/report.h"
+#include "support/random_draws.h"
 
 using namespace k4;
 
@@ -30,29 +31,6 @@ constexpr int kEndToEndRuns = 2000;
 constexpr int kComputeRuns = 20000;
 constexpr double kCount = 10;  // the count the main window starts with
 const QString kRoundText = QStringLiteral("1001");
-
-// Every box combination with at least three different digits, each written with its digits
-// in ascending order, the lines shuffled.
-QStringList candidateLines(std::mt19937& random) {
-    QStringList lines;
-    for (int number = 0; number <= 9999; ++number) {
-        const QString digits = QStringLiteral("%1").arg(number, 4, 10, QLatin1Char('0'));
-        QString sorted = digits;
-        std::sort(sorted.begin(), sorted.end());
-        const auto different = std::unique(sorted.begin(), sorted.end()) - sorted.begin();
-        if (std::is_sorted(digits.begin(), digits.end()) && different >= 3) lines << digits;
-    }
-    std::shuffle(lines.begin(), lines.end(), random);
-    return lines;
-}
-
-QStringList historyLines(std::mt19937& random) {
-    std::uniform_int_distribution<int> draw(0, 9999);
-    QStringList lines;
-    for (int i = 0; i < kHistoryLines; ++i)
-        lines << QStringLiteral("%1").arg(draw(random), 4, 10, QLatin1Char('0'));
-    return lines;
-}
 
 double medianMicroseconds(int runs, const std::function<void()>& work) {
     for (int i = 0; i < runs / 10; ++i) work();  // warm the caches first
@@ -76,10 +54,10 @@ int main(int argc, char** argv) {
     DiskFileSystem disk(folder);
     DataFiles files(disk);
 
-    std::mt19937 random(20261207);
-    const QStringList candidates = candidateLines(random);
+    constexpr quint32 kSeed = 20261207;
+    const QStringList candidates = test::shuffled(initialCandidateLines(), kSeed);
     files.writeTextFile(kCandidateFile, candidates);
-    files.writeTextFile(kHistoryFile, historyLines(random));
+    files.writeTextFile(kHistoryFile, test::randomDraws(kHistoryLines, kSeed));
     const QDate date = QDate::currentDate();
     const std::int32_t round = *reportRound(kRoundText);
 

@@ -1,8 +1,8 @@
 // Times the registration window and one registration:
 //  - opening the window on a history of 1,000,000 lines until its list is filled, with the
 //    peak resident memory of the process afterwards;
-//  - one registration end to end (reading the candidate and counter files, writing the three
-//    files atomically) on a 2000-line history.
+//  - one registration end to end (reading the candidate and counter files, committing the three
+//    files together) on a 2000-line history.
 //
 //   QT_QPA_PLATFORM=offscreen bench_register
 
@@ -23,7 +23,7 @@
 #include "platform/file_system.h"
 #include "platform/program_launcher.h"
 #include "register/registration.h"
-#include "ui/form3.h"
+#include "ui/registration_window.h"
 #include "ui/services.h"
 
 using namespace k4;
@@ -82,14 +82,14 @@ void timeOpeningOnAHugeHistory() {
 
     QElapsedTimer timer;
     timer.start();
-    auto* form = new Form3(services, [](const QString&) {});
-    form->load();
+    auto* window = new RegistrationWindow(services, [](const QString&) {});
+    window->load();
     QCoreApplication::processEvents();  // the first paint of the list
     const double milliseconds = timer.nsecsElapsed() / 1e6;
-    const int rows = form->findChild<QListView*>(QStringLiteral("List1"))->model()->rowCount();
+    const int rows = window->findChild<QListView*>(QStringLiteral("List1"))->model()->rowCount();
     std::printf("open the window on %d lines: %.0f ms, %d entries listed, peak resident %.0f MB\n",
                 kHugeHistory, milliseconds, rows, peakResidentMegabytes());
-    delete form;
+    delete window;
 }
 
 void timeOneRegistration() {
@@ -110,7 +110,7 @@ void timeOneRegistration() {
     }
     std::nth_element(milliseconds.begin(), milliseconds.begin() + kRegistrationRuns / 2,
                      milliseconds.end());
-    std::printf("one registration on %d lines (3 reads, 3 atomic writes): median %.2f ms\n",
+    std::printf("one registration on %d lines (3 reads, one commit of 3 files): median %.2f ms\n",
                 kRegistrationHistory, milliseconds[kRegistrationRuns / 2]);
 }
 

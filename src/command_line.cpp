@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "version.h"
+
 namespace k4 {
 
 bool asksForHelpOrVersion(int argc, char* argv[]) {
@@ -19,7 +21,7 @@ bool asksForHelpOrVersion(int argc, char* argv[]) {
 
 void readCommandLine(const QCoreApplication& application) {
     QCoreApplication::setApplicationName(QStringLiteral("kirikata4"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(K4_VERSION));
+    QCoreApplication::setApplicationVersion(kProgramVersion);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Box bet predictions for a four-digit lottery, with a Japanese user interface.\n"

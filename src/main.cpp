@@ -6,7 +6,7 @@
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/program_launcher.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 #include "ui/services.h"
 #include "ui/widget_dialogs.h"
 
@@ -28,8 +28,8 @@ int main(int argc, char* argv[]) {
     k4::Services services{files, dialogs, launcher, clock,
                           [](int exitCode) { QCoreApplication::exit(exitCode); }};
 
-    k4::Form1 form1(services);
+    k4::MainWindow mainWindow(services);
     // The load step runs inside the event loop, so that a failure in it can end the program.
-    QTimer::singleShot(0, &form1, &k4::Form1::load);
+    QTimer::singleShot(0, &mainWindow, &k4::MainWindow::load);
     return application.exec();
 }

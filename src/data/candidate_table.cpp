@@ -2,6 +2,13 @@
 
 namespace k4 {
 
+std::optional<CandidateTable> CandidateTable::fromLines(const QStringList& lines) {
+    if (lines.size() < kSlotCount) return std::nullopt;
+    CandidateTable table;
+    for (int n = 1; n <= kSlotCount; ++n) table.slots_[n] = lines.at(n - 1);
+    return table;
+}
+
 QStringList CandidateTable::fileLines(const QString& appended) const {
     QStringList lines;
     lines.reserve(kSlotCount + 1);

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 
 namespace k4 {
 
@@ -12,6 +13,10 @@ namespace k4 {
 class CandidateTable {
 public:
     static constexpr int kSlotCount = 570;
+
+    // The table that reading a candidate file of `lines` gives: slot n holds line n, and lines
+    // past the last slot are not read. Empty when there are fewer lines than slots.
+    static std::optional<CandidateTable> fromLines(const QStringList& lines);
 
     QString& slot(int n) { return slots_.at(n); }
     const QString& slot(int n) const { return slots_.at(n); }

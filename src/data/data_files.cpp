@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "data/file_names.h"
+#include "data/folder_commit.h"
 #include "data/number_rule.h"
 #include "platform/failure.h"
 #include "platform/file_system.h"
@@ -22,66 +23,30 @@ QStringList DataFiles::counterLines(double counter) {
     return {plainNumberText(counter)};
 }
 
-void DataFiles::writeCounter(double counter) {
-    writeTextFile(kCounterFile, counterLines(counter));
-}
-
 CandidateTable DataFiles::readCandidates() const {
-    const QStringList lines = readLines(files_.read(kCandidateFile), CandidateTable::kSlotCount);
-    if (lines.size() < CandidateTable::kSlotCount)
-        throw Failure(FailureKind::ReadPastEnd, kCandidateFile);
-    CandidateTable table;
-    for (int n = 1; n <= CandidateTable::kSlotCount; ++n) table.slot(n) = lines.at(n - 1);
-    return table;
-}
-
-void DataFiles::writeCandidates(const CandidateTable& table, const QString& appended) {
-    writeTextFile(kCandidateFile, table.fileLines(appended));
+    std::optional<CandidateTable> table = CandidateTable::fromLines(
+        readLines(files_.read(kCandidateFile), CandidateTable::kSlotCount));
+    if (!table) throw Failure(FailureKind::ReadPastEnd, kCandidateFile);
+    return std::move(*table);
 }
 
 ResultHistory DataFiles::readHistory(qsizetype maxLines) const {
     return ResultHistory(readLines(files_.read(kHistoryFile), maxLines));
 }
 
-void DataFiles::writeHistory(const QStringList& lines) {
-    writeTextFile(kHistoryFile, lines);
-}
-
 void DataFiles::writeTextFile(const QString& name, const QStringList& lines) {
-    files_.replace(name, writeLines(lines));
+    commitFiles(files_, {{name, writeLines(lines)}});
 }
 
-std::optional<QByteArray> DataFiles::oldContent(const QString& name) const {
-    try {
-        return files_.read(name);
-    } catch (const Failure&) {
-        return std::nullopt;  // a file that cannot be read is replaced (or fails) all the same
-    }
+void DataFiles::commit(const QList<FileContent>& contents) {
+    QList<NewFile> files;
+    for (const FileContent& content : contents)
+        files.append({content.name, writeLines(content.lines)});
+    commitFiles(files_, files);
 }
 
-void DataFiles::writeTogether(const QList<FileContent>& contents) {
-    struct Written {
-        QString name;
-        std::optional<QByteArray> oldBytes;  // none when the file was created
-    };
-    QList<Written> written;
-    try {
-        for (const FileContent& content : contents) {
-            Written before{content.name, oldContent(content.name)};
-            files_.replace(content.name, writeLines(content.lines));
-            written.append(std::move(before));
-        }
-    } catch (const Failure&) {
-        // Undo newest first. Each replacement is whole, so even where undoing fails too, every
-        // file holds either its old or its new content; the first failure is the one reported.
-        for (auto it = written.crbegin(); it != written.crend(); ++it) {
-            try {
-                if (it->oldBytes) files_.replace(it->name, *it->oldBytes);
-            } catch (const Failure&) {
-            }
-        }
-        throw;
-    }
+void DataFiles::recover() {
+    recoverFolder(files_);
 }
 
 }  // namespace k4

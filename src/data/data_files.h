@@ -2,7 +2,7 @@
 
 #include <QByteArray>
 #include <QStringList>
-#include <optional>
+#include <cstdint>
 
 #include "data/candidate_table.h"
 #include "data/lines.h"
@@ -12,14 +12,18 @@ namespace k4 {
 
 class FileSystem;
 
+// The main window shows the next round, counter plus one, as a 16-bit number: a counter above
+// this one stops the program at start-up.
+inline constexpr std::int32_t kLargestCounter = 32766;
+
 // The new content of one file of the folder.
 struct FileContent {
     QString name;
     QStringList lines;
 };
 
-// The six operations on the data files. Each reads or replaces one file whole and throws a
-// Failure naming the file when it cannot.
+// Reading the data files, and rewriting them. Each operation reads or replaces files whole and
+// throws a Failure naming the file when it cannot.
 class DataFiles {
 public:
     explicit DataFiles(FileSystem& files) : files_(files) {}
@@ -27,33 +31,27 @@ public:
     // The number on the first line of the counter file. Throws ReadPastEnd for an empty file
     // and Overflow for a number too large to hold.
     double readCounter() const;
-    // Writes the counter file as one line of plain decimal text.
-    void writeCounter(double counter);
 
     // Lines 1 to 570 of the candidate file; throws ReadPastEnd when it has fewer.
     CandidateTable readCandidates() const;
-    // Rewrites the candidate file with the lines of `table.fileLines(appended)`.
-    void writeCandidates(const CandidateTable& table, const QString& appended);
 
     // The first `maxLines` lines of the history file, or every line.
     ResultHistory readHistory(qsizetype maxLines = kAllLines) const;
-    // Rewrites the history file with `lines`, in order.
-    void writeHistory(const QStringList& lines);
 
-    // Rewrites any file of the folder with `lines` (the prediction report).
+    // Rewrites any file of the folder with `lines` (the prediction report), whole or not at all.
     void writeTextFile(const QString& name, const QStringList& lines);
 
-    // Rewrites several files in the order given. When one cannot be written, those already
-    // rewritten get their old content back before the failure is thrown, so a command that
-    // changes several files changes all of them or none.
-    void writeTogether(const QList<FileContent>& contents);
+    // Rewrites several files together: all of them or none, also through a crash or a power
+    // cut (see commitFiles).
+    void commit(const QList<FileContent>& contents);
+
+    // Completes or drops a commit that a crash interrupted; runs before anything reads the files.
+    void recover();
 
     // The lines of a counter file holding `counter`.
     static QStringList counterLines(double counter);
 
 private:
-    std::optional<QByteArray> oldContent(const QString& name) const;
-
     FileSystem& files_;
 };
 

@@ -5,11 +5,14 @@
 #include <limits>
 #include <string>
 
+#include "data/digits.h"
+
 namespace k4 {
 namespace {
 
-bool isIgnored(QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; }
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isIgnored(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\n';
+}
 
 }  // namespace
 
@@ -24,7 +27,7 @@ double readNumber(QStringView line) {
         if (isIgnored(c)) continue;
         if (atStart && (c == u'+' || c == u'-')) {
             negative = c == u'-';
-        } else if (isDigit(c)) {
+        } else if (isDecimalDigit(c)) {
             digitSeen = true;
             nonZeroWhole = nonZeroWhole || (!pointSeen && c != u'0');
             text += static_cast<char>(c.unicode());

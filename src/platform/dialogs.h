@@ -16,7 +16,8 @@ public:
     virtual ~Dialogs() = default;
 
     // A Yes/No question with the stop icon and No as the default button (message box style
-    // 276). Returns the button pressed.
+    // 276: 4 for Yes and No, 16 for the stop icon, 256 for the second button as the default).
+    // Returns the button pressed.
     virtual Answer askYesNo(const QString& prompt, const QString& title) = 0;
 
     // A notice with an OK button; returns when it is dismissed.

@@ -3,17 +3,20 @@
 #include <QString>
 #include <exception>
 
+#include "platform/language.h"
+
 namespace k4 {
 
 // What went wrong in a failed step. Every kind names a file operation or a conversion that
 // the program cannot carry on from.
 enum class FailureKind {
-    FileNotFound,    // a file to read does not exist
-    CannotOpen,      // a file exists but cannot be opened for reading
-    ReadPastEnd,     // a read needed a line after the last one
-    CannotWrite,     // a file cannot be created, written or replaced
-    Overflow,        // a number does not fit the integer it must become
-    Unexpected,      // anything else that escaped a command (out of memory, say)
+    FileNotFound,  // a file to read does not exist
+    CannotOpen,    // a file exists but cannot be opened for reading
+    ReadPastEnd,   // a read needed a line after the last one
+    CannotWrite,   // a file cannot be created, written or replaced
+    Overflow,      // a number does not fit the integer it must become
+    FolderInUse,   // another program is writing into the data folder, which it names
+    Unexpected,    // anything else that escaped a command (out of memory, say)
 };
 
 // The one failure the program throws. It is raised where the step fails and turned into a
@@ -35,7 +38,8 @@ private:
     QByteArray what_;
 };
 
-// The Japanese description of a failure kind, without the file name.
-QString describe(FailureKind kind);
+// The description of a failure kind, without the file name. The windows speak Japanese; the
+// companion command speaks the system's language.
+QString describe(FailureKind kind, Language language = Language::Japanese);
 
 }  // namespace k4

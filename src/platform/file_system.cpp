@@ -3,24 +3,38 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QLockFile>
 
+#include "platform/disk_sync.h"
 #include "platform/failure.h"
 
 namespace k4 {
-
 namespace {
 
 // New content is written in chunks of this size, so a failing disk can stop a write midway.
 constexpr qsizetype kWriteChunk = 64 * 1024;
+
+// The lock file of a folder's writer. A commit holds it for milliseconds, so a second writer
+// waits this long before it gives up.
+const QString kLockFile = QStringLiteral(".kirikata4.lock");
+constexpr int kLockWaitMilliseconds = 2000;
+
+class DiskFolderLock final : public FolderLock {
+public:
+    explicit DiskFolderLock(const QString& path) : lock_(path) {}
+    QLockFile& lock() { return lock_; }
+
+private:
+    QLockFile lock_;
+};
 
 }  // namespace
 
 DiskFileSystem::DiskFileSystem(QString folder, WriteFaults* faults)
     : folder_(std::move(folder)), faults_(faults) {}
 
-bool DiskFileSystem::fails(WriteStep step, const QString& name) const {
-    return faults_ && faults_->fails(step, name);
+void DiskFileSystem::step(WriteStep step, const QString& name) const {
+    if (faults_ && faults_->fails(step, name)) throw Failure(FailureKind::CannotWrite, name);
 }
 
 QString DiskFileSystem::path(const QString& name) const {
@@ -38,29 +52,76 @@ QByteArray DiskFileSystem::read(const QString& name) const {
     return bytes;
 }
 
-void DiskFileSystem::replace(const QString& name, const QByteArray& bytes) {
+bool DiskFileSystem::exists(const QString& name) const {
+    return QFileInfo::exists(path(name));
+}
+
+QStringList DiskFileSystem::fileNames() const {
+    return QDir(folder_).entryList(QDir::Files | QDir::Hidden | QDir::System);
+}
+
+void DiskFileSystem::checkReplaceable(const QString& name) const {
     const QFileInfo info(path(name));
     // A rename would happily replace a read-only file, and so would root; the user made it
     // read-only to keep it as it is.
     const bool readOnly =
         info.exists() && (!info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner));
     if (info.isDir() || readOnly) throw Failure(FailureKind::CannotWrite, name);
-    // Until commit() the new content lives in a temporary file that QSaveFile removes when the
-    // replacement is given up, so every failure below leaves the old file as it was.
-    QSaveFile file(info.filePath());
-    const auto fail = [&] {
-        file.cancelWriting();
+}
+
+void DiskFileSystem::writeDurably(const QString& name, const QByteArray& bytes) {
+    QFile file(path(name));
+    step(WriteStep::Create, name);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         throw Failure(FailureKind::CannotWrite, name);
-    };
-    if (fails(WriteStep::CreateTemporary, name) || !file.open(QIODevice::WriteOnly)) fail();
     for (qsizetype at = 0; at < bytes.size(); at += kWriteChunk) {
         const QByteArrayView chunk =
             QByteArrayView(bytes).sliced(at, qMin(kWriteChunk, bytes.size() - at));
-        if (fails(WriteStep::Write, name) || file.write(chunk.data(), chunk.size()) != chunk.size())
-            fail();
+        step(WriteStep::Write, name);
+        if (file.write(chunk.data(), chunk.size()) != chunk.size())
+            throw Failure(FailureKind::CannotWrite, name);
     }
-    if (fails(WriteStep::Flush, name) || !file.flush()) fail();
-    if (fails(WriteStep::Rename, name) || !file.commit()) fail();
+    step(WriteStep::Sync, name);
+    if (!syncFileToDisk(file)) throw Failure(FailureKind::CannotWrite, name);
+}
+
+void DiskFileSystem::rename(const QString& from, const QString& to) {
+    step(WriteStep::Rename, to);
+    if (!renameReplacing(path(from), path(to))) throw Failure(FailureKind::CannotWrite, to);
+}
+
+void DiskFileSystem::remove(const QString& name) {
+    step(WriteStep::Remove, name);
+    QFile file(path(name));
+    if (file.exists() && !file.remove()) throw Failure(FailureKind::CannotWrite, name);
+}
+
+QString DiskFileSystem::folderName() const {
+    return QDir::toNativeSeparators(QDir(folder_).absolutePath());
+}
+
+void DiskFileSystem::syncFolder() {
+    step(WriteStep::SyncFolder, folderName());
+    if (!syncFolderToDisk(folder_)) throw Failure(FailureKind::CannotWrite, folderName());
+}
+
+std::unique_ptr<FolderLock> DiskFileSystem::lockFolder() {
+    auto held = std::make_unique<DiskFolderLock>(path(kLockFile));
+    QLockFile& lock = held->lock();
+    // Only a dead holder makes a lock stale, however long a live one has held it.
+    lock.setStaleLockTime(0);
+    if (lock.tryLock(0)) return held;
+    // A holder killed before it wrote its process number leaves a lock that names nobody. Qt
+    // removes such a file only when no live process still holds it open and locked.
+    qint64 pid = 0;
+    QString host, application;
+    if (lock.error() == QLockFile::LockFailedError && !lock.getLockInfo(&pid, &host, &application))
+        lock.removeStaleLockFile();
+    if (lock.tryLock(kLockWaitMilliseconds)) return held;
+    // Where even the lock file cannot be made, the folder itself is what cannot be written.
+    throw Failure(lock.error() == QLockFile::LockFailedError ? FailureKind::FolderInUse
+                                                             : FailureKind::CannotWrite,
+                  folderName());
 }
 
 }  // namespace k4

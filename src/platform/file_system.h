@@ -2,11 +2,20 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
+#include <memory>
 
 namespace k4 {
 
-// The files of one data folder, named by their bare names. Every operation is whole: a file is
-// read entirely or replaced entirely.
+// Held while a program writes into a folder; released when it goes.
+class FolderLock {
+public:
+    virtual ~FolderLock() = default;
+};
+
+// The files of one folder, named by their bare names: the primitive steps from which the data
+// layer builds whole, all-or-nothing rewrites. Every step that fails throws a Failure naming the
+// file (CannotWrite for the writing steps).
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
@@ -14,42 +23,67 @@ public:
     // The whole content of the file. Throws Failure(FileNotFound) when there is no such file and
     // Failure(CannotOpen) when it cannot be read.
     virtual QByteArray read(const QString& name) const = 0;
+    virtual bool exists(const QString& name) const = 0;
+    // The names of every file in the folder, hidden ones too; none when there is no folder.
+    virtual QStringList fileNames() const = 0;
 
-    // Replaces the file, or creates it, so that it holds exactly `bytes`. Throws
-    // Failure(CannotWrite) on any failure; the old file is then unchanged.
-    virtual void replace(const QString& name, const QByteArray& bytes) = 0;
+    // Throws Failure(CannotWrite) when `name` is something a rewrite must leave alone: a folder,
+    // or a file the user made read-only.
+    virtual void checkReplaceable(const QString& name) const = 0;
+    // Creates the file, or empties it, writes `bytes` and returns once they are on the disk.
+    // Not atomic: for temporary files, which only a rename makes part of the folder.
+    virtual void writeDurably(const QString& name, const QByteArray& bytes) = 0;
+    // Renames `from` to `to` in one step, replacing a file `to`.
+    virtual void rename(const QString& from, const QString& to) = 0;
+    // Removes the file; a missing file is no failure.
+    virtual void remove(const QString& name) = 0;
+    // Returns once the folder's entries (files created, renamed, removed) are on the disk.
+    virtual void syncFolder() = 0;
+
+    // The folder's single-writer lock, held until the returned object goes. Throws
+    // Failure(FolderInUse) naming the folder while another live process holds it.
+    virtual std::unique_ptr<FolderLock> lockFolder() = 0;
 };
 
-// The steps of replacing a file on disk.
+// The steps of writing to the disk, each of which a test can make fail or crash.
 enum class WriteStep {
-    CreateTemporary,  // creating the temporary file beside the old one
-    Write,            // writing one chunk of the new content
-    Flush,            // flushing the written content to the disk
-    Rename,           // renaming the temporary file over the old one
+    Create,      // creating or emptying a file
+    Write,       // writing one chunk of a file's content
+    Sync,        // waiting for a file's content to reach the disk
+    Rename,      // renaming a file over another
+    Remove,      // removing a file
+    SyncFolder,  // waiting for the folder's entries to reach the disk
 };
 
-// Decides, before each step of a replacement, whether that step fails. Tests use it to fail
-// every step of every rewrite in turn; the program has none.
+// Decides, before each step, whether that step fails. Tests use it to fail, or to crash at,
+// every step of every command in turn; the program has none.
 class WriteFaults {
 public:
     virtual ~WriteFaults() = default;
     virtual bool fails(WriteStep step, const QString& name) = 0;
 };
 
-// Files in a folder on disk. A replacement goes to a temporary file in the same folder that is
-// renamed over the old one, so a failed or interrupted write never leaves a cut file.
+// Files in a folder on disk.
 class DiskFileSystem final : public FileSystem {
 public:
     explicit DiskFileSystem(QString folder, WriteFaults* faults = nullptr);
 
     QByteArray read(const QString& name) const override;
-    void replace(const QString& name, const QByteArray& bytes) override;
-
-    const QString& folder() const { return folder_; }
+    bool exists(const QString& name) const override;
+    QStringList fileNames() const override;
+    void checkReplaceable(const QString& name) const override;
+    void writeDurably(const QString& name, const QByteArray& bytes) override;
+    void rename(const QString& from, const QString& to) override;
+    void remove(const QString& name) override;
+    void syncFolder() override;
+    std::unique_ptr<FolderLock> lockFolder() override;
 
 private:
     QString path(const QString& name) const;
-    bool fails(WriteStep step, const QString& name) const;
+    // The folder as messages name it.
+    QString folderName() const;
+    // Throws Failure(CannotWrite, name) when the step is to fail.
+    void step(WriteStep step, const QString& name) const;
 
     QString folder_;
     WriteFaults* faults_;

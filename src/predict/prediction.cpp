@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "data/digits.h"
+
 namespace k4 {
 namespace {
 
@@ -30,8 +32,8 @@ QStringView character(QStringView text, int p) {
 }
 
 // The value of a digit; anything else, and the empty text, counts as 0.
-int digitValue(QStringView c) {
-    return c.size() == 1 && c[0] >= u'0' && c[0] <= u'9' ? c[0].unicode() - u'0' : 0;
+int digitOrZero(QStringView c) {
+    return c.size() == 1 && isDecimalDigit(c[0]) ? digitValue(c[0]) : 0;
 }
 
 // Whether one of the first four characters equals `wanted`. An empty `wanted` matches the
@@ -44,7 +46,7 @@ bool holds(QStringView candidate, QStringView wanted) {
 
 double digitSum(QStringView candidate) {
     double sum = 0;
-    for (int p = 1; p <= kCandidateCharacters; ++p) sum += digitValue(character(candidate, p));
+    for (int p = 1; p <= kCandidateCharacters; ++p) sum += digitOrZero(character(candidate, p));
     return sum;
 }
 
@@ -70,7 +72,7 @@ QString favouredDigit(const ResultHistory& history) {
     std::array<std::int32_t, 10> leadDigitCounts{};
     for (int l = kFirstCompared; l <= kLastCompared; ++l) {
         if (character(history.slot(l), 1) == lead)
-            ++leadDigitCounts[digitValue(character(history.slot(l + 1), 1))];
+            ++leadDigitCounts[digitOrZero(character(history.slot(l + 1), 1))];
     }
     int bestDigit = 0;
     std::int32_t bestCount = 0;

@@ -9,6 +9,9 @@
 
 namespace k4 {
 
+// The prediction looks back no further than this many results, the newest first.
+inline constexpr qsizetype kHistoryLookback = 1000;
+
 // The digit to favour: the one most often drawn first right after a draw that began like the
 // newest result, over history slots 2 to 73. Ties go to the lowest digit; no match gives "0".
 QString favouredDigit(const ResultHistory& history);

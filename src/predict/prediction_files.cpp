@@ -2,19 +2,14 @@
 
 #include "data/data_files.h"
 #include "data/file_names.h"
+#include "predict/prediction.h"
 
 namespace k4 {
-namespace {
-
-// The engine looks back no further than this many results.
-constexpr qsizetype kHistoryLinesRead = 1000;
-
-}  // namespace
 
 PredictionData readPredictionData(const DataFiles& files) {
     PredictionData data;
     data.candidates = files.readCandidates();
-    data.history = files.readHistory(kHistoryLinesRead);
+    data.history = files.readHistory(kHistoryLookback);
     return data;
 }
 

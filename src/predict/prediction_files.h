@@ -12,7 +12,7 @@ class DataFiles;
 // What a prediction reads from the data folder.
 struct PredictionData {
     CandidateTable candidates;
-    ResultHistory history;  // the newest 1000 results at most
+    ResultHistory history;  // the newest kHistoryLookback results at most
 };
 
 // Reads the candidate file, then the history file. Throws the Failure of the first file that

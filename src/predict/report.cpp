@@ -6,6 +6,7 @@
 #include "data/number_rule.h"
 #include "platform/clock.h"
 #include "platform/numbers.h"
+#include "version.h"
 
 namespace k4 {
 namespace {
@@ -13,7 +14,8 @@ namespace {
 const QString kDashLine = QString(78, u'-');
 const QString kSpaceLine = QStringLiteral(" ");
 const QString kOrdinal = QStringLiteral(" 第 ");
-const QString kTitle = QStringLiteral(" 回 キリカータ ４ ＢＯＸ 予想結果; Vr_1.20 ");
+const QString kTitle =
+    QStringLiteral(" 回 キリカータ ４ ＢＯＸ 予想結果; Vr_") + kProgramVersion + u' ';
 const QString kTableHeading =
     QStringLiteral("  回  :            回  :            回  :            回  :過去１００回の結果");
 // The maker's addresses, each after its label, ideographic spaces (U+3000) and one space.

@@ -20,7 +20,7 @@ std::optional<DeletionPlan> planDeletion(const QStringList& entries, double coun
 std::optional<QString> deleteNewestResult(DataFiles& files, const QStringList& entries) {
     if (entries.isEmpty()) return std::nullopt;
     const std::optional<DeletionPlan> plan = planDeletion(entries, files.readCounter());
-    files.writeTogether(
+    files.commit(
         {{kHistoryFile, plan->history}, {kCounterFile, DataFiles::counterLines(plan->counter)}});
     return plan->nextRound;
 }

@@ -19,8 +19,8 @@ struct DeletionPlan {
 // Empty when there is nothing to delete, so that the counter keeps naming the latest round.
 std::optional<DeletionPlan> planDeletion(const QStringList& entries, double counter);
 
-// Reads the counter file, then writes the history and the counter; nothing is written when
-// the counter cannot be read or the list is empty, and a failed write undoes the one before.
+// Reads the counter file, then commits the history and the counter together; nothing is written
+// when the counter cannot be read or the list is empty.
 // Returns the next round to show, or nothing when nothing was deleted.
 std::optional<QString> deleteNewestResult(DataFiles& files, const QStringList& entries);
 

@@ -1,26 +1,11 @@
 #include "register/registration.h"
 
-#include <algorithm>
-
+#include "data/box_match.h"
 #include "data/data_files.h"
 #include "data/file_names.h"
 #include "platform/numbers.h"
 
 namespace k4 {
-namespace {
-
-QString sortedCharacters(QString text) {
-    std::sort(text.begin(), text.end());
-    return text;
-}
-
-// Whether `slot` is an arrangement of the result whose characters, sorted, are `sortedResult`:
-// the same characters as many times each.
-bool isArrangement(const QString& slot, const QString& sortedResult) {
-    return slot.size() == sortedResult.size() && sortedCharacters(slot) == sortedResult;
-}
-
-}  // namespace
 
 RegistrationPlan planRegistration(const QString& result, const QStringList& entries,
                                   CandidateTable candidates, double counter) {
@@ -32,9 +17,8 @@ RegistrationPlan planRegistration(const QString& result, const QStringList& entr
     for (const QString& entry : entries.mid(0, kHistoryLimit - 1))
         if (!entry.isEmpty()) plan.history.append(entry);
 
-    const QString sortedResult = sortedCharacters(result);
     for (int n = 1; n <= CandidateTable::kSlotCount; ++n) {
-        if (isArrangement(candidates.slot(n), sortedResult)) {
+        if (isSameBox(candidates.slot(n), result)) {
             candidates.slot(n).clear();
             plan.candidates = candidates.fileLines(result);
             break;
@@ -51,7 +35,7 @@ QString registerResult(DataFiles& files, const QString& result, const QStringLis
     QList<FileContent> contents = {{kHistoryFile, plan.history}};
     if (plan.candidates) contents.append({kCandidateFile, *plan.candidates});
     contents.append({kCounterFile, DataFiles::counterLines(plan.counter)});
-    files.writeTogether(contents);
+    files.commit(contents);
     return plan.nextRound;
 }
 

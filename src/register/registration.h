@@ -29,9 +29,9 @@ struct RegistrationPlan {
 RegistrationPlan planRegistration(const QString& result, const QStringList& entries,
                                   CandidateTable candidates, double counter);
 
-// Reads the candidate and counter files, then writes the history, the candidates (on a match)
-// and the counter. Nothing is written when a file cannot be read, and a failed write undoes the
-// writes before it. Returns the next round to show.
+// Reads the candidate and counter files, then commits the history, the candidates (on a match)
+// and the counter together. Nothing is written when a file cannot be read. Returns the next
+// round to show.
 QString registerResult(DataFiles& files, const QString& result, const QStringList& entries);
 
 }  // namespace k4

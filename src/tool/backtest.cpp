@@ -13,9 +13,6 @@
 namespace k4 {
 namespace {
 
-// The Predict command reads no more of the history file than this.
-constexpr qsizetype kPredictionHistoryLines = 1000;
-
 ScoredRound score(qint64 round, const QString& drawn, QStringList predicted) {
     ScoredRound scored;
     scored.round = round;
@@ -49,7 +46,7 @@ Backtest runBacktest(const QStringList& history, std::int32_t counter,
     for (int i = 0; i < total; ++i) {
         const QString& drawn = oldestFirst.at(i);
         if (i >= firstScored) {
-            const ResultHistory known(replay.history().mid(0, kPredictionHistoryLines));
+            const ResultHistory known(replay.history().mid(0, kHistoryLookback));
             backtest.rounds.push_back(score(qint64(replay.counter()) + 1, drawn,
                                             predict(replay.candidates(), known, options.count)));
         }

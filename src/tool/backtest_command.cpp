@@ -3,10 +3,10 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "data/data_files.h"
 #include "data/file_names.h"
+#include "data/folder_commit.h"
 #include "platform/failure.h"
 #include "platform/file_system.h"
 #include "platform/numbers.h"
@@ -34,16 +34,17 @@ bool candidatesAgree(const DataFiles& files, const QDir& folder, const Candidate
 }
 
 // Writes a whole file or leaves the old one as it was.
-bool writeOutput(const QString& path, const QByteArray& bytes, Console& console) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+bool writeOutput(const QString& path, const QByteArray& bytes, Console& console,
+                 WriteFaults* faults) {
+    const QFileInfo output(path);
+    DiskFileSystem folder(output.absolutePath(), faults);
+    try {
+        commitFiles(folder, {{output.fileName(), bytes}});
         return true;
-    console.err << console
-                       .text(QStringLiteral("%1 に書き込めません: %2"),
-                             QStringLiteral("cannot write %1: %2"))
-                       .arg(QDir::toNativeSeparators(path), file.errorString())
-                << '\n';
-    return false;
+    } catch (const Failure& failure) {
+        console.err << failureText(failure, output.absolutePath(), console.language) << '\n';
+        return false;
+    }
 }
 
 QByteArray pngBytes(const QImage& image) {
@@ -66,7 +67,7 @@ const QString kTableDiffersEnglish = QStringLiteral(
 
 }  // namespace
 
-int runBacktestCommand(const BacktestRequest& request, Console& console) {
+int runBacktestCommand(const BacktestRequest& request, Console& console, WriteFaults* faults) {
     const QDir folder(request.folder);
     const QString folderName = QDir::toNativeSeparators(folder.absolutePath());
     DiskFileSystem disk(folder.absolutePath());
@@ -100,10 +101,11 @@ int runBacktestCommand(const BacktestRequest& request, Console& console) {
 
     bool written = true;
     if (!request.csvFile.isEmpty())
-        written = writeOutput(request.csvFile, csvBytes(backtest.rounds), console) && written;
+        written =
+            writeOutput(request.csvFile, csvBytes(backtest.rounds), console, faults) && written;
     if (!request.pngFile.isEmpty()) {
         const QImage chart = drawBacktestChart(backtest.rounds, console.language);
-        written = writeOutput(request.pngFile, pngBytes(chart), console) && written;
+        written = writeOutput(request.pngFile, pngBytes(chart), console, faults) && written;
     }
     console.out.flush();
     return written ? kExitSuccess : kExitFailure;

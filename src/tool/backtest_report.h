@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "tool/language.h"
+#include "platform/language.h"
 #include "tool/scored_round.h"
 
 namespace k4 {

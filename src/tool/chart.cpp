@@ -5,10 +5,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "tool/statistics.h"
+
 namespace k4 {
 namespace {
 
-constexpr double kZ95 = 1.959963984540054;  // the two-sided 95% point of the normal law
 constexpr int kMarginLeft = 70;
 constexpr int kMarginRight = 30;
 constexpr int kMarginTop = 64;
@@ -37,7 +38,7 @@ Series cumulative(const std::vector<ScoredRound>& rounds) {
         hits += round.hit;
         expected += round.expected;
         variance += round.expected * (1 - round.expected);
-        const double spread = kZ95 * std::sqrt(variance);
+        const double spread = kNormalQuantile95 * std::sqrt(variance);
         series.hits.push_back(hits);
         series.expected.push_back(expected);
         series.low.push_back(std::max(0.0, expected - spread));

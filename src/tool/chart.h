@@ -3,7 +3,7 @@
 #include <QImage>
 #include <vector>
 
-#include "tool/language.h"
+#include "platform/language.h"
 #include "tool/scored_round.h"
 
 namespace k4 {

@@ -2,7 +2,7 @@
 
 #include <QTextStream>
 
-#include "tool/language.h"
+#include "platform/language.h"
 
 namespace k4 {
 

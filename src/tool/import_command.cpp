@@ -1,7 +1,6 @@
 #include "tool/import_command.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include "data/data_files.h"
@@ -38,26 +37,24 @@ bool reportBadLines(const ImportRequest& request, const PastResults& past, Conso
 }
 
 // The data files already in the folder.
-QStringList presentDataFiles(const QDir& folder) {
+QStringList presentDataFiles(const FileSystem& folder) {
     QStringList present;
     for (const QString& name : {kHistoryFile, kCandidateFile, kCounterFile})
-        if (QFileInfo::exists(folder.filePath(name))) present.append(name);
+        if (folder.exists(name)) present.append(name);
     return present;
 }
 
 }  // namespace
 
-int runImport(const ImportRequest& request, Console& console) {
-    QFile input(request.file);
-    if (!input.open(QIODevice::ReadOnly)) {
-        console.err << console
-                           .text(QStringLiteral("%1 を読めません: %2"),
-                                 QStringLiteral("cannot read %1: %2"))
-                           .arg(QDir::toNativeSeparators(request.file), input.errorString())
-                    << '\n';
+int runImport(const ImportRequest& request, Console& console, WriteFaults* faults) {
+    const QFileInfo input(request.file);
+    PastResults past;
+    try {
+        past = readPastResults(DiskFileSystem(input.absolutePath()).read(input.fileName()));
+    } catch (const Failure& failure) {
+        console.err << failureText(failure, input.absolutePath(), console.language) << '\n';
         return kExitFailure;
     }
-    const PastResults past = readPastResults(input.readAll());
     if (reportBadLines(request, past, console)) return kExitFailure;
     if (past.results.isEmpty()) {
         console.err << console
@@ -76,7 +73,8 @@ int runImport(const ImportRequest& request, Console& console) {
 
     const QDir folder(request.folder);
     const QString folderName = QDir::toNativeSeparators(folder.absolutePath());
-    const QStringList present = presentDataFiles(folder);
+    DiskFileSystem disk(folder.absolutePath(), faults);
+    const QStringList present = presentDataFiles(disk);
     if (!present.isEmpty() && !request.force) {
         console.err
             << console
@@ -103,8 +101,7 @@ int runImport(const ImportRequest& request, Console& console) {
     try {
         RegistrationReplay replay(first.round ? std::int32_t(*first.round - 1) : 0);
         for (const PastResult& result : past.results) replay.registerResult(result.result);
-        DiskFileSystem disk(folder.absolutePath());
-        DataFiles(disk).writeTogether(replay.files());
+        DataFiles(disk).commit(replay.files());
 
         console.out << console
                            .text(QStringLiteral(

@@ -8,6 +8,8 @@
 #include <utility>
 
 #include "data/code_page.h"
+#include "data/data_files.h"
+#include "data/digits.h"
 #include "register/result_input.h"
 
 namespace k4 {
@@ -29,8 +31,9 @@ QString decodeText(const QByteArray& bytes) {
     return utf8.hasError() ? decodeCodePage(bytes) : text;
 }
 
+// An ASCII or a full-width digit.
 bool isDigit(QChar c) {
-    return (c >= u'0' && c <= u'9') || (c >= u'０' && c <= u'９');
+    return isDecimalDigit(halfWidthDigit(c));
 }
 
 bool holdsDigit(const QString& text) {
@@ -52,8 +55,7 @@ std::optional<qint64> roundOf(const QString& field) {
     if (field.isEmpty() || !std::all_of(field.begin(), field.end(), isDigit)) return std::nullopt;
     qint64 round = 0;
     for (const QChar c : field) {
-        const int digit = c >= u'０' ? c.unicode() - u'０' : c.unicode() - u'0';
-        round = round * 10 + digit;
+        round = round * 10 + digitValue(halfWidthDigit(c));
         if (round > kLastRound) return std::nullopt;
     }
     return round >= kFirstRound ? std::optional(round) : std::nullopt;
@@ -112,6 +114,12 @@ PastResults readPastResults(const QByteArray& bytes) {
         const std::optional<QString> result = storedResult(fields.last());
         if (!result) {
             bad(LineProblem::NotFourDigits, fields.last());
+            continue;
+        }
+        // The counter ends at the last round, which the main window must be able to show.
+        const qint64 round = past.round.value_or(read.results.size() + 1);
+        if (round > kLargestCounter) {
+            bad(LineProblem::RoundTooLate, QString::number(round), kLargestCounter);
             continue;
         }
         past.result = *result;

@@ -22,13 +22,14 @@ enum class LineProblem {
     RoundMissing,     // earlier lines number their results and this one does not
     RoundUnexpected,  // earlier lines do not number their results and this one does
     RoundGap,         // the round is not the one after the previous line's
+    RoundTooLate,     // the round is past the last one the main window can show
 };
 
 struct BadLine {
     int line = 0;
     LineProblem problem = LineProblem::NotFourDigits;
     QString field;             // the offending text
-    qint64 expectedRound = 0;  // for RoundGap
+    qint64 expectedRound = 0;  // for RoundGap; the last round allowed for RoundTooLate
 };
 
 struct PastResults {

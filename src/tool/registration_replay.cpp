@@ -7,13 +7,10 @@
 namespace k4 {
 namespace {
 
-// The table that reading a candidate file of `lines` gives. A registration rewrites the table
-// with as many lines as it read, so the first 570 are always there.
+// The table that reading the candidate file gives. A registration rewrites the file with as
+// many lines as it read, so it never has fewer than the table's slots.
 CandidateTable tableOf(const QStringList& lines) {
-    Q_ASSERT(lines.size() >= CandidateTable::kSlotCount);
-    CandidateTable table;
-    for (int n = 1; n <= CandidateTable::kSlotCount; ++n) table.slot(n) = lines.at(n - 1);
-    return table;
+    return CandidateTable::fromLines(lines).value();
 }
 
 }  // namespace

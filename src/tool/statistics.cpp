@@ -4,20 +4,16 @@
 #include <array>
 #include <cmath>
 
+#include "data/box_match.h"
+#include "data/digits.h"
+
 namespace k4 {
 namespace {
 
 constexpr double kFairDraws = 10000.0;
-constexpr double kZ95 = 1.959963984540054;  // the two-sided 95% point of the normal law
-
-bool isFourDigits(const QString& text) {
-    return text.size() == 4 &&
-           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-}
-
 std::array<int, 10> digitCounts(const QString& fourDigits) {
     std::array<int, 10> counts{};
-    for (const QChar c : fourDigits) ++counts[c.unicode() - u'0'];
+    for (const QChar c : fourDigits) ++counts[digitValue(c)];
     return counts;
 }
 
@@ -32,17 +28,17 @@ double boxProbability(const QString& combination) {
 }
 
 bool isBoxMatch(const QString& result, const QString& combination) {
-    return isFourDigits(result) && isFourDigits(combination) &&
-           digitCounts(result) == digitCounts(combination);
+    return isFourDigits(result) && isSameBox(result, combination);
 }
 
 Interval wilsonInterval(int hits, int trials) {
     if (trials <= 0) return {0.0, 1.0};
     const double n = trials;
     const double p = hits / n;
-    const double z2 = kZ95 * kZ95;
+    const double z2 = kNormalQuantile95 * kNormalQuantile95;
     const double centre = (p + z2 / (2 * n)) / (1 + z2 / n);
-    const double half = kZ95 / (1 + z2 / n) * std::sqrt(p * (1 - p) / n + z2 / (4 * n * n));
+    const double half =
+        kNormalQuantile95 / (1 + z2 / n) * std::sqrt(p * (1 - p) / n + z2 / (4 * n * n));
     return {std::max(0.0, centre - half), std::min(1.0, centre + half)};
 }
 

@@ -3,6 +3,8 @@
 #include <QCommandLineParser>
 #include <QDir>
 
+#include "version.h"
+
 namespace k4 {
 namespace {
 
@@ -85,7 +87,7 @@ QString usageText(Language language) {
 }
 
 QString versionText() {
-    return QStringLiteral("kirikata4-tool " K4_VERSION "\n");
+    return QStringLiteral("kirikata4-tool %1\n").arg(kProgramVersion);
 }
 
 ToolRequest parseToolArguments(const QStringList& arguments, Language language) {

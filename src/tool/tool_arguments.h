@@ -5,8 +5,8 @@
 #include <optional>
 #include <variant>
 
+#include "platform/language.h"
 #include "tool/backtest.h"
-#include "tool/language.h"
 
 namespace k4 {
 

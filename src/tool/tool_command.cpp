@@ -1,15 +1,44 @@
 #include "tool/tool_command.h"
 
+#include <QDir>
+
+#include "data/data_files.h"
+#include "platform/failure.h"
+#include "platform/file_system.h"
 #include "tool/backtest_command.h"
 #include "tool/import_command.h"
+#include "tool/tool_messages.h"
 
 namespace k4 {
+namespace {
 
-int runTool(const ToolRequest& request, Console& console) {
+// Completes or drops a commit that a crash cut off in the folder, as the program does at
+// start-up, before the command reads or writes anything there. A folder that does not exist
+// yet holds nothing to recover.
+bool recoverBeforeCommand(const QString& folder, Console& console, WriteFaults* faults) {
+    const QString path = QDir(folder).absolutePath();
+    if (!QDir(path).exists()) return true;
+    try {
+        DiskFileSystem disk(path, faults);
+        DataFiles(disk).recover();
+        return true;
+    } catch (const Failure& failure) {
+        console.err << failureText(failure, path, console.language) << '\n';
+        return false;
+    }
+}
+
+}  // namespace
+
+int runTool(const ToolRequest& request, Console& console, WriteFaults* faults) {
     if (const auto* import = std::get_if<ImportRequest>(&request))
-        return runImport(*import, console);
+        return recoverBeforeCommand(import->folder, console, faults)
+                   ? runImport(*import, console, faults)
+                   : kExitFailure;
     if (const auto* backtest = std::get_if<BacktestRequest>(&request))
-        return runBacktestCommand(*backtest, console);
+        return recoverBeforeCommand(backtest->folder, console, faults)
+                   ? runBacktestCommand(*backtest, console, faults)
+                   : kExitFailure;
     if (const auto* usage = std::get_if<UsageError>(&request)) {
         console.err << "kirikata4-tool: " << usage->message << "\n\n"
                     << usageText(console.language);

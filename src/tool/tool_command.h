@@ -5,7 +5,10 @@
 
 namespace k4 {
 
-// Carries out a request of the command line. Returns the exit status.
-int runTool(const ToolRequest& request, Console& console);
+class WriteFaults;
+
+// Carries out a request of the command line, after recovering the data folder from a commit a
+// crash cut off. `faults` fails the writing steps in tests. Returns the exit status.
+int runTool(const ToolRequest& request, Console& console, WriteFaults* faults = nullptr);
 
 }  // namespace k4

@@ -5,31 +5,9 @@
 #include "platform/failure.h"
 
 namespace k4 {
-namespace {
-
-QString englishDescription(FailureKind kind) {
-    switch (kind) {
-        case FailureKind::FileNotFound:
-            return QStringLiteral("file not found");
-        case FailureKind::CannotOpen:
-            return QStringLiteral("cannot open the file");
-        case FailureKind::ReadPastEnd:
-            return QStringLiteral("the file ends too early");
-        case FailureKind::CannotWrite:
-            return QStringLiteral("cannot write the file");
-        case FailureKind::Overflow:
-            return QStringLiteral("a number is too large");
-        case FailureKind::Unexpected:
-            break;
-    }
-    return QStringLiteral("unexpected error");
-}
-
-}  // namespace
 
 QString failureText(const Failure& failure, const QString& folder, Language language) {
-    const QString description = language == Language::Japanese ? describe(failure.kind())
-                                                               : englishDescription(failure.kind());
+    const QString description = describe(failure.kind(), language);
     if (failure.fileName().isEmpty()) return description;
     return QDir::toNativeSeparators(QDir(folder).filePath(failure.fileName())) +
            QStringLiteral(": ") + description;
@@ -60,6 +38,13 @@ QString badLineText(const BadLine& bad, Language language) {
                             "第 %2 回のはずが第 %1 回です。回号は 1 ずつ増えなければなりません"),
                         QStringLiteral("round %1 where round %2 should follow; rounds must go "
                                        "up by one"))
+                .arg(bad.expectedRound);
+        case LineProblem::RoundTooLate:
+            return text(
+                       QStringLiteral("第 %1 回は取り込めません。次回の回号は 16 ビットの数のため、"
+                                      "取り込めるのは第 %2 回までです"),
+                       QStringLiteral("round %1 cannot be imported: the next round is a 16-bit "
+                                      "number, so the last round to import is %2"))
                 .arg(bad.expectedRound);
     }
     return {};

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "tool/language.h"
+#include "platform/language.h"
 #include "tool/past_results.h"
 
 namespace k4 {

@@ -1,8 +1,37 @@
 #include "ui/controls.h"
 
 #include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
 namespace k4 {
+
+QLabel* placeLabel(QWidget* window, const char* name, QRect geometry, const QFont& font,
+                   const QString& caption) {
+    auto* label = placeControl<QLabel>(window, name, geometry, font);
+    label->setText(caption);
+    label->setAccessibleName(caption);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QPushButton* placeButton(QWidget* window, const char* name, QRect geometry, const QFont& font,
+                         const QString& caption) {
+    auto* button = placeControl<QPushButton>(window, name, geometry, font);
+    button->setText(caption);
+    // Captions are spaced out to fill the button ("予  想 "); a screen reader reads the word.
+    button->setAccessibleName(QString(caption).remove(u' '));
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLineEdit* placeTextBox(QWidget* window, const char* name, QRect geometry, const QFont& font,
+                        const QString& text) {
+    auto* box = placeControl<QLineEdit>(window, name, geometry, font);
+    box->setText(text);
+    return box;
+}
 
 void setUpFixedWindow(QWidget* window, const QString& caption, QRect clientGeometry) {
     window->setWindowTitle(caption);

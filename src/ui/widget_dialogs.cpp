@@ -13,6 +13,7 @@ std::unique_ptr<QMessageBox> makeYesNoBox(const QString& prompt, const QString& 
     box->button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
     box->setDefaultButton(QMessageBox::No);
     box->setEscapeButton(QMessageBox::No);
+    box->setAccessibleDescription(prompt);
     return box;
 }
 
@@ -24,6 +25,7 @@ Answer WidgetDialogs::askYesNo(const QString& prompt, const QString& title) {
 void WidgetDialogs::notify(const QString& text, const QString& title, Notice notice) {
     QMessageBox box(notice == Notice::Error ? QMessageBox::Critical : QMessageBox::Warning, title,
                     text, QMessageBox::Ok, QApplication::activeWindow());
+    box.setAccessibleDescription(text);  // read out with the box, as its prompt is
     box.exec();
 }
 

@@ -7,7 +7,8 @@
 
 namespace k4 {
 
-// The Yes/No box of style 276: stop icon, buttons "はい(&Y)" and "いいえ(&N)", No the default.
+// The Yes/No box of message box style 276 (4 Yes/No buttons + 16 stop icon + 256 second button
+// the default): buttons "はい(&Y)" and "いいえ(&N)", No the default.
 // Built apart from showing it, so that its look can be checked without a screen.
 std::unique_ptr<QMessageBox> makeYesNoBox(const QString& prompt, const QString& title,
                                           QWidget* parent);

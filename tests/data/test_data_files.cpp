@@ -64,12 +64,8 @@ private slots:
     }
 
     void writesTheCounterAsOneLine() {
-        test::TestBench bench;
-        bench.writeFile(kCounterFile, "41\r\n42\r\n");
-        DataFiles(bench.files).writeCounter(57);
-        QCOMPARE(bench.fileBytes(kCounterFile), QByteArray("57\r\n"));
-        DataFiles(bench.files).writeCounter(11.5);
-        QCOMPARE(bench.fileBytes(kCounterFile), QByteArray("11.5\r\n"));
+        QCOMPARE(DataFiles::counterLines(57), QStringList{"57"});
+        QCOMPARE(DataFiles::counterLines(11.5), QStringList{"11.5"});
     }
 
     void readsExactly570Candidates() {
@@ -92,7 +88,7 @@ private slots:
         DataFiles data(bench.files);
         CandidateTable table = data.readCandidates();
         table.slot(100).clear();
-        data.writeCandidates(table, "0001");
+        data.writeTextFile(kCandidateFile, table.fileLines("0001"));
         const CandidateTable written = data.readCandidates();
         QCOMPARE(written.slot(99), "1099");
         QCOMPARE(written.slot(100), "1101");

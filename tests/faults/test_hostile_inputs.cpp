@@ -1,11 +1,10 @@
-#include <QListView>
 #include <QTest>
 
 #include "data/data_files.h"
 #include "data/file_names.h"
 #include "data/lines.h"
 #include "predict/prediction.h"
-#include "window_session.h"
+#include "support/window_session.h"
 
 using namespace k4;
 
@@ -31,10 +30,6 @@ void fill(test::TestBench& bench, const QByteArray& history, const QByteArray& t
     bench.writeFile(kHistoryFile, history);
     bench.writeFile(kCandidateFile, table);
     bench.writeFile(kCounterFile, counter);
-}
-
-int listedInForm3(const test::WindowSession& session) {
-    return session.form3()->findChild<QListView*>("List1")->model()->rowCount();
 }
 
 }  // namespace
@@ -106,7 +101,7 @@ private slots:
         // The prediction reads the first 1000 results only.
         const QStringList first = readLines(history, 1000);
         CandidateTable table = DataFiles(bench.files).readCandidates();
-        QCOMPARE(session.listed(), predict(table, ResultHistory(first), 10).size());
+        QCOMPARE(session.predictions(), predict(table, ResultHistory(first), 10));
     }
 
     void millionLineHistoryIsListedWholeAndCutAtRegistration() {
@@ -114,8 +109,8 @@ private slots:
         fill(bench, historyFile(1'000'000), tableFile(), "5\r\n");
         test::WindowSession session(bench);
         session.openRegistration();
-        QVERIFY(session.form3());
-        QCOMPARE(listedInForm3(session), 1'000'000);
+        QVERIFY(session.registrationWindow());
+        QCOMPARE(session.listedHistory().size(), qsizetype(1'000'000));
         session.registerResult("0125");
         QVERIFY(!bench.endedWith);
         const QStringList history = readLines(*bench.fileBytes(kHistoryFile));
@@ -128,9 +123,11 @@ private slots:
         test::TestBench bench;
         fill(bench, historyFile(3), tableFile(), "5\r\n");
         test::WindowSession session(bench);
+        bench.dialogs.answerNext(Answer::No);
         session.registerResult(QString(kTenMegabytes, u'1'));
         QCOMPARE(bench.dialogs.shown().last().text, "終了しますか。");
-        QVERIFY(session.form3());  // answered No: the window stays open, nothing is stored
+        QVERIFY(
+            session.registrationWindow());  // answered No: the window stays open, nothing is stored
         QCOMPARE(bench.fileBytes(kHistoryFile), historyFile(3));
         QCOMPARE(bench.fileBytes(kCounterFile), QByteArray("5\r\n"));
     }
@@ -185,7 +182,7 @@ private slots:
         fill(bench, historyFile(100), empty, "5\r\n");
         test::WindowSession session(bench);
         session.predict();
-        QCOMPARE(session.listed(), 0);
+        QVERIFY(session.predictions().isEmpty());
         QVERIFY(bench.fileBytes(kReportFile).has_value());
         session.registerResult("0123");
         QVERIFY(!bench.endedWith);

@@ -149,10 +149,10 @@ private slots:
             QFile::remove(bench.path(brokenFile));
         else
             bench.writeFile(brokenFile, brokenBytes);
-        const QByteArrayList before = test::folderSnapshot(bench);
+        const test::FolderContents before = test::folderContents(bench);
         DataFiles files(bench.files);
         QVERIFY_THROWS_EXCEPTION(Failure, registerResult(files, "4321", {"1111"}));
-        QCOMPARE(test::folderSnapshot(bench), before);
+        QCOMPARE(test::folderContents(bench), before);
     }
 
     // Whichever step of whichever rewrite fails, every file keeps its old bytes.

@@ -6,18 +6,23 @@
 
 namespace k4::test {
 
-bool ScriptedDialogs::anyUnanswered() const {
-    return std::any_of(shown_.begin(), shown_.end(), [](const Shown& s) { return !s.answered; });
+ScriptedDialogs::~ScriptedDialogs() {
+    if (!answers_.isEmpty())
+        QTest::qFail(
+            qPrintable(QStringLiteral("%1 queued answer(s) never asked for").arg(answers_.size())),
+            __FILE__, __LINE__);
 }
 
 Answer ScriptedDialogs::askYesNo(const QString& prompt, const QString& title) {
-    const bool answered = !answers_.isEmpty();
-    shown_.append({prompt, title, true, answered});
-    return answered ? answers_.dequeue() : Answer::No;
+    shown_.append({prompt, title, true});
+    if (!answers_.isEmpty()) return answers_.dequeue();
+    QTest::qFail(qPrintable(QStringLiteral("unexpected question: %1").arg(prompt)), __FILE__,
+                 __LINE__);
+    return Answer::No;
 }
 
 void ScriptedDialogs::notify(const QString& text, const QString& title, Notice) {
-    shown_.append({text, title, false, true});
+    shown_.append({text, title, false});
 }
 
 bool RecordingLauncher::startDetached(const Command& command) {
@@ -26,10 +31,13 @@ bool RecordingLauncher::startDetached(const Command& command) {
 }
 
 TestBench::TestBench()
-    : files(folder.path(), &faults),
-      services{files, dialogs, launcher, clock, [this](int code) { endedWith = code; }} {}
+    : files(folder.path(), &faults), services{files, dialogs, launcher, clock, [this](int code) {
+                                                  endedWith = code;
+                                              }} {}
 
-QString TestBench::path(const QString& name) const { return QDir(folder.path()).filePath(name); }
+QString TestBench::path(const QString& name) const {
+    return QDir(folder.path()).filePath(name);
+}
 
 void TestBench::writeFile(const QString& name, const QByteArray& bytes) const {
     QFile file(path(name));

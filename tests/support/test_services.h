@@ -15,20 +15,22 @@
 
 namespace k4::test {
 
-// Message boxes answered in advance. Every box shown is recorded; a question with no answer
-// queued is answered No and recorded as unanswered, so a test never waits.
+// Message boxes answered in advance, so a test never waits. Every box shown is recorded. A
+// question that no answer was queued for fails the test (and is answered No), and so do answers
+// still queued when the dialogs go at the end of the test: a test states every question it
+// expects.
 class ScriptedDialogs final : public Dialogs {
 public:
     struct Shown {
         QString text;
         QString title;
         bool question = false;
-        bool answered = true;
     };
+
+    ~ScriptedDialogs() override;
 
     void answerNext(Answer answer) { answers_.enqueue(answer); }
     const QList<Shown>& shown() const { return shown_; }
-    bool anyUnanswered() const;
 
     Answer askYesNo(const QString& prompt, const QString& title) override;
     void notify(const QString& text, const QString& title, Notice notice) override;

@@ -4,6 +4,8 @@
 #include "data/data_files.h"
 #include "data/file_names.h"
 #include "register/registration.h"
+#include "support/folder_snapshot.h"
+#include "support/memory_file_system.h"
 #include "support/test_services.h"
 #include "tool/past_results.h"
 #include "tool_run.h"
@@ -20,10 +22,11 @@ QByteArray lines(const QStringList& texts) {
 }
 
 // A folder holding the shipped initial files, with the counter at `counter`.
-void installInitialFiles(const test::TestBench& bench, int counter) {
+// The shipped files, in memory: registering hundreds of results by hand needs no disk.
+void installInitialFiles(test::MemoryFileSystem& folder, int counter) {
     for (const QString& name : kDataFiles)
-        bench.writeFile(name, test::readAll(QStringLiteral(K4_INITIAL_DIR "/") + name));
-    bench.writeFile(kCounterFile, QByteArray::number(counter) + "\r\n");
+        folder.files[name] = test::readAll(QStringLiteral(K4_INITIAL_DIR "/") + name);
+    folder.files[kCounterFile] = QByteArray::number(counter) + "\r\n";
 }
 
 }  // namespace
@@ -45,9 +48,9 @@ private slots:
         QFETCH(int, results);
         const QStringList draws = test::randomDraws(results, 7 + firstRound);
 
-        test::TestBench byHand;
+        test::MemoryFileSystem byHand;
         installInitialFiles(byHand, firstRound > 0 ? firstRound - 1 : 0);
-        DataFiles files(byHand.files);
+        DataFiles files(byHand);
         for (const QString& draw : draws) registerResult(files, draw, files.readHistory().lines());
 
         test::TestBench imported;
@@ -60,7 +63,24 @@ private slots:
         const test::ToolRun run = runToolWith({"import", source, "--folder", imported.path({})});
         QCOMPARE(run.status, kExitSuccess);
         for (const QString& name : kDataFiles)
-            QCOMPARE(imported.fileBytes(name), byHand.fileBytes(name));
+            QCOMPARE(*imported.fileBytes(name), byHand.files.value(name));
+    }
+
+    // Whichever write step fails, the folder is as it was, the files the import would have
+    // created gone again; so the next try needs no --force.
+    void failedImportWritesNothing() {
+        test::TestBench source;
+        source.writeFile(QStringLiteral("past.txt"), lines(test::randomDraws(30, 3)));
+        test::TestBench bench;
+        const QStringList arguments = {"import", source.path("past.txt"), "--folder",
+                                       bench.path({})};
+        const int failed = test::failEachWriteStep(bench, [&] {
+            const test::ToolRun run = runToolWith(arguments, Language::English, &bench.faults);
+            if (run.status != kExitSuccess) throw Failure(FailureKind::CannotWrite, run.err);
+        });
+        QVERIFY(failed > 0);
+        QCOMPARE(test::folderContents(bench).keys(),
+                 (QStringList{kCounterFile, kHistoryFile, kCandidateFile}));
     }
 
     // Past the history's limit the oldest results fall out, as they would by hand.
@@ -139,6 +159,12 @@ private slots:
                                  << "not a round number";
         QTest::newRow("round beyond the counter") << QByteArray("2147483648,0419\n") << ":1: "
                                                   << "not a round number";
+        QTest::newRow("round past what the main window shows")
+            << QByteArray("32766,0419\n32767,5023\n") << ":2: "
+            << "round 32767 cannot be imported";
+        QByteArray unnumbered = QByteArray("0419\n").repeated(32767);
+        QTest::newRow("the 32767th plain result") << unnumbered << ":32767: "
+                                                  << "the last round to import is 32766";
         QTest::newRow("a third field") << QByteArray("1,0419,x\n") << ":1: "
                                        << "more than a round number";
         QTest::newRow("no result at all") << QByteArray("round,result\n") << ""

@@ -1,13 +1,10 @@
 #include <QFile>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTest>
 
 #include "data/file_names.h"
 #include "support/test_data.h"
-#include "support/test_services.h"
-#include "ui/form1.h"
+#include "support/window_session.h"
 
 using namespace k4;
 using test::golden;
@@ -29,39 +26,23 @@ QByteArray candidateLines(int count) {
 }
 
 // The main window on the fixed data set, with an earlier report in the folder.
-class PredictWindow {
-public:
+struct PredictWindow {
     PredictWindow() {
         bench.writeFile(kCandidateFile, golden(kCandidateFile));
         bench.writeFile(kHistoryFile, golden(kHistoryFile));
         bench.writeFile(kReportFile, kOldReport);
-        text1()->setText(QStringLiteral("57"));
-    }
-
-    void pressPredict() {
-        QTest::mouseClick(form.findChild<QPushButton*>("Command5"), Qt::LeftButton);
-    }
-    void typeCount(const QString& text) {
-        text2()->clear();
-        QTest::keyClicks(text2(), text);
-    }
-    QLineEdit* text1() { return form.findChild<QLineEdit*>("Text1"); }
-    QLineEdit* text2() { return form.findChild<QLineEdit*>("Text2"); }
-    QStringList listed() {
-        QStringList items;
-        auto* list2 = form.findChild<QListWidget*>("List2");
-        for (int i = 0; i < list2->count(); ++i) items << list2->item(i)->text();
-        return items;
+        session.setNextRound(QStringLiteral("57"));
     }
     void setListed(const QStringList& items) {
-        form.findChild<QListWidget*>("List2")->addItems(items);
+        session.mainWindow().findChild<QListWidget*>("List2")->addItems(items);
     }
+    // The one message shown, if exactly one was.
     QString shownText() const {
         return bench.dialogs.shown().size() == 1 ? bench.dialogs.shown().first().text : QString();
     }
 
     test::TestBench bench;
-    Form1 form{bench.services};
+    test::WindowSession session{bench, test::WindowSession::Start::WithoutLoad};
 };
 
 }  // namespace
@@ -72,14 +53,14 @@ class TestPredictCommand : public QObject {
 private slots:
     void listsThePredictionsAndWritesTheReport() {
         PredictWindow window;
-        window.pressPredict();
-        QCOMPARE(window.listed(), kGoldenPredictions.first(10));  // "10" at start
+        window.session.predict();
+        QCOMPARE(window.session.predictions(), kGoldenPredictions.first(10));  // "10" at start
 
-        window.typeCount("25");
-        window.pressPredict();
-        QCOMPARE(window.listed(), kGoldenPredictions);
+        window.session.typeCount("25");
+        window.session.predict();
+        QCOMPARE(window.session.predictions(), kGoldenPredictions);
         QCOMPARE(window.bench.fileBytes(kReportFile), golden(kReportFile));
-        window.pressPredict();  // the same day and data give the same file
+        window.session.predict();  // the same day and data give the same file
         QCOMPARE(window.bench.fileBytes(kReportFile), golden(kReportFile));
         QVERIFY(window.bench.dialogs.shown().isEmpty());
         QVERIFY(!window.bench.endedWith.has_value());
@@ -97,10 +78,10 @@ private slots:
         QFETCH(QString, count);
         PredictWindow window;
         window.setListed({"1234"});
-        window.typeCount(count);
-        window.pressPredict();
+        window.session.typeCount(count);
+        window.session.predict();
         QCOMPARE(window.shownText(), "表示件数には数値を入力してください。");
-        QCOMPARE(window.listed(), QStringList{"1234"});
+        QCOMPARE(window.session.predictions(), QStringList{"1234"});
         QCOMPARE(window.bench.fileBytes(kReportFile), kOldReport);
         QVERIFY(!window.bench.endedWith.has_value());
     }
@@ -113,10 +94,10 @@ private slots:
     void roundOutOfRangeKeepsTheEarlierReport() {
         QFETCH(QString, roundText);
         PredictWindow window;
-        window.text1()->setText(roundText);
-        window.pressPredict();
+        window.session.setNextRound(roundText);
+        window.session.predict();
         QVERIFY(window.shownText().contains("範囲外"));
-        QCOMPARE(window.listed(), kGoldenPredictions.first(10));
+        QCOMPARE(window.session.predictions(), kGoldenPredictions.first(10));
         QCOMPARE(window.bench.fileBytes(kReportFile), kOldReport);
         QVERIFY(!window.bench.endedWith.has_value());
     }
@@ -149,10 +130,10 @@ private slots:
         if (reportReadOnly)
             QVERIFY(QFile::setPermissions(window.bench.path(kReportFile), QFile::ReadOwner));
         window.setListed({"1234"});
-        window.pressPredict();
+        window.session.predict();
         QCOMPARE(window.shownText(), message);
         QCOMPARE(window.bench.endedWith, 1);
-        QCOMPARE(window.listed(), kGoldenPredictions.first(listed));
+        QCOMPARE(window.session.predictions(), kGoldenPredictions.first(listed));
         QCOMPARE(window.bench.fileBytes(kReportFile), kOldReport);
     }
 };

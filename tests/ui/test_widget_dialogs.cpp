@@ -32,8 +32,9 @@ private slots:
     void yesNoBoxReturnsTheButtonPressed() {
         QFETCH(QString, action);
         QFETCH(Answer, answer);
-        // A real box, answered as soon as it is shown; a box still open after a second is closed,
-        // so the test cannot hang.
+        // A real box, answered as soon as it is shown. A box still open after a second is closed
+        // so that the test cannot hang; closing answers No, so the test then fails whatever the
+        // row expects.
         QTimer::singleShot(0, [action] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box) return;
@@ -42,11 +43,19 @@ private slots:
             if (action == "yes") box->button(QMessageBox::Yes)->click();
             if (action == "no") box->button(QMessageBox::No)->click();
         });
-        QTimer::singleShot(1000, [] {
-            if (QWidget* box = QApplication::activeModalWidget()) box->close();
+        bool leftOpen = false;
+        QTimer fallback;
+        fallback.setSingleShot(true);
+        connect(&fallback, &QTimer::timeout, [&leftOpen] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                leftOpen = true;
+                box->close();
+            }
         });
+        fallback.start(1000);
         WidgetDialogs dialogs;
         QCOMPARE(dialogs.askYesNo("削除しますか。", "データー削除"), answer);
+        QVERIFY2(!leftOpen, "the box was not answered");
     }
 };
 

@@ -1,4 +1,4 @@
-#include "ui/form3.h"
+#include "ui/registration_window.h"
 
 #include <QLineEdit>
 #include <QListView>
@@ -29,71 +29,64 @@ const QString kInputErrorTitle = QStringLiteral("入力エラー");
 const QString kDeletePrompt = QStringLiteral("削除しますか。");
 const QString kDeleteTitle = QStringLiteral("データー削除");
 
-QPushButton* placeButton(QWidget* window, const char* name, QRect geometry,
-                         const QString& caption) {
-    auto* button =
-        placeControl<QPushButton>(window, name, geometry, gothicFont(Gothic::Proportional, 9.75));
-    button->setText(caption);
-    button->setAutoDefault(false);  // Enter and Esc trigger no command
-    return button;
-}
-
 }  // namespace
 
-Form3::Form3(Services& services, std::function<void(const QString&)> showNextRound)
+RegistrationWindow::RegistrationWindow(Services& services,
+                                       std::function<void(const QString&)> showNextRound)
     : services_(services), showNextRound_(std::move(showNextRound)) {
     setObjectName(QStringLiteral("Form3"));
     setAttribute(Qt::WA_DeleteOnClose);
     setUpFixedWindow(this, kCaption, kClientArea);
 
     const QFont fixed14 = gothicFont(Gothic::Fixed, 14.25);
-    text1_ = placeControl<QLineEdit>(this, "Text1", fromTwips(1320, 120, 855, 375), fixed14);
+    const QFont proportional9 = gothicFont(Gothic::Proportional, 9.75);
+    resultBox_ = placeTextBox(this, "Text1", fromTwips(1320, 120, 855, 375), fixed14);
     // No length limit: what the user typed is trimmed and judged whole, however long it is.
-    text1_->setMaxLength(std::numeric_limits<int>::max());
-    list1_ = placeControl<QListView>(this, "List1", fromTwips(120, 120, 975, 3765), fixed14);
+    resultBox_->setMaxLength(std::numeric_limits<int>::max());
+    historyList_ = placeControl<QListView>(this, "List1", fromTwips(120, 120, 975, 3765), fixed14);
     entries_ = new QStringListModel(this);
-    list1_->setModel(entries_);
-    list1_->setUniformItemSizes(true);  // keeps a list of a million results quick
-    list1_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    command1_ =
-        placeButton(this, "Command1", fromTwips(1320, 720, 975, 495), QStringLiteral("登録終了"));
-    command2_ =
-        placeButton(this, "Command2", fromTwips(1320, 1440, 975, 495), QStringLiteral("削除終了"));
-    command3_ =
-        placeButton(this, "Command3", fromTwips(1320, 2160, 975, 1695), QStringLiteral("閉じる"));
-    chainTabOrder({text1_, list1_, command1_, command2_, command3_});
+    historyList_->setModel(entries_);
+    historyList_->setUniformItemSizes(true);  // keeps a list of a million results quick
+    historyList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    historyList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    registerButton_ = placeButton(this, "Command1", fromTwips(1320, 720, 975, 495), proportional9,
+                                  QStringLiteral("登録終了"));
+    deleteButton_ = placeButton(this, "Command2", fromTwips(1320, 1440, 975, 495), proportional9,
+                                QStringLiteral("削除終了"));
+    closeButton_ = placeButton(this, "Command3", fromTwips(1320, 2160, 975, 1695), proportional9,
+                               QStringLiteral("閉じる"));
+    resultBox_->setAccessibleName(QStringLiteral("今回の当選番号"));
+    historyList_->setAccessibleName(QStringLiteral("登録済みの結果の一覧"));
+    chainTabOrder({resultBox_, historyList_, registerButton_, deleteButton_, closeButton_});
 
-    connect(command1_, &QPushButton::clicked, this, &Form3::registerTyped);
-    connect(command2_, &QPushButton::clicked, this, &Form3::deleteNewest);
-    connect(command3_, &QPushButton::clicked, this, &QWidget::close);
+    connect(registerButton_, &QPushButton::clicked, this, &RegistrationWindow::registerTyped);
+    connect(deleteButton_, &QPushButton::clicked, this, &RegistrationWindow::deleteNewest);
+    connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
 }
 
-void Form3::load() {
+void RegistrationWindow::load() {
     show();
-    text1_->setFocus();
+    resultBox_->setFocus();
     runCommand(services_, [this] {
         entries_->setStringList(DataFiles(services_.files).readHistory().lines());
     });
 }
 
-void Form3::registerTyped() {
+void RegistrationWindow::registerTyped() {
     runCommand(services_, [this] {
-        const std::optional<QString> result = storedResult(text1_->text());
+        const std::optional<QString> result = storedResult(resultBox_->text());
         if (!result) {
             if (services_.dialogs.askYesNo(kInputErrorPrompt, kInputErrorTitle) == Answer::Yes)
                 close();
             return;
         }
         DataFiles files(services_.files);
-        const QString nextRound = registerResult(files, *result, entries_->stringList());
-        text1_->setText(*result);
-        showNextRound_(nextRound);
+        showNextRound_(registerResult(files, *result, entries_->stringList()));
         close();
     });
 }
 
-void Form3::deleteNewest() {
+void RegistrationWindow::deleteNewest() {
     runCommand(services_, [this] {
         if (services_.dialogs.askYesNo(kDeletePrompt, kDeleteTitle) == Answer::Yes) {
             DataFiles files(services_.files);

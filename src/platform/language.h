@@ -5,7 +5,8 @@
 
 namespace k4 {
 
-// The tool speaks Japanese to a Japanese system and English to every other.
+// The languages of the program's texts. The windows speak Japanese; the companion command
+// speaks Japanese to a Japanese system and English to every other.
 enum class Language { Japanese, English };
 
 inline Language systemLanguage() {

@@ -8,7 +8,7 @@
 
 #include "data/file_names.h"
 #include "support/test_services.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 using namespace k4;
 
@@ -46,13 +46,13 @@ QString captionOf(QWidget* control) {
 
 }  // namespace
 
-class TestForm1 : public QObject {
+class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
     void isLaidOutAsDesigned() {
         test::TestBench bench;
-        Form1 form(bench.services);
+        MainWindow form(bench.services);
         QCOMPARE(form.windowTitle(), QStringLiteral(" 戦略 キリカータ Vr1.20"));
         QCOMPARE(form.size(), QSize(217, 304));
         QCOMPARE(form.minimumSize(), form.maximumSize());
@@ -79,7 +79,7 @@ private slots:
     void tabsThroughTheControlsInTabIndexOrder() {
         test::TestBench bench;
         bench.writeFile(kCounterFile, "0\r\n");
-        Form1 form(bench.services);
+        MainWindow form(bench.services);
         form.load();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         QCOMPARE(QApplication::focusWidget()->objectName(), "Command5");
@@ -110,7 +110,7 @@ private slots:
         QFETCH(QString, nextRound);
         test::TestBench bench;
         bench.writeFile(kCounterFile, counterFile);
-        Form1 form(bench.services);
+        MainWindow form(bench.services);
         form.load();
         QCOMPARE(form.findChild<QLineEdit*>("Text1")->text(), nextRound);
         QCOMPARE(form.findChild<QLineEdit*>("Text2")->text(), "10");
@@ -138,7 +138,7 @@ private slots:
         QFETCH(QString, message);
         test::TestBench bench;
         if (counterFile) bench.writeFile(kCounterFile, *counterFile);
-        Form1 form(bench.services);
+        MainWindow form(bench.services);
         form.load();
         QVERIFY(form.isVisible());
         QCOMPARE(form.findChild<QLineEdit*>("Text1")->text(), "Text1");
@@ -150,7 +150,7 @@ private slots:
 
     void showTextStartsTheEditorOnTheReport() {
         test::TestBench bench;
-        Form1 form(bench.services);
+        MainWindow form(bench.services);
         QTest::mouseClick(form.findChild<QPushButton*>("Command1"), Qt::LeftButton);
         QCOMPARE(bench.launcher.started.size(), 1);
         QCOMPARE(bench.launcher.started.first().program, "xdg-open");
@@ -162,7 +162,7 @@ private slots:
     void editorThatCannotStartIsReportedAndTheProgramGoesOn() {
         test::TestBench bench;
         bench.launcher.succeeds = false;
-        Form1 form(bench.services);
+        MainWindow form(bench.services);
         QTest::mouseClick(form.findChild<QPushButton*>("Command1"), Qt::LeftButton);
         QCOMPARE(bench.dialogs.shown().size(), 1);
         QVERIFY(bench.dialogs.shown().first().text.contains("xdg-open"));
@@ -172,12 +172,12 @@ private slots:
     void exitAndClosingEndTheProgram() {
         test::TestBench bench;
         {
-            Form1 form(bench.services);
+            MainWindow form(bench.services);
             QTest::mouseClick(form.findChild<QPushButton*>("Command10"), Qt::LeftButton);
             QCOMPARE(bench.endedWith, 0);
         }
         bench.endedWith.reset();
-        Form1 form(bench.services);
+        MainWindow form(bench.services);
         form.show();
         form.close();
         QCOMPARE(bench.endedWith, 0);
@@ -185,5 +185,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestForm1)
-#include "test_form1.moc"
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"

@@ -7,9 +7,7 @@
 #include <QTest>
 
 #include "data/file_names.h"
-#include "support/test_services.h"
-#include "ui/form1.h"
-#include "ui/form3.h"
+#include "support/window_session.h"
 
 using namespace k4;
 
@@ -29,56 +27,22 @@ struct Started {
         bench.writeFile(kHistoryFile, kHistory);
         bench.writeFile(kCandidateFile, candidateFile());
         bench.writeFile(kCounterFile, "41\r\n");
-        form1.load();
-    }
-
-    Form3* open() {
-        QTest::mouseClick(form1.findChild<QPushButton*>("Command2"), Qt::LeftButton);
-        return form3();
-    }
-    Form3* form3() const {
-        Form3* found = nullptr;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (auto* form = qobject_cast<Form3*>(window); form && form->isVisible()) found = form;
-        return found;
-    }
-    int openForms() const {
-        int count = 0;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            count += qobject_cast<Form3*>(window) && window->isVisible();
-        return count;
-    }
-    QString nextRound() const { return form1.findChild<QLineEdit*>("Text1")->text(); }
-    void click(const char* button) const {
-        QTest::mouseClick(form3()->findChild<QPushButton*>(button), Qt::LeftButton);
-    }
-    void type(const QString& text) const { form3()->findChild<QLineEdit*>("Text1")->setText(text); }
-    QStringList listed() const {
-        const auto* model = form3()->findChild<QListView*>("List1")->model();
-        QStringList items;
-        for (int row = 0; row < model->rowCount(); ++row)
-            items.append(model->index(row, 0).data().toString());
-        return items;
+        session.mainWindow().load();
     }
 
     test::TestBench bench;
-    Form1 form1{bench.services};
+    test::WindowSession session{bench, test::WindowSession::Start::WithoutLoad};
 };
 
 }  // namespace
 
-class TestForm3 : public QObject {
+class TestRegistrationWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        // Windows closed by a test are deleted later; let that happen between tests.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
     void opensLaidOutAsDesigned() {
         Started app;
-        Form3* form = app.open();
+        RegistrationWindow* form = app.session.openRegistration();
         QVERIFY(form);
         QCOMPARE(form->windowTitle(), QStringLiteral("キリカータ４　登録"));
         QCOMPARE(form->geometry(), QRect(297, 176, 160, 271));
@@ -111,7 +75,7 @@ private slots:
                 QCOMPARE(QFontInfo(control->font()).family(),
                          expected.fixedPitch ? "IPAGothic" : "IPAPGothic");
         }
-        QCOMPARE(app.listed(), (QStringList{"1111", "2222", "3333"}));
+        QCOMPARE(app.session.listedHistory(), (QStringList{"1111", "2222", "3333"}));
         QVERIFY(QTest::qWaitForWindowActive(form));
         QCOMPARE(QApplication::focusWidget()->objectName(), "Text1");
         for (const QString& next :
@@ -124,28 +88,28 @@ private slots:
     void listsEveryLineAsRead() {
         Started app;
         app.bench.writeFile(kHistoryFile, "1111\r\n\r\n 2a2\r\n3333");
-        app.open();
-        QCOMPARE(app.listed(), (QStringList{"1111", "", " 2a2", "3333"}));
+        app.session.openRegistration();
+        QCOMPARE(app.session.listedHistory(), (QStringList{"1111", "", " 2a2", "3333"}));
     }
 
     void secondPressLeavesOneWindow() {
         Started app;
-        Form3* first = app.open();
-        app.type("12");
+        RegistrationWindow* first = app.session.openRegistration();
+        app.session.typeResult("12");
         app.bench.writeFile(kHistoryFile, "9999\r\n");
-        QTest::mouseClick(app.form1.findChild<QPushButton*>("Command2"), Qt::LeftButton);
-        QCOMPARE(app.openForms(), 1);
-        QCOMPARE(app.form3(), first);
-        QCOMPARE(app.listed().size(), 3);  // not reloaded
+        app.session.openRegistration();
+        QCOMPARE(test::WindowSession::registrationWindowsOpen(), 1);
+        QCOMPARE(app.session.registrationWindow(), first);
+        QCOMPARE(app.session.listedHistory().size(), 3);  // not reloaded
     }
 
     void registersAndCloses() {
         Started app;
-        app.open();
-        app.type(QString::fromUtf8(" ０１５１\u3000"));
-        app.click("Command1");
-        QCOMPARE(app.openForms(), 0);
-        QCOMPARE(app.nextRound(), "43");
+        app.session.openRegistration();
+        app.session.typeResult(QString::fromUtf8(" ０１５１\u3000"));
+        app.session.pressInRegistration("Command1");
+        QCOMPARE(test::WindowSession::registrationWindowsOpen(), 0);
+        QCOMPARE(app.session.nextRound(), "43");
         QCOMPARE(app.bench.fileBytes(kHistoryFile), "0151\r\n" + kHistory);
         QCOMPARE(app.bench.fileBytes(kCounterFile), QByteArray("42\r\n"));
         QVERIFY(app.bench.fileBytes(kCandidateFile)->endsWith("0151\r\n"));
@@ -162,31 +126,33 @@ private slots:
         QFETCH(Answer, answer);
         QFETCH(bool, staysOpen);
         Started app;
-        app.open();
-        app.type("12a4");
+        app.session.openRegistration();
+        app.session.typeResult("12a4");
         app.bench.dialogs.answerNext(answer);
-        app.click("Command1");
+        app.session.pressInRegistration("Command1");
         QCOMPARE(app.bench.dialogs.shown().size(), 1);
         QCOMPARE(app.bench.dialogs.shown().first().text, "終了しますか。");
         QCOMPARE(app.bench.dialogs.shown().first().title, "入力エラー");
-        QCOMPARE(app.openForms(), staysOpen ? 1 : 0);
-        if (staysOpen) QCOMPARE(app.form3()->findChild<QLineEdit*>("Text1")->text(), "12a4");
+        QCOMPARE(test::WindowSession::registrationWindowsOpen(), staysOpen ? 1 : 0);
+        if (staysOpen)
+            QCOMPARE(app.session.registrationWindow()->findChild<QLineEdit*>("Text1")->text(),
+                     "12a4");
         QCOMPARE(app.bench.fileBytes(kHistoryFile), kHistory);
         QCOMPARE(app.bench.fileBytes(kCounterFile), QByteArray("41\r\n"));
-        QCOMPARE(app.nextRound(), "42");
+        QCOMPARE(app.session.nextRound(), "42");
     }
 
     void deletesTheNewestAfterYes() {
         Started app;
-        app.open();
+        app.session.openRegistration();
         app.bench.dialogs.answerNext(Answer::Yes);
-        app.click("Command2");
+        app.session.pressInRegistration("Command2");
         QCOMPARE(app.bench.dialogs.shown().first().text, "削除しますか。");
         QCOMPARE(app.bench.dialogs.shown().first().title, "データー削除");
-        QCOMPARE(app.openForms(), 0);
+        QCOMPARE(test::WindowSession::registrationWindowsOpen(), 0);
         QCOMPARE(app.bench.fileBytes(kHistoryFile), QByteArray("2222\r\n3333\r\n"));
         QCOMPARE(app.bench.fileBytes(kCounterFile), QByteArray("40\r\n"));
-        QCOMPARE(app.nextRound(), "41");
+        QCOMPARE(app.session.nextRound(), "41");
     }
 
     void deletionAnsweredNoOrOnAnEmptyListChangesNothing_data() {
@@ -200,33 +166,33 @@ private slots:
         QFETCH(Answer, answer);
         Started app;
         app.bench.writeFile(kHistoryFile, history);
-        app.open();
+        app.session.openRegistration();
         app.bench.dialogs.answerNext(answer);
-        app.click("Command2");
-        QCOMPARE(app.openForms(), 0);
+        app.session.pressInRegistration("Command2");
+        QCOMPARE(test::WindowSession::registrationWindowsOpen(), 0);
         QCOMPARE(app.bench.fileBytes(kHistoryFile), history);
         QCOMPARE(app.bench.fileBytes(kCounterFile), QByteArray("41\r\n"));
-        QCOMPARE(app.nextRound(), "42");
+        QCOMPARE(app.session.nextRound(), "42");
     }
 
     void closeStoresNothingAndReopeningRereads() {
         Started app;
-        app.open();
-        app.type("5555");
-        app.click("Command3");
-        QCOMPARE(app.openForms(), 0);
+        app.session.openRegistration();
+        app.session.typeResult("5555");
+        app.session.pressInRegistration("Command3");
+        QCOMPARE(test::WindowSession::registrationWindowsOpen(), 0);
         QCOMPARE(app.bench.fileBytes(kHistoryFile), kHistory);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         app.bench.writeFile(kHistoryFile, "7777\r\n");
-        app.open();
-        QCOMPARE(app.form3()->findChild<QLineEdit*>("Text1")->text(), "");
-        QCOMPARE(app.listed(), QStringList{"7777"});
+        app.session.openRegistration();
+        QCOMPARE(app.session.registrationWindow()->findChild<QLineEdit*>("Text1")->text(), "");
+        QCOMPARE(app.session.listedHistory(), QStringList{"7777"});
     }
 
     void missingHistoryEndsTheProgram() {
         Started app;
         QFile::remove(app.bench.path(kHistoryFile));
-        app.open();
+        app.session.openRegistration();
         QCOMPARE(app.bench.dialogs.shown().first().text,
                  QStringLiteral("ファイルが見つかりません: kri4.dat"));
         QCOMPARE(app.bench.endedWith, 1);
@@ -234,15 +200,15 @@ private slots:
 
     void missingCounterAtRegistrationWritesNothing() {
         Started app;
-        app.open();
+        app.session.openRegistration();
         QFile::remove(app.bench.path(kCounterFile));
-        app.type("0151");
-        app.click("Command1");
+        app.session.typeResult("0151");
+        app.session.pressInRegistration("Command1");
         QCOMPARE(app.bench.endedWith, 1);
         QCOMPARE(app.bench.fileBytes(kHistoryFile), kHistory);
         QCOMPARE(app.bench.fileBytes(kCandidateFile), candidateFile());
     }
 };
 
-QTEST_MAIN(TestForm3)
-#include "test_form3.moc"
+QTEST_MAIN(TestRegistrationWindow)
+#include "test_registration_window.moc"

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace k4 {
+
+class FileSystem;
+
+// The new content of one file of a folder.
+struct NewFile {
+    QString name;
+    QByteArray bytes;
+};
+
+// Replaces the named files of the folder, creating those that are missing: all of them or
+// none, also through a crash or a power cut, and on the disk once it returns.
+//
+// Each new content goes to a temporary file first and is synced. Several files are then named
+// in a journal (with a checksum, so that a cut journal is recognised), which is synced with the
+// folder: from that moment the commit is decided, and a crash is carried through by
+// recoverFolder(). Each old file is set aside and its temporary file renamed in its place, the
+// folder is synced, the journal removed and the old files after it. A single file needs no
+// journal: where a crash leaves it set aside and not replaced, recovery puts it back.
+//
+// Throws the Failure of the first step that fails, after undoing what was done, so that every
+// file is as it was before and a file that did not exist is gone again. Throws FolderInUse when
+// another program holds the folder's lock. Where even the undoing fails (a disk that stays
+// dead), the journal stays and the next recovery completes the commit instead.
+void commitFiles(FileSystem& folder, const QList<NewFile>& files);
+
+// Brings the folder to a whole state before anything reads it: a commit whose journal is whole
+// is carried through and a cut journal is dropped, and the temporary files of interrupted
+// commits are removed. Every step can itself be interrupted and recovery run again.
+void recoverFolder(FileSystem& folder);
+
+}  // namespace k4

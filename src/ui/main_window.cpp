@@ -1,0 +1,153 @@
+#include "ui/main_window.h"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "data/data_files.h"
+#include "data/file_names.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/numbers.h"
+#include "platform/program_launcher.h"
+#include "predict/prediction.h"
+#include "predict/prediction_files.h"
+#include "predict/report.h"
+#include "ui/command_boundary.h"
+#include "ui/controls.h"
+#include "ui/gothic_fonts.h"
+#include "ui/registration_window.h"
+#include "ui/services.h"
+#include "ui/twips.h"
+#include "version.h"
+
+namespace k4 {
+namespace {
+
+const QString kCaption = QStringLiteral(" 戦略 キリカータ Vr") + kProgramVersion;
+// The client area at its design position on the screen, 3255 × 4560 twips.
+constexpr QRect kClientArea = fromTwips(435, 570, 3255, 4560);
+const QString kEditorNotStarted = QStringLiteral("テキストエディタを起動できません: ");
+// Input the user can correct: the command stops, the list and the report stay as they were.
+const QString kCountNotANumber = QStringLiteral("表示件数には数値を入力してください。");
+const QString kRoundOutOfRange =
+    QStringLiteral("次回の回数が範囲外のため、予想結果 (yosou4.txt) を書き出せません。");
+
+}  // namespace
+
+MainWindow::MainWindow(Services& services, QWidget* parent) : QWidget(parent), services_(services) {
+    setObjectName(QStringLiteral("Form1"));
+    setUpFixedWindow(this, kCaption, kClientArea);
+
+    const QFont fixed14 = gothicFont(Gothic::Fixed, 14.25);
+    const QFont proportional11 = gothicFont(Gothic::Proportional, 11.25);
+    const QFont proportional12 = gothicFont(Gothic::Proportional, 12);
+
+    placeLabel(this, "Label2", fromTwips(120, 90, 2490, 195),
+               gothicFont(Gothic::Proportional, 9.75, true),
+               QStringLiteral("キリカータ４予想プログラム"));
+    predictionList_ =
+        placeControl<QListWidget>(this, "List2", fromTwips(240, 480, 1095, 3195), fixed14);
+    countBox_ =
+        placeTextBox(this, "Text2", fromTwips(480, 3840, 495, 375), fixed14, QStringLiteral("10"));
+    placeLabel(this, "Label1", fromTwips(1440, 600, 735, 375), proportional11,
+               QStringLiteral("次回は"));
+    nextRoundBox_ = placeTextBox(this, "Text1", fromTwips(2160, 480, 615, 375),
+                                 gothicFont(Gothic::Fixed, 12), QStringLiteral("Text1"));
+    placeLabel(this, "Label3", fromTwips(2880, 600, 255, 375), proportional11,
+               QStringLiteral("回"));
+    exitButton_ = placeButton(this, "Command10", fromTwips(1680, 960, 1335, 705), fixed14,
+                              QStringLiteral("終  了"));
+    predictButton_ = placeButton(this, "Command5", fromTwips(1680, 1800, 1335, 735), fixed14,
+                                 QStringLiteral("予  想 "));
+    showTextButton_ = placeButton(this, "Command1", fromTwips(1680, 2760, 1335, 735),
+                                  proportional12, QStringLiteral("TEXT表示"));
+    registerButton_ = placeButton(this, "Command2", fromTwips(1680, 3720, 1335, 735),
+                                  proportional12, QStringLiteral("データ登録"));
+
+    predictionList_->setAccessibleName(QStringLiteral("予想結果の一覧"));
+    countBox_->setAccessibleName(QStringLiteral("予想する件数"));
+    nextRoundBox_->setAccessibleName(QStringLiteral("次回の回数"));
+
+    // Tab indexes 0 to 9; the labels take no focus.
+    chainTabOrder({predictButton_, registerButton_, predictionList_, exitButton_, countBox_,
+                   nextRoundBox_, showTextButton_});
+
+    connect(predictButton_, &QPushButton::clicked, this, &MainWindow::predict);
+    connect(showTextButton_, &QPushButton::clicked, this, &MainWindow::showReport);
+    connect(registerButton_, &QPushButton::clicked, this, &MainWindow::openRegistration);
+    connect(exitButton_, &QPushButton::clicked, this, &MainWindow::exitProgram);
+}
+
+void MainWindow::load() {
+    show();
+    predictButton_->setFocus();
+    runCommand(services_, [this] {
+        DataFiles files(services_.files);
+        files.recover();  // a commit that a crash cut off is completed or dropped first
+        const double counter = files.readCounter();
+        // The next round is a 16-bit number: a counter of 32767 or more stops here with an
+        // overflow that names the counter file.
+        nextRoundBox_->setText(QString::number(toInt16(counter + 1, kCounterFile)));
+        predictionList_->clear();
+    });
+}
+
+// The registration window goes with the main window.
+MainWindow::~MainWindow() {
+    delete registrationWindow_;
+}
+
+void MainWindow::openRegistration() {
+    if (registrationWindow_) return;  // already open: neither reloaded nor raised
+    registrationWindow_ = new RegistrationWindow(
+        services_, [this](const QString& nextRound) { setNextRoundText(nextRound); });
+    registrationWindow_->load();
+}
+
+void MainWindow::setNextRoundText(const QString& text) {
+    nextRoundBox_->setText(text);
+}
+
+void MainWindow::predict() {
+    runCommand(services_, [this] {
+        const std::optional<double> count = numberFromTextBox(countBox_->text());
+        if (!count) {
+            services_.dialogs.notify(kCountNotANumber, kProgramTitle, Notice::Warning);
+            return;
+        }
+        predictionList_->clear();
+        DataFiles files(services_.files);
+        const PredictionData data = readPredictionData(files);
+        const QStringList predictions = k4::predict(data.candidates, data.history, *count);
+        predictionList_->addItems(predictions);
+
+        const QString roundText = nextRoundBox_->text();
+        const std::optional<std::int32_t> round = reportRound(roundText);
+        if (!round) {
+            services_.dialogs.notify(kRoundOutOfRange, kProgramTitle, Notice::Warning);
+            return;
+        }
+        writeReport(files, reportLines({roundText, *round, predictions, data.history,
+                                        services_.clock.today()}));
+    });
+}
+
+void MainWindow::showReport() {
+    // Where the editor cannot start, the user is told and the program keeps running.
+    const Command editor = textEditorCommand(kReportFile);
+    if (!services_.launcher.startDetached(editor))
+        services_.dialogs.notify(kEditorNotStarted + editor.program, kProgramTitle, Notice::Error);
+}
+
+void MainWindow::exitProgram() {
+    services_.endProgram(0);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    services_.endProgram(0);
+}
+
+}  // namespace k4

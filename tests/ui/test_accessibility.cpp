@@ -1,0 +1,75 @@
+#include <QAccessible>
+#include <QTest>
+
+#include "data/file_names.h"
+#include "support/window_session.h"
+#include "ui/widget_dialogs.h"
+
+using namespace k4;
+
+namespace {
+
+QAccessibleInterface* accessibleOf(QWidget* window, const QString& name) {
+    auto* control = window->findChild<QWidget*>(name);
+    return control ? QAccessible::queryAccessibleInterface(control) : nullptr;
+}
+
+}  // namespace
+
+// What a screen reader is told of each control: its name, as words, and its role.
+class TestAccessibility : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyControlHasANameAndRole_data() {
+        QTest::addColumn<bool>("inRegistration");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QAccessible::Role>("role");
+        const auto row = [](bool inRegistration, const char* control, const char* name,
+                            QAccessible::Role role) {
+            QTest::addRow("%s %s", inRegistration ? "Form3" : "Form1", control)
+                << inRegistration << control << QString::fromUtf8(name) << role;
+        };
+        row(false, "Label2", "キリカータ４予想プログラム", QAccessible::StaticText);
+        row(false, "List2", "予想結果の一覧", QAccessible::List);
+        row(false, "Text2", "予想する件数", QAccessible::EditableText);
+        row(false, "Label1", "次回は", QAccessible::StaticText);
+        row(false, "Text1", "次回の回数", QAccessible::EditableText);
+        row(false, "Label3", "回", QAccessible::StaticText);
+        row(false, "Command10", "終了", QAccessible::Button);
+        row(false, "Command5", "予想", QAccessible::Button);
+        row(false, "Command1", "TEXT表示", QAccessible::Button);
+        row(false, "Command2", "データ登録", QAccessible::Button);
+        row(true, "Text1", "今回の当選番号", QAccessible::EditableText);
+        row(true, "List1", "登録済みの結果の一覧", QAccessible::List);
+        row(true, "Command1", "登録終了", QAccessible::Button);
+        row(true, "Command2", "削除終了", QAccessible::Button);
+        row(true, "Command3", "閉じる", QAccessible::Button);
+    }
+    void everyControlHasANameAndRole() {
+        QFETCH(bool, inRegistration);
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        QFETCH(QAccessible::Role, role);
+        test::TestBench bench;
+        bench.writeFile(kCounterFile, "0\r\n");
+        bench.writeFile(kHistoryFile, "1234\r\n");
+        test::WindowSession session(bench);
+        QWidget* window = &session.mainWindow();
+        if (inRegistration) window = session.openRegistration();
+        QAccessibleInterface* accessible = accessibleOf(window, control);
+        QVERIFY(accessible);
+        QCOMPARE(accessible->text(QAccessible::Name), name);
+        QCOMPARE(accessible->role(), role);
+    }
+
+    void messageBoxCarriesItsPrompt() {
+        const auto box = makeYesNoBox("削除しますか。", "データー削除", nullptr);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box.get());
+        QCOMPARE(accessible->text(QAccessible::Description), "削除しますか。");
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "test_accessibility.moc"
