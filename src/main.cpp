@@ -1,8 +1,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QTimer>
-#include <cstdio>
 
+#include "command_line.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/program_launcher.h"
@@ -14,13 +14,13 @@
 // The program reads no environment variable and no settings file: its data folder is the
 // working directory it was started in. Its options choose the first window.
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    application.setQuitOnLastWindowClosed(false);  // the first window ends the program
-    const auto options = k4::parseStartOptions(QApplication::arguments());
-    if (const auto* error = std::get_if<QString>(&options)) {
-        std::fprintf(stderr, "kirikata4: %s\nusage: kirikata4 [--stats]\n", qPrintable(*error));
-        return 2;
+    if (k4::asksForHelpOrVersion(argc, argv)) {
+        const QCoreApplication commandLine(argc, argv);
+        k4::readCommandLine(commandLine);  // prints the answer and ends the process
     }
+    QApplication application(argc, argv);
+    const k4::StartOptions options = k4::readCommandLine(application);
+    application.setQuitOnLastWindowClosed(false);  // the first window ends the program
 
     k4::DiskFileSystem files(QDir::currentPath());
     k4::WidgetDialogs dialogs;
@@ -31,7 +31,7 @@ int main(int argc, char* argv[]) {
                           fileDialogs, launcher,
                           clock,       [](int exitCode) { QCoreApplication::exit(exitCode); }};
 
-    k4::ProgramWindows windows(services, std::get<k4::StartOptions>(options));
+    k4::ProgramWindows windows(services, options);
     // The window opens inside the event loop, so that a failure in it can end the program.
     QTimer::singleShot(0, [&windows] { windows.start(); });
     return application.exec();

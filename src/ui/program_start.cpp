@@ -1,6 +1,5 @@
 #include "ui/program_start.h"
 
-#include <QCommandLineParser>
 #include <QTimer>
 
 #include "data/folder_commit.h"
@@ -19,22 +18,6 @@ namespace {
 constexpr int kStartCount = 10;
 
 }  // namespace
-
-std::variant<StartOptions, QString> parseStartOptions(const QStringList& arguments) {
-    const QCommandLineOption statistics(QStringLiteral("stats"));
-    const QCommandLineOption screenshot(QStringLiteral("stats-screenshot"), {},
-                                        QStringLiteral("FILE"));
-    QCommandLineParser parser;
-    parser.addOptions({statistics, screenshot});
-    if (!parser.parse(arguments)) return parser.errorText();
-    if (!parser.positionalArguments().isEmpty())
-        return QStringLiteral("unexpected argument: %1").arg(parser.positionalArguments().first());
-    StartOptions options;
-    if (parser.isSet(statistics) || parser.isSet(screenshot))
-        options.windows = StartOptions::Windows::StatisticsOnly;
-    options.screenshotFile = parser.value(screenshot);
-    return options;
-}
 
 ProgramWindows::ProgramWindows(Services& services, StartOptions options)
     : services_(services), options_(std::move(options)) {

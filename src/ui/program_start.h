@@ -2,9 +2,7 @@
 
 #include <QPointer>
 #include <QString>
-#include <QStringList>
 #include <memory>
-#include <variant>
 
 namespace k4 {
 
@@ -23,10 +21,6 @@ struct StartOptions {
     // its backtest page to FILE once the page is filled, and the program ends.
     QString screenshotFile;
 };
-
-// The options of the command line `arguments` (the program's name first), or the message that
-// says what is wrong with them.
-std::variant<StartOptions, QString> parseStartOptions(const QStringList& arguments);
 
 // The program's first window, as the options ask.
 class ProgramWindows {

@@ -501,31 +501,6 @@ private slots:
             "第 1201 回〜第 1501 回"));
     }
 
-    void startOptions_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<bool>("statisticsOnly");
-        QTest::addColumn<QString>("screenshot");
-        QTest::addColumn<bool>("refused");
-        QTest::newRow("none") << QStringList{} << false << "" << false;
-        QTest::newRow("--stats") << QStringList{"--stats"} << true << "" << false;
-        QTest::newRow("screenshot")
-            << QStringList{"--stats-screenshot", "a.png"} << true << "a.png" << false;
-        QTest::newRow("unknown option") << QStringList{"--stat"} << false << "" << true;
-        QTest::newRow("a file") << QStringList{"kri4.dat"} << false << "" << true;
-    }
-    void startOptions() {
-        QFETCH(QStringList, arguments);
-        QFETCH(bool, statisticsOnly);
-        QFETCH(QString, screenshot);
-        QFETCH(bool, refused);
-        const auto options = parseStartOptions(QStringList{"kirikata4"} + arguments);
-        QCOMPARE(std::holds_alternative<QString>(options), refused);
-        if (refused) return;
-        const StartOptions& start = std::get<StartOptions>(options);
-        QCOMPARE(start.windows == StartOptions::Windows::StatisticsOnly, statisticsOnly);
-        QCOMPARE(start.screenshotFile, screenshot);
-    }
-
     // --stats: the statistics window alone; closing it ends the program.
     void statsOptionOpensOnlyTheStatisticsWindow() {
         test::TestBench bench;
