@@ -19,18 +19,14 @@
 #include <vector>
 
 #include "data/data_files.h"
-#include "platform/clock.h"
-#include "platform/dialogs.h"
 #include "platform/file_system.h"
-#include "platform/program_launcher.h"
 #include "support/random_draws.h"
 #include "tool/digit_statistics.h"
 #include "tool/registration_replay.h"
 #include "ui/backtest_page.h"
-#include "ui/services.h"
 #include "ui/statistics_data.h"
 #include "ui/statistics_window.h"
-#include "ui/widget_file_dialogs.h"
+#include "window_services.h"
 
 using namespace k4;
 
@@ -41,14 +37,6 @@ constexpr int kOpenCount = 10;
 constexpr int kRecomputeCount = 20;
 constexpr int kRuns = 9;
 constexpr int kDigitRuns = 101;
-
-class SilentDialogs final : public Dialogs {
-public:
-    Answer askYesNo(const QString&, const QString&) override { return Answer::No; }
-    void notify(const QString& text, const QString&, Notice) override {
-        std::fprintf(stderr, "%s\n", qPrintable(text));
-    }
-};
 
 double median(std::vector<double> values) {
     std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
@@ -94,11 +82,8 @@ int main(int argc, char* argv[]) {
         replay.registerResult(result);
     DataFiles(files).commit(replay.files());
 
-    SilentDialogs dialogs;
-    ProcessLauncher launcher;
-    SystemClock clock;
-    WidgetFileDialogs fileDialogs;
-    Services services{files, dialogs, fileDialogs, launcher, clock, [](int) {}};
+    bench::WindowServices world(files);
+    Services& services = world.services;
 
     std::vector<double> opening, recompute, longestWait;
     for (int run = 0; run <= kRuns; ++run) {
