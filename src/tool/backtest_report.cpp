@@ -67,16 +67,16 @@ SummaryText summaryText(const std::vector<ScoredRound>& rounds, int count, Langu
     summaryText.heading =
         text(QStringLiteral("バックテスト: "), QStringLiteral("Backtest of ")) + summaryText.scope;
     QList<SummaryRow>& rows = summaryText.rows;
-    rows << SummaryRow(text(QStringLiteral("採点した回数"), QStringLiteral("rounds scored")), n);
+    rows << SummaryRow{text(QStringLiteral("採点した回数"), QStringLiteral("rounds scored")), n};
     if (empty > 0)
-        rows << SummaryRow(text(QStringLiteral("うち予想が空だった回"),
+        rows << SummaryRow{text(QStringLiteral("うち予想が空だった回"),
                                 QStringLiteral("of which with no prediction")),
-                           QString::number(empty));
-    rows << SummaryRow(text(QStringLiteral("的中数"), QStringLiteral("hits")),
-                       QString::number(summary.hits));
-    rows << SummaryRow(text(QStringLiteral("偶然による的中数の期待値"),
+                           QString::number(empty)};
+    rows << SummaryRow{text(QStringLiteral("的中数"), QStringLiteral("hits")),
+                       QString::number(summary.hits)};
+    rows << SummaryRow{text(QStringLiteral("偶然による的中数の期待値"),
                             QStringLiteral("hits expected from chance")),
-                       figure(summary.expectedHits));
+                       figure(summary.expectedHits)};
 
     const bool anythingExpected = summary.chanceRate > 0;
     QString ratio = anythingExpected ? figure(summary.ratio) : QStringLiteral("-");
@@ -85,21 +85,21 @@ SummaryText summaryText(const std::vector<ScoredRound>& rounds, int count, Langu
             text(QStringLiteral("（95% 区間 %1〜%2）"), QStringLiteral("  (95% interval %1 to %2)"))
                 .arg(figure(summary.hitRate.low / summary.chanceRate),
                      figure(summary.hitRate.high / summary.chanceRate));
-    rows << SummaryRow(text(QStringLiteral("的中数 ÷ 期待値"), QStringLiteral("hits / expected")),
-                       ratio);
-    rows << SummaryRow(text(QStringLiteral("的中率"), QStringLiteral("hit rate")),
+    rows << SummaryRow{text(QStringLiteral("的中数 ÷ 期待値"), QStringLiteral("hits / expected")),
+                       ratio};
+    rows << SummaryRow{text(QStringLiteral("的中率"), QStringLiteral("hit rate")),
                        percent(summary.rounds > 0 ? double(summary.hits) / summary.rounds : 0) +
                            text(QStringLiteral("（95% 信頼区間 %1〜%2、Wilson）"),
                                 QStringLiteral("  (95% interval %1 to %2, Wilson)"))
-                               .arg(percent(summary.hitRate.low), percent(summary.hitRate.high)));
-    rows << SummaryRow(
+                               .arg(percent(summary.hitRate.low), percent(summary.hitRate.high))};
+    rows << SummaryRow{
         text(QStringLiteral("偶然による的中率"), QStringLiteral("hit rate of chance")),
-        percent(summary.chanceRate));
-    rows << SummaryRow(
+        percent(summary.chanceRate)};
+    rows << SummaryRow{
         text(QStringLiteral("p 値（片側）"), QStringLiteral("p-value (one-sided)")),
         pValueText(summary.pValue) + text(QStringLiteral("（偶然だけで %1 回以上的中する確率）"),
                                           QStringLiteral("  (chance alone giving %1 hits or more)"))
-                                         .arg(summary.hits));
+                                         .arg(summary.hits)};
 
     if (!anythingExpected)
         summaryText.conclusion =
