@@ -20,6 +20,8 @@ inline constexpr qsizetype kHistorySlotsRead = 74;
 // drawn most recently.
 inline constexpr int kFirstPredictableSlot = 231;
 inline constexpr int kLastPredictableSlot = 500;
+// So no prediction lists more combinations than this.
+inline constexpr int kMostPredicted = kLastPredictableSlot - kFirstPredictableSlot + 1;
 
 // The digit to favour: the one most often drawn first right after a draw that began like the
 // newest result, over history slots 2 to 73. Ties go to the lowest digit; no match gives "0".

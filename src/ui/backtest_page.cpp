@@ -14,6 +14,7 @@
 #include "platform/failure.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
+#include "predict/prediction.h"
 #include "tool/backtest_report.h"
 #include "tool/chart.h"
 #include "ui/background_work.h"
@@ -25,7 +26,6 @@ namespace k4 {
 namespace {
 
 constexpr int kFewestCombinations = 1;
-constexpr int kMostCombinations = 270;
 constexpr int kLastStep = 100;
 const QString kSaveFailedTitle = QStringLiteral("保存できません");
 
@@ -44,7 +44,7 @@ BacktestPage::BacktestPage(Services& services, int count, QWidget* parent)
     : QWidget(parent), services_(services) {
     countBox_ = new QSpinBox(this);
     countBox_->setObjectName(QStringLiteral("countBox"));
-    countBox_->setRange(kFewestCombinations, kMostCombinations);
+    countBox_->setRange(kFewestCombinations, kMostPredicted);
     countBox_->setValue(count);
     lastBox_ = new QSpinBox(this);
     lastBox_->setObjectName(QStringLiteral("lastBox"));
@@ -56,6 +56,7 @@ BacktestPage::BacktestPage(Services& services, int count, QWidget* parent)
     busyLabel_ = new QLabel(QStringLiteral("計算中…"), this);
     busy_ = new QProgressBar(this);
     busy_->setObjectName(QStringLiteral("busyIndicator"));
+    busy_->setAccessibleName(QStringLiteral("計算中"));
     busy_->setTextVisible(false);
     busy_->setMaximumWidth(160);
     saveCsvButton_ = new QPushButton(QStringLiteral("CSV を保存…"), this);
@@ -82,6 +83,7 @@ BacktestPage::BacktestPage(Services& services, int count, QWidget* parent)
 
     figures_ = new FigureTable({QStringLiteral("項目"), QStringLiteral("値")}, {}, this);
     figures_->setObjectName(QStringLiteral("figureTable"));
+    figures_->setAccessibleName(QStringLiteral("バックテストの数値"));
     figures_->fitRows();
     figures_->fitColumns();
     conclusion_ = wrappingLabel(this, "conclusion");
@@ -99,6 +101,7 @@ BacktestPage::BacktestPage(Services& services, int count, QWidget* parent)
 
     chart_ = new ChartWidget(this);
     chart_->setObjectName(QStringLiteral("chart"));
+    chart_->setAccessibleName(QStringLiteral("累積的中数と偶然の期待値のグラフ"));
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(controls);

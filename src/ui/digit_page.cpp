@@ -98,6 +98,7 @@ DigitPage::DigitPage(QWidget* parent) : QWidget(parent) {
     heatMap_ =
         new FigureTable(QStringList{QStringLiteral("数字")} + kPlaceNames, {1, 2, 3, 4}, this);
     heatMap_->setObjectName(QStringLiteral("heatMap"));
+    heatMap_->setAccessibleName(QStringLiteral("位ごとの数字の出現回数"));
     heatMap_->fitRows();
     heatMap_->fitColumns();
     verdict_ = new QLabel(this);
@@ -142,6 +143,7 @@ DigitPage::DigitPage(QWidget* parent) : QWidget(parent) {
     const auto addList = [&](const QString& title, FigureTable* table, QLabel* note) {
         auto* column = new QVBoxLayout;
         column->addWidget(heading(title, this));
+        table->setAccessibleName(title);
         column->addWidget(table);
         if (note) column->addWidget(note);
         column->addStretch();

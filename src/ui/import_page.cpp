@@ -87,6 +87,7 @@ ImportPage::ImportPage(Services& services, std::function<void(const QString&)> i
     preview_->setObjectName(QStringLiteral("previewTable"));
     preview_->setWordWrap(true);  // a reason quoting a long line takes two lines, not a cut
     previewHeading->setBuddy(preview_);
+    preview_->setAccessibleName(previewHeading->text());  // a table does not take its buddy's
 
     importButton_ = new QPushButton(QStringLiteral("取り込む"), this);
     importButton_->setObjectName(QStringLiteral("importButton"));

@@ -68,6 +68,7 @@ LookupPage::LookupPage(Services& services, QWidget* parent) : QWidget(parent), s
     title_->setFont(bold);
     record_ = new FigureTable({QStringLiteral("項目"), QStringLiteral("値")}, {}, this);
     record_->setObjectName(QStringLiteral("recordTable"));
+    record_->setAccessibleName(QStringLiteral("番号の記録"));
     record_->fitRows();
 
     auto* page = new QVBoxLayout(this);

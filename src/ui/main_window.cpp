@@ -40,7 +40,6 @@ const QString kRoundOutOfRange =
 // The statistics window's backtest starts with the count of the count box when it is one it
 // takes, and with the count the box starts with otherwise.
 constexpr int kDefaultCount = 10;
-constexpr int kLargestCount = 270;
 
 }  // namespace
 
@@ -156,7 +155,7 @@ void MainWindow::openStatistics(StatisticsWindow::Page page) {
     } else {
         const std::optional<double> count = numberFromTextBox(countBox_->text());
         const bool taken =
-            count && *count == std::trunc(*count) && *count >= 1 && *count <= kLargestCount;
+            count && *count == std::trunc(*count) && *count >= 1 && *count <= kMostPredicted;
         statisticsWindow_ =
             new StatisticsWindow(services_, taken ? int(*count) : kDefaultCount,
                                  [this](const QString& nextRound) { setNextRoundText(nextRound); });
