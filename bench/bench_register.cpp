@@ -18,13 +18,10 @@
 #include "data/data_files.h"
 #include "data/file_names.h"
 #include "data/lines.h"
-#include "platform/clock.h"
-#include "platform/dialogs.h"
 #include "platform/file_system.h"
-#include "platform/program_launcher.h"
 #include "register/registration.h"
 #include "ui/registration_window.h"
-#include "ui/services.h"
+#include "window_services.h"
 
 using namespace k4;
 
@@ -33,14 +30,6 @@ namespace {
 constexpr int kHugeHistory = 1'000'000;
 constexpr int kRegistrationHistory = 2000;
 constexpr int kRegistrationRuns = 200;
-
-class SilentDialogs final : public Dialogs {
-public:
-    Answer askYesNo(const QString&, const QString&) override { return Answer::No; }
-    void notify(const QString& text, const QString&, Notice) override {
-        std::fprintf(stderr, "%s\n", qPrintable(text));
-    }
-};
 
 QByteArray historyBytes(int lines) {
     QByteArray bytes;
@@ -75,10 +64,8 @@ void timeOpeningOnAHugeHistory() {
     QTemporaryDir folder;
     writeFile(folder, kHistoryFile, historyBytes(kHugeHistory));
     DiskFileSystem files(folder.path());
-    SilentDialogs dialogs;
-    ProcessLauncher launcher;
-    SystemClock clock;
-    Services services{files, dialogs, launcher, clock, [](int) {}};
+    bench::WindowServices world(files);
+    Services& services = world.services;
 
     QElapsedTimer timer;
     timer.start();

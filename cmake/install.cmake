@@ -7,6 +7,9 @@
 #   share/kirikata4/initial/                       the initial data files the launcher copies
 #   share/icons/hicolor/32x32/apps/kirikata4.png   the icon
 #   share/applications/kirikata4.desktop           the menu entry
+#   share/metainfo/kirikata4.metainfo.xml          what software centres show (AppStream)
+#   share/man/man1/, share/doc/kirikata4/          manual pages, changelog, copyright
+#                                                  (cmake/documentation.cmake)
 include(GNUInstallDirs)
 
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
@@ -27,7 +30,9 @@ block(SCOPE_FOR VARIABLES)
     file(RELATIVE_PATH LAUNCH_INITIAL_DIR ${CMAKE_INSTALL_FULL_BINDIR}
          ${CMAKE_INSTALL_FULL_DATADIR}/kirikata4/initial)
     configure_file(${PROJECT_SOURCE_DIR}/resources/kirikata4-launch.in
-                   ${PROJECT_BINARY_DIR}/install/kirikata4-launch @ONLY)
+                   ${PROJECT_BINARY_DIR}/install/kirikata4-launch @ONLY
+                   FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+                                    WORLD_READ WORLD_EXECUTE)
 endblock()
 install(PROGRAMS ${PROJECT_BINARY_DIR}/install/kirikata4-launch
         DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -50,11 +55,14 @@ install(FILES ${K4_ICON_PNG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/
 
 install(FILES ${PROJECT_SOURCE_DIR}/resources/kirikata4.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/resources/kirikata4.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # The Debian package. The libraries the program links (Qt 6 Core, Gui and Widgets, the C++
 # runtime) are found by dpkg-shlibdeps, which also sets their minimum versions; the xcb platform
 # plugin ships in libqt6gui6 on Debian 12. Declared by hand are what the program uses without
-# linking it: the Japanese Gothic fonts of its windows and xdg-open for the report.
+# linking it: the Japanese Gothic fonts of its windows and xdg-open for the report. The Wayland
+# platform plugin is only recommended: without it the program runs through XWayland.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kirikata4)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -68,9 +76,11 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "combinations and writes a prediction report.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/cpack_project_config.cmake)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+include(${CMAKE_CURRENT_LIST_DIR}/documentation.cmake)
 include(CPack)

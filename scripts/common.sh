@@ -3,10 +3,12 @@
 
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# Debian packages the program needs to build and run.
-build_packages=(cmake ninja-build g++ qt6-base-dev fonts-ipafont-gothic xdg-utils)
-# Debian packages that making and checking the package needs.
-package_packages=(dpkg-dev desktop-file-utils)
+# Debian packages the program needs to build and run; help2man makes the manual pages.
+build_packages=(cmake ninja-build g++ qt6-base-dev fonts-ipafont-gothic xdg-utils help2man)
+# Debian packages that making and checking the package needs: dpkg-dev and file for the library
+# dependencies (cpack's Debian generator needs both, and dpkg-dev does not bring file), the
+# validators of the desktop entry and the AppStream metadata, and lintian.
+package_packages=(dpkg-dev file desktop-file-utils appstream lintian)
 
 # Installs those of the named Debian packages that are not installed yet.
 ensure_packages() {

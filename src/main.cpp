@@ -2,28 +2,37 @@
 #include <QDir>
 #include <QTimer>
 
+#include "command_line.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/program_launcher.h"
-#include "ui/main_window.h"
+#include "ui/program_start.h"
 #include "ui/services.h"
 #include "ui/widget_dialogs.h"
+#include "ui/widget_file_dialogs.h"
 
-// The program reads no argument, no environment variable and no settings file: its data
-// folder is the working directory it was started in.
+// The program reads no environment variable and no settings file: its data folder is the
+// working directory it was started in. Its options choose the first window.
 int main(int argc, char* argv[]) {
+    if (k4::asksForHelpOrVersion(argc, argv)) {
+        const QCoreApplication commandLine(argc, argv);
+        k4::readCommandLine(commandLine);  // prints the answer and ends the process
+    }
     QApplication application(argc, argv);
-    application.setQuitOnLastWindowClosed(false);  // closing the main window ends the program
+    const k4::StartOptions options = k4::readCommandLine(application);
+    application.setQuitOnLastWindowClosed(false);  // the first window ends the program
 
     k4::DiskFileSystem files(QDir::currentPath());
     k4::WidgetDialogs dialogs;
+    k4::WidgetFileDialogs fileDialogs;
     k4::ProcessLauncher launcher;
     k4::SystemClock clock;
-    k4::Services services{files, dialogs, launcher, clock,
-                          [](int exitCode) { QCoreApplication::exit(exitCode); }};
+    k4::Services services{files,       dialogs,
+                          fileDialogs, launcher,
+                          clock,       [](int exitCode) { QCoreApplication::exit(exitCode); }};
 
-    k4::MainWindow mainWindow(services);
-    // The load step runs inside the event loop, so that a failure in it can end the program.
-    QTimer::singleShot(0, &mainWindow, &k4::MainWindow::load);
+    k4::ProgramWindows windows(services, options);
+    // The window opens inside the event loop, so that a failure in it can end the program.
+    QTimer::singleShot(0, [&windows] { windows.start(); });
     return application.exec();
 }

@@ -12,7 +12,7 @@ qt_options=(
     -qt-zlib -qt-libpng -qt-freetype -qt-harfbuzz -qt-pcre -no-icu -no-zstd
     -no-opengl -no-dbus -no-feature-vulkan -no-libjpeg
     -no-feature-sql -no-feature-network -no-feature-xml -no-feature-printsupport
-    -no-feature-concurrent -no-feature-tabletevent -no-feature-direct2d
+    -no-feature-tabletevent -no-feature-direct2d
 )
 # With direct2d off, the Windows platform plugin still refers to the DirectWrite font database
 # that Gui leaves out; this patch guards those uses as well.

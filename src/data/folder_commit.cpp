@@ -1,6 +1,7 @@
 #include "data/folder_commit.h"
 
 #include <QCryptographicHash>
+#include <QFileInfo>
 #include <optional>
 
 #include "platform/failure.h"
@@ -163,6 +164,12 @@ void commitFiles(FileSystem& folder, const QList<NewFile>& files) {
     }
     // The old files are of no use now; one left behind is removed by the next recovery.
     removeQuietly(folder, setAside);
+}
+
+void commitFileAt(const QString& path, const QByteArray& bytes, WriteFaults* faults) {
+    const QFileInfo file(path);
+    DiskFileSystem folder(file.absolutePath(), faults);
+    commitFiles(folder, {{file.fileName(), bytes}});
 }
 
 void recoverFolder(FileSystem& folder) {

@@ -7,6 +7,7 @@
 namespace k4 {
 
 class FileSystem;
+class WriteFaults;
 
 // The new content of one file of a folder.
 struct NewFile {
@@ -29,6 +30,10 @@ struct NewFile {
 // another program holds the folder's lock. Where even the undoing fails (a disk that stays
 // dead), the journal stays and the next recovery completes the commit instead.
 void commitFiles(FileSystem& folder, const QList<NewFile>& files);
+
+// Replaces or creates one file anywhere, named by its path (a table or a picture the user
+// saves), whole or not at all, as commitFiles() does. `faults` fails the writing steps in tests.
+void commitFileAt(const QString& path, const QByteArray& bytes, WriteFaults* faults = nullptr);
 
 // Brings the folder to a whole state before anything reads it: a commit whose journal is whole
 // is carried through and a cut journal is dropped, and the temporary files of interrupted

@@ -12,7 +12,9 @@ public:
     ResultHistory() = default;
     explicit ResultHistory(QStringList lines) : lines_(std::move(lines)) {}
 
-    QString slot(int k) const { return k >= 1 && k <= lines_.size() ? lines_.at(k - 1) : QString(); }
+    QString slot(int k) const {
+        return k >= 1 && k <= lines_.size() ? lines_.at(k - 1) : QString();
+    }
     const QStringList& lines() const { return lines_; }
 
 private:

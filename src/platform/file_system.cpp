@@ -124,4 +124,17 @@ std::unique_ptr<FolderLock> DiskFileSystem::lockFolder() {
                   folderName());
 }
 
+std::unique_ptr<FileSystem> DiskFileSystem::createFolder(const QString& name) {
+    const QString folder = path(name);
+    if (QFileInfo::exists(folder)) return nullptr;
+    step(WriteStep::Create, name);
+    if (!QDir().mkdir(folder)) throw Failure(FailureKind::CannotWrite, name);
+    return std::make_unique<DiskFileSystem>(folder, faults_);
+}
+
+QByteArray readFileAt(const QString& path) {
+    const QFileInfo file(path);
+    return DiskFileSystem(file.absolutePath()).read(file.fileName());
+}
+
 }  // namespace k4

@@ -43,6 +43,10 @@ public:
     // The folder's single-writer lock, held until the returned object goes. Throws
     // Failure(FolderInUse) naming the folder while another live process holds it.
     virtual std::unique_ptr<FolderLock> lockFolder() = 0;
+
+    // Creates a folder in this one and returns its files; none when something of that name is
+    // there already. Throws Failure(CannotWrite) when it cannot be created.
+    virtual std::unique_ptr<FileSystem> createFolder(const QString& name) = 0;
 };
 
 // The steps of writing to the disk, each of which a test can make fail or crash.
@@ -77,6 +81,7 @@ public:
     void remove(const QString& name) override;
     void syncFolder() override;
     std::unique_ptr<FolderLock> lockFolder() override;
+    std::unique_ptr<FileSystem> createFolder(const QString& name) override;
 
 private:
     QString path(const QString& name) const;
@@ -88,5 +93,9 @@ private:
     QString folder_;
     WriteFaults* faults_;
 };
+
+// The whole content of a file anywhere, named by its path, read as the data files are; a
+// failure names the file without its folder.
+QByteArray readFileAt(const QString& path);
 
 }  // namespace k4

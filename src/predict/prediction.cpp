@@ -8,18 +8,15 @@
 namespace k4 {
 namespace {
 
-// The table is ordered by the last draw that matched each combination. The engine never
-// predicts the combinations that have waited longest nor the ones drawn most recently.
-constexpr int kLongestWaitingLast = 230;
-constexpr int kMostRecentFirst = 501;
-
 // The results compared with the newest one for the lead-digit statistic.
 constexpr int kFirstCompared = 2;
 constexpr int kLastCompared = 73;
+static_assert(kLastCompared + 1 <= kHistorySlotsRead);
 
 // The anchor digit is one character of one older result.
 constexpr int kAnchorResult = 9;
 constexpr int kAnchorCharacter = 4;
+static_assert(kAnchorResult <= kHistorySlotsRead);
 
 // Only the first four characters of a candidate take part in matching, summing and display.
 constexpr int kCandidateCharacters = 4;
@@ -51,15 +48,15 @@ double digitSum(QStringView candidate) {
 }
 
 void blank(CandidateTable& table, int first, int last) {
-    for (int n = first; n <= last; ++n) table.slot(n).clear();
+    for (int n = first; n <= last; ++n) table.clearSlot(n);
 }
 
 // Blanks every candidate for which `keep` is false; blank slots stay blank.
 template <typename Keep>
 void keepOnly(CandidateTable& table, Keep keep) {
     for (int n = 1; n <= CandidateTable::kSlotCount; ++n) {
-        QString& candidate = table.slot(n);
-        if (!candidate.isEmpty() && !keep(QStringView(candidate))) candidate.clear();
+        const QString& candidate = table.slot(n);
+        if (!candidate.isEmpty() && !keep(QStringView(candidate))) table.clearSlot(n);
     }
 }
 
@@ -96,13 +93,13 @@ QString displayForm(QStringView candidate) {
 }
 
 QStringList predict(CandidateTable candidates, const ResultHistory& history, double count) {
-    blank(candidates, 1, kLongestWaitingLast);
+    blank(candidates, 1, kFirstPredictableSlot - 1);
     const QString favoured = favouredDigit(history);
     keepOnly(candidates, [&](QStringView c) { return holds(c, favoured); });
     keepOnly(candidates, [](QStringView c) { return digitSum(c) <= kLargestDigitSum; });
     const QString anchor = anchorDigit(history);
     keepOnly(candidates, [&](QStringView c) { return holds(c, anchor); });
-    blank(candidates, kMostRecentFirst, CandidateTable::kSlotCount);
+    blank(candidates, kLastPredictableSlot + 1, CandidateTable::kSlotCount);
 
     QStringList listed;
     std::int32_t listedCount = 0;

@@ -11,6 +11,17 @@ namespace k4 {
 
 // The prediction looks back no further than this many results, the newest first.
 inline constexpr qsizetype kHistoryLookback = 1000;
+// Of those, the prediction reads only the newest this many: a caller that predicts many times,
+// as the backtest does, need pass no more.
+inline constexpr qsizetype kHistorySlotsRead = 74;
+
+// The candidate table is ordered by the last draw that matched each combination. The prediction
+// lists only combinations of these slots: never those that have waited longest nor the ones
+// drawn most recently.
+inline constexpr int kFirstPredictableSlot = 231;
+inline constexpr int kLastPredictableSlot = 500;
+// So no prediction lists more combinations than this.
+inline constexpr int kMostPredicted = kLastPredictableSlot - kFirstPredictableSlot + 1;
 
 // The digit to favour: the one most often drawn first right after a draw that began like the
 // newest result, over history slots 2 to 73. Ties go to the lowest digit; no match gives "0".

@@ -1,6 +1,5 @@
 #include "register/registration.h"
 
-#include "data/box_match.h"
 #include "data/data_files.h"
 #include "data/file_names.h"
 #include "platform/numbers.h"
@@ -10,21 +9,25 @@ namespace k4 {
 RegistrationPlan planRegistration(const QString& result, const QStringList& entries,
                                   CandidateTable candidates, double counter) {
     RegistrationPlan plan;
-    plan.counter = toInt32(counter + 1, kCounterFile);
+    plan.counter = registeredCounter(counter);
     plan.nextRound = QString::number(qint64(plan.counter) + 1);
 
     plan.history.append(result);
     for (const QString& entry : entries.mid(0, kHistoryLimit - 1))
         if (!entry.isEmpty()) plan.history.append(entry);
 
-    for (int n = 1; n <= CandidateTable::kSlotCount; ++n) {
-        if (isSameBox(candidates.slot(n), result)) {
-            candidates.slot(n).clear();
-            plan.candidates = candidates.fileLines(result);
-            break;
-        }
-    }
+    if (registerInTable(candidates, result)) plan.candidates = candidates.fileLines();
     return plan;
+}
+
+bool registerInTable(CandidateTable& candidates, const QString& result) {
+    const std::optional<int> matched = candidates.slotOfBox(result);
+    if (matched) candidates.moveToEnd(*matched, result);
+    return matched.has_value();
+}
+
+std::int32_t registeredCounter(double counter) {
+    return toInt32(counter + 1, kCounterFile);
 }
 
 QString registerResult(DataFiles& files, const QString& result, const QStringList& entries) {

@@ -24,10 +24,19 @@ struct RegistrationPlan {
 
 // Registers `result` (four characters as stored) on top of the listed history `entries`
 // (newest first): the result and the first 1999 non-empty entries become the history, the
-// lowest slot holding an arrangement of the result moves to the end of the candidates as the
-// result, and the counter goes up by one. Throws Overflow when the counter does not fit.
+// candidates change as registerInTable() says, and the counter goes up by one (see
+// registeredCounter()).
 RegistrationPlan planRegistration(const QString& result, const QStringList& entries,
                                   CandidateTable candidates, double counter);
+
+// What a registration does to the candidate table: the lowest slot holding an arrangement of
+// `result` is taken out and the result, as drawn, fills the last slot. Returns false, the table
+// unchanged, when no slot holds one.
+bool registerInTable(CandidateTable& candidates, const QString& result);
+
+// The round counter after a registration: one more, rounded half to even. Throws Overflow when
+// it does not fit in 32 bits.
+std::int32_t registeredCounter(double counter);
 
 // Reads the candidate and counter files, then commits the history, the candidates (on a match)
 // and the counter together. Nothing is written when a file cannot be read. Returns the next

@@ -1,11 +1,9 @@
 #include "tool/backtest.h"
 
 #include <algorithm>
-#include <limits>
 
-#include "data/file_names.h"
+#include "data/digits.h"
 #include "data/result_history.h"
-#include "platform/failure.h"
 #include "predict/prediction.h"
 #include "tool/registration_replay.h"
 #include "tool/statistics.h"
@@ -27,31 +25,40 @@ ScoredRound score(qint64 round, const QString& drawn, QStringList predicted) {
 
 }  // namespace
 
-Backtest runBacktest(const QStringList& history, std::int32_t counter,
-                     const BacktestOptions& options, const ReplayProgress& progress) {
-    // A registration drops empty lines, so they never were rounds of their own.
-    QStringList oldestFirst;
-    oldestFirst.reserve(history.size());
-    for (auto it = history.crbegin(); it != history.crend(); ++it)
-        if (!it->isEmpty()) oldestFirst.append(*it);
+std::vector<HistoryRound> historyRounds(const QStringList& lines, std::int32_t counter) {
+    std::vector<HistoryRound> rounds;
+    qint64 round = counter;
+    for (int i = 0; i < lines.size(); ++i)
+        if (!lines.at(i).isEmpty()) rounds.push_back({round--, i + 1, lines.at(i)});
+    std::reverse(rounds.begin(), rounds.end());
+    return rounds;
+}
 
-    const int total = int(oldestFirst.size());
+std::optional<BacktestRefusal> backtestRefusal(const std::vector<HistoryRound>& rounds,
+                                               std::int32_t counter) {
+    if (rounds.empty()) return BacktestRefusal::NoResults;
+    if (counter < qint64(rounds.size())) return BacktestRefusal::CounterBelowResults;
+    return std::nullopt;
+}
+
+std::optional<Backtest> runBacktest(const std::vector<HistoryRound>& rounds,
+                                    const BacktestOptions& options, const WorkProgress& progress) {
+    const int total = int(rounds.size());
     const int firstScored = options.last ? std::max(0, total - *options.last) : 0;
-    const qint64 counterBefore = qint64(counter) - total;
-    if (counterBefore < std::numeric_limits<std::int32_t>::min())
-        throw Failure(FailureKind::Overflow, kCounterFile);
-    RegistrationReplay replay{std::int32_t(counterBefore)};
+    RegistrationReplay replay{rounds.empty() ? 0 : std::int32_t(rounds.front().round - 1)};
     Backtest backtest;
     backtest.rounds.reserve(total - firstScored);
     for (int i = 0; i < total; ++i) {
-        const QString& drawn = oldestFirst.at(i);
-        if (i >= firstScored) {
-            const ResultHistory known(replay.history().mid(0, kHistoryLookback));
-            backtest.rounds.push_back(score(qint64(replay.counter()) + 1, drawn,
-                                            predict(replay.candidates(), known, options.count)));
+        const HistoryRound& round = rounds.at(i);
+        if (i >= firstScored && !isFourDigits(round.text)) {
+            backtest.unscored.push_back(round);
+        } else if (i >= firstScored) {
+            const ResultHistory known(replay.history().mid(0, kHistorySlotsRead));
+            backtest.rounds.push_back(
+                score(round.round, round.text, predict(replay.candidates(), known, options.count)));
         }
-        replay.registerResult(drawn);
-        if (progress) progress(i + 1, total);
+        replay.registerResult(round.text);
+        if (!goesOn(progress, i + 1, total)) return std::nullopt;
     }
     backtest.replayedCandidates = replay.candidates();
     return backtest;

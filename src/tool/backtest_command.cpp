@@ -1,6 +1,5 @@
 #include "tool/backtest_command.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 
@@ -24,10 +23,7 @@ namespace {
 bool candidatesAgree(const DataFiles& files, const QDir& folder, const CandidateTable& replayed) {
     if (!QFileInfo::exists(folder.filePath(kCandidateFile))) return true;
     try {
-        const CandidateTable stored = files.readCandidates();
-        for (int n = 1; n <= CandidateTable::kSlotCount; ++n)
-            if (stored.slot(n) != replayed.slot(n)) return false;
-        return true;
+        return files.readCandidates() == replayed;
     } catch (const Failure&) {
         return false;
     }
@@ -36,34 +32,15 @@ bool candidatesAgree(const DataFiles& files, const QDir& folder, const Candidate
 // Writes a whole file or leaves the old one as it was.
 bool writeOutput(const QString& path, const QByteArray& bytes, Console& console,
                  WriteFaults* faults) {
-    const QFileInfo output(path);
-    DiskFileSystem folder(output.absolutePath(), faults);
     try {
-        commitFiles(folder, {{output.fileName(), bytes}});
+        commitFileAt(path, bytes, faults);
         return true;
     } catch (const Failure& failure) {
-        console.err << failureText(failure, output.absolutePath(), console.language) << '\n';
+        console.err << failureText(failure, QFileInfo(path).absolutePath(), console.language)
+                    << '\n';
         return false;
     }
 }
-
-QByteArray pngBytes(const QImage& image) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return buffer.data();
-}
-
-const QString kNoResultsJapanese = QStringLiteral("%1 に結果がないため、採点する回がありません。");
-const QString kNoResultsEnglish = QStringLiteral("%1 holds no results: no round to score.");
-const QString kTableDiffersJapanese = QStringLiteral(
-    "注意: kri4key.dat は履歴を初期の候補から登録し直した並びと違います (削除した結果があるか、"
-    "残っている最古の結果より前に登録した結果があります)。バックテストは登録し直した並びで"
-    "予想しています。");
-const QString kTableDiffersEnglish = QStringLiteral(
-    "Note: kri4key.dat differs from the table the history replays to from the initial one (a "
-    "result was deleted, or results older than the oldest kept were registered); the backtest "
-    "predicts with the replayed table.");
 
 }  // namespace
 
@@ -77,17 +54,21 @@ int runBacktestCommand(const BacktestRequest& request, Console& console, WriteFa
     try {
         const QStringList history = files.readHistory().lines();
         const std::int32_t counter = toInt32(files.readCounter(), kCounterFile);
-        if (history.isEmpty()) {
-            console.err << console.text(kNoResultsJapanese, kNoResultsEnglish)
-                               .arg(QDir::toNativeSeparators(folder.filePath(kHistoryFile)))
+        const std::vector<HistoryRound> rounds = historyRounds(history, counter);
+        if (const std::optional<BacktestRefusal> refusal = backtestRefusal(rounds, counter)) {
+            console.err << refusalText(*refusal,
+                                       QDir::toNativeSeparators(folder.filePath(kHistoryFile)),
+                                       qsizetype(rounds.size()), counter, console.language)
                         << '\n';
             return kExitFailure;
         }
         TerminalProgress progress(
             console.err, console.errIsTerminal,
             console.text(QStringLiteral("再現中"), QStringLiteral("replaying")));
-        backtest = runBacktest(history, counter, request.options,
-                               [&](int done, int total) { progress.update(done, total); });
+        backtest = *runBacktest(rounds, request.options, [&](qint64 done, qint64 total) {
+            progress.update(done, total);
+            return true;
+        });
     } catch (const Failure& failure) {
         console.err << failureText(failure, folderName, console.language) << '\n';
         return kExitFailure;
@@ -96,8 +77,10 @@ int runBacktestCommand(const BacktestRequest& request, Console& console, WriteFa
     for (const QString& line :
          summaryLines(backtest.rounds, request.options.count, console.language))
         console.out << line << '\n';
+    for (const QString& note : unscoredNotes(backtest.unscored, console.language))
+        console.err << note << '\n';
     if (!candidatesAgree(files, folder, backtest.replayedCandidates))
-        console.err << console.text(kTableDiffersJapanese, kTableDiffersEnglish) << '\n';
+        console.err << tableDiffersNote(console.language) << '\n';
 
     bool written = true;
     if (!request.csvFile.isEmpty())

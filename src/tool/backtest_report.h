@@ -5,13 +5,41 @@
 #include <vector>
 
 #include "platform/language.h"
+#include "tool/backtest.h"
 #include "tool/scored_round.h"
 
 namespace k4 {
 
-// What the backtest prints: the rounds scored, the hits against the hits expected from chance,
-// their ratio, the 95% interval of the hit rate, the one-sided p-value and what they say.
+// One figure of a backtest's summary.
+struct SummaryRow {
+    QString label;
+    QString value;
+};
+
+// The summary of a backtest: a heading naming the rounds, the figures (the rounds scored, the
+// hits against the hits expected from chance, their ratio, the 95% interval of the hit rate, the
+// one-sided p-value) and one sentence that says plainly what they mean.
+struct SummaryText {
+    QString scope;    // the rounds scored and N
+    QString heading;  // the scope, introduced
+    QList<SummaryRow> rows;
+    QString conclusion;
+};
+SummaryText summaryText(const std::vector<ScoredRound>& rounds, int count, Language language);
+
+// The summary as the backtest prints it: the heading, one line a figure, the sentence.
 QStringList summaryLines(const std::vector<ScoredRound>& rounds, int count, Language language);
+
+// Why a backtest was refused. `historyFile` names the history file as the reader knows it.
+QString refusalText(BacktestRefusal refusal, const QString& historyFile, qsizetype results,
+                    std::int32_t counter, Language language);
+
+// The notes on history lines that were left out of the scoring, one a line (at most ten, then
+// how many more).
+QStringList unscoredNotes(const std::vector<HistoryRound>& unscored, Language language);
+
+// The note that the candidate file is not the table the history replays to.
+QString tableDiffersNote(Language language);
 
 // The CSV file of a backtest, one row per scored round after a header: round, drawn result,
 // predicted combinations (separated by spaces), hit (1 or 0) and the chance of a hit. UTF-8

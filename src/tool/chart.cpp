@@ -1,5 +1,6 @@
 #include "tool/chart.h"
 
+#include <QBuffer>
 #include <QPainter>
 #include <QPolygonF>
 #include <algorithm>
@@ -25,28 +26,6 @@ const QColor kBandColour(180, 200, 240, 140);
 const QColor kGridColour(220, 220, 220);
 const QColor kLegendBackground(255, 255, 255, 220);
 
-// The cumulative hits, the cumulative expectation and its 95% band after each round. The band
-// is the normal approximation of the sum of the rounds' chances.
-struct Series {
-    std::vector<double> hits, expected, low, high;
-};
-
-Series cumulative(const std::vector<ScoredRound>& rounds) {
-    Series series;
-    double hits = 0, expected = 0, variance = 0;
-    for (const ScoredRound& round : rounds) {
-        hits += round.hit;
-        expected += round.expected;
-        variance += round.expected * (1 - round.expected);
-        const double spread = kNormalQuantile95 * std::sqrt(variance);
-        series.hits.push_back(hits);
-        series.expected.push_back(expected);
-        series.low.push_back(std::max(0.0, expected - spread));
-        series.high.push_back(expected + spread);
-    }
-    return series;
-}
-
 // A readable step for an axis that spans `span`: 1, 2 or 5 times a power of ten.
 double niceStep(double span) {
     const double raw = std::max(span, 1.0) / kTicks;
@@ -58,21 +37,38 @@ double niceStep(double span) {
 
 }  // namespace
 
-QImage drawBacktestChart(const std::vector<ScoredRound>& rounds, Language language, QSize size) {
+ChartSeries chartSeries(const std::vector<ScoredRound>& rounds) {
+    ChartSeries series;
+    if (!rounds.empty()) series.firstRound = rounds.front().round;
+    double hits = 0, expected = 0, variance = 0;
+    for (const ScoredRound& round : rounds) {
+        hits += round.hit;
+        expected += round.expected;
+        variance += round.expected * (1 - round.expected);
+        const double spread = kNormalQuantile95 * std::sqrt(variance);
+        series.rounds.push_back(round.round);
+        series.hits.push_back(hits);
+        series.expected.push_back(expected);
+        series.low.push_back(std::max(0.0, expected - spread));
+        series.high.push_back(expected + spread);
+    }
+    return series;
+}
+
+void paintBacktestChart(QPainter& painter, const QRectF& area, const ChartSeries& series,
+                        Language language) {
     const auto text = [language](const char16_t* japanese, const char16_t* english) {
         return inLanguage(language, QString::fromUtf16(japanese), QString::fromUtf16(english));
     };
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
+    painter.save();
+    painter.translate(area.topLeft());
     painter.setRenderHint(QPainter::Antialiasing);
+    const QSizeF size = area.size();
+    painter.fillRect(QRectF(QPointF(0, 0), size), Qt::white);
 
-    // Point i of a series stands at the round scored i-th; the axis starts at the round before
-    // the first, where every count is 0.
-    const Series series = cumulative(rounds);
-    const int count = int(rounds.size());
-    const double xFirst = rounds.empty() ? 0.0 : double(rounds.front().round - 1);
-    const double xLast = xFirst + std::max(count, 1);
+    const int count = int(series.rounds.size());
+    const double xFirst = double(series.firstRound - 1);
+    const double xLast = count > 0 ? double(series.rounds.back()) : xFirst + 1;
     const double top = std::max({1.0, series.hits.empty() ? 0.0 : series.hits.back(),
                                  series.high.empty() ? 0.0 : series.high.back()});
     const double yStep = niceStep(top);
@@ -83,7 +79,10 @@ QImage drawBacktestChart(const std::vector<ScoredRound>& rounds, Language langua
         return QPointF(plot.left() + plot.width() * (x - xFirst) / (xLast - xFirst),
                        plot.bottom() - plot.height() * y / yMax);
     };
-    const auto atRound = [&](int i, double y) { return at(xFirst + i, y); };
+    // Point i stands at the round scored i-th; point -1 is the start of the axis.
+    const auto atRound = [&](int i, double y) {
+        return at(i < 0 ? xFirst : double(series.rounds[i]), y);
+    };
 
     QFont font = painter.font();
     font.setPixelSize(kTextPixels);
@@ -108,17 +107,17 @@ QImage drawBacktestChart(const std::vector<ScoredRound>& rounds, Language langua
     // The band of chance, then the expectation, then the hits.
     if (count > 0) {
         QPolygonF band;
-        for (int i = 0; i < count; ++i) band << atRound(i + 1, series.high[i]);
-        for (int i = count - 1; i >= 0; --i) band << atRound(i + 1, series.low[i]);
+        for (int i = 0; i < count; ++i) band << atRound(i, series.high[i]);
+        for (int i = count - 1; i >= 0; --i) band << atRound(i, series.low[i]);
         painter.setPen(Qt::NoPen);
         painter.setBrush(kBandColour);
         painter.drawPolygon(band);
 
-        QPolygonF expected{atRound(0, 0)};
-        QPolygonF hits{atRound(0, 0)};
+        QPolygonF expected{atRound(-1, 0)};
+        QPolygonF hits{atRound(-1, 0)};
         for (int i = 0; i < count; ++i) {
-            expected << atRound(i + 1, series.expected[i]);
-            hits << atRound(i + 1, series.hits[i]);
+            expected << atRound(i, series.expected[i]);
+            hits << atRound(i, series.hits[i]);
         }
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(kExpectedColour, 2, Qt::DashLine));
@@ -169,7 +168,21 @@ QImage drawBacktestChart(const std::vector<ScoredRound>& rounds, Language langua
         painter.setPen(Qt::black);
         painter.drawText(QPointF(plot.left() + 48, y + 5), legend[i]);
     }
+    painter.restore();
+}
+
+QImage drawBacktestChart(const std::vector<ScoredRound>& rounds, Language language, QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    QPainter painter(&image);
+    paintBacktestChart(painter, QRectF(QPointF(0, 0), size), chartSeries(rounds), language);
     return image;
+}
+
+QByteArray pngBytes(const QImage& image) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return buffer.data();
 }
 
 }  // namespace k4

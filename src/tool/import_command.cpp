@@ -3,32 +3,28 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "data/data_files.h"
 #include "data/file_names.h"
 #include "platform/failure.h"
 #include "platform/file_system.h"
 #include "register/registration.h"
-#include "tool/past_results.h"
-#include "tool/registration_replay.h"
+#include "tool/past_import.h"
+#include "tool/progress.h"
 #include "tool/tool_messages.h"
 
 namespace k4 {
 namespace {
 
-// Past this many bad lines the file is plainly of another kind; the rest are only counted.
-constexpr qsizetype kBadLinesShown = 10;
-
 bool reportBadLines(const ImportRequest& request, const PastResults& past, Console& console) {
     if (past.badLines.isEmpty()) return false;
     const QString file = QDir::toNativeSeparators(request.file);
-    for (const BadLine& bad : past.badLines.mid(0, kBadLinesShown))
+    for (const BadLine& bad : past.badLines)
         console.err << file << ':' << bad.line << ": " << badLineText(bad, console.language)
                     << '\n';
-    if (past.badLines.size() > kBadLinesShown)
+    if (past.badLineCount > past.badLines.size())
         console.err << console
                            .text(QStringLiteral("… ほかに %1 行の誤りがあります"),
                                  QStringLiteral("… and %1 more bad lines"))
-                           .arg(past.badLines.size() - kBadLinesShown)
+                           .arg(past.badLineCount - past.badLines.size())
                     << '\n';
     console.err << console.text(QStringLiteral("何も書き込んでいません。"),
                                 QStringLiteral("Nothing was written."))
@@ -48,15 +44,26 @@ QStringList presentDataFiles(const FileSystem& folder) {
 
 int runImport(const ImportRequest& request, Console& console, WriteFaults* faults) {
     const QFileInfo input(request.file);
-    PastResults past;
+    QByteArray bytes;
     try {
-        past = readPastResults(DiskFileSystem(input.absolutePath()).read(input.fileName()));
+        bytes = DiskFileSystem(input.absolutePath()).read(input.fileName());
     } catch (const Failure& failure) {
         console.err << failureText(failure, input.absolutePath(), console.language) << '\n';
         return kExitFailure;
     }
+    std::optional<PastImport> imported;
+    {
+        TerminalProgress progress(
+            console.err, console.errIsTerminal,
+            console.text(QStringLiteral("取り込み中"), QStringLiteral("importing")));
+        imported = importPastResults(bytes, [&](qint64 done, qint64 total) {
+            progress.update(done, total);
+            return true;
+        });
+    }
+    const PastResults& past = imported->read;
     if (reportBadLines(request, past, console)) return kExitFailure;
-    if (past.results.isEmpty()) {
+    if (!imported->folder) {
         console.err << console
                            .text(QStringLiteral("%1 に結果がありません。何も書き込んでいません。"),
                                  QStringLiteral("%1 holds no results. Nothing was written."))
@@ -68,7 +75,7 @@ int runImport(const ImportRequest& request, Console& console, WriteFaults* fault
         console.out << console
                            .text(QStringLiteral("1 行目「%1」は見出しとして読み飛ばしました。"),
                                  QStringLiteral("Line 1 \"%1\" was taken for a header."))
-                           .arg(*past.header)
+                           .arg(shownText(*past.header))
                     << '\n';
 
     const QDir folder(request.folder);
@@ -95,24 +102,20 @@ int runImport(const ImportRequest& request, Console& console, WriteFaults* fault
         return kExitFailure;
     }
 
-    // Numbered results start from the counter of the round before the first; the others from
-    // the shipped counter, 0.
-    const PastResult& first = past.results.first();
+    const RegistrationReplay& replay = *imported->folder;
     try {
-        RegistrationReplay replay(first.round ? std::int32_t(*first.round - 1) : 0);
-        for (const PastResult& result : past.results) replay.registerResult(result.result);
-        DataFiles(disk).commit(replay.files());
+        writeImport(disk, replay);
 
         console.out << console
                            .text(QStringLiteral(
                                      "%1 件の結果 (第 %2 回〜第 %3 回) を %4 に登録しました。"),
                                  QStringLiteral("Registered %1 results (rounds %2 to %3) in %4."))
-                           .arg(past.results.size())
-                           .arg(qint64(replay.counter()) - past.results.size() + 1)
+                           .arg(past.resultCount)
+                           .arg(qint64(replay.counter()) - past.resultCount + 1)
                            .arg(replay.counter())
                            .arg(folderName)
                     << '\n';
-        if (past.results.size() > kHistoryLimit)
+        if (past.resultCount > kHistoryLimit)
             console.out << console
                                .text(QStringLiteral("kri4.dat には新しい %1 件が残ります。"),
                                      QStringLiteral("kri4.dat keeps the newest %1."))

@@ -1,9 +1,13 @@
 #pragma once
 
-#include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
+#include <functional>
 #include <optional>
+#include <variant>
+
+#include "tool/work_progress.h"
 
 namespace k4 {
 
@@ -28,13 +32,18 @@ enum class LineProblem {
 struct BadLine {
     int line = 0;
     LineProblem problem = LineProblem::NotFourDigits;
-    QString field;             // the offending text
+    QString field;             // the offending text, whole
     qint64 expectedRound = 0;  // for RoundGap; the last round allowed for RoundTooLate
 };
 
+// Past this many bad lines a file is plainly of another kind: the rest are only counted.
+inline constexpr qsizetype kBadLinesKept = 10;
+
+// What reading a file of past results found besides the results themselves.
 struct PastResults {
-    QList<PastResult> results;  // oldest first, as in the file
-    QList<BadLine> badLines;
+    qsizetype resultCount = 0;
+    QList<BadLine> badLines;  // the first kBadLinesKept, in file order
+    qsizetype badLineCount = 0;
     std::optional<QString> header;  // the first line, when it was taken for a header
 };
 
@@ -42,7 +51,27 @@ struct PastResults {
 // four digits separated by spaces, tabs or a comma (CSV, fields may be quoted). A first line
 // without any digit is a header and skipped; blank lines are skipped. Digits and spaces may be
 // full width, as in the registration window. The file may be UTF-8 (with or without a byte
-// order mark) or code page 932, with CR LF, LF or CR line ends.
-PastResults readPastResults(const QByteArray& bytes);
+// order mark) or code page 932, with CR LF, LF or CR line ends. Each good result before the
+// first bad line goes to `take` as soon as its line is read (after a bad line the results are of
+// no use; the rest is read for its bad lines). `progress` counts lines; empty when it stopped
+// the reading.
+std::optional<PastResults> readPastResults(QByteArrayView bytes,
+                                           const std::function<void(const PastResult&)>& take,
+                                           const WorkProgress& progress = {});
+
+// How one line of a file of past results reads.
+struct BlankLine {};
+struct HeaderLine {
+    QString text;
+};
+struct LineReading {
+    int line = 0;
+    QString text;  // the line as decoded, without its line end
+    std::variant<BlankLine, HeaderLine, PastResult, BadLine> reading;
+};
+
+// How the first `count` lines of a file of past results read, by the rules of
+// readPastResults().
+QList<LineReading> previewPastResults(QByteArrayView bytes, int count);
 
 }  // namespace k4

@@ -20,7 +20,7 @@ TerminalProgress::~TerminalProgress() {
     err_.flush();
 }
 
-void TerminalProgress::update(int done, int total) {
+void TerminalProgress::update(qint64 done, qint64 total) {
     if (!isTerminal_) return;
     const qint64 now = clock_();
     if (now < kQuietMilliseconds) return;

@@ -18,7 +18,7 @@ public:
     TerminalProgress(QTextStream& err, bool isTerminal, QString label, Clock clock = {});
     ~TerminalProgress();
 
-    void update(int done, int total);
+    void update(qint64 done, qint64 total);
 
 private:
     QTextStream& err_;

@@ -5,34 +5,24 @@
 #include "register/registration.h"
 
 namespace k4 {
-namespace {
 
-// The table that reading the candidate file gives. A registration rewrites the file with as
-// many lines as it read, so it never has fewer than the table's slots.
-CandidateTable tableOf(const QStringList& lines) {
-    return CandidateTable::fromLines(lines).value();
-}
-
-}  // namespace
-
+// The shipped candidate file has exactly one line for each slot.
 RegistrationReplay::RegistrationReplay(std::int32_t counter)
-    : candidateLines_(initialCandidateLines()),
-      candidates_(tableOf(candidateLines_)),
-      counter_(counter) {}
+    : candidates_(CandidateTable::fromLines(initialCandidateLines()).value()), counter_(counter) {}
 
 void RegistrationReplay::registerResult(const QString& result) {
-    RegistrationPlan plan = planRegistration(result, history_, candidates_, counter_);
-    history_ = std::move(plan.history);
-    if (plan.candidates) {
-        candidateLines_ = std::move(*plan.candidates);
-        candidates_ = tableOf(candidateLines_);
-    }
-    counter_ = plan.counter;
+    const std::int32_t counter = registeredCounter(counter_);
+    registerInTable(candidates_, result);
+    // A replay registers no empty line, so a registration's history rule (the result, then the
+    // first 1999 non-empty entries) comes down to keeping the newest results.
+    history_.prepend(result);
+    if (history_.size() > kHistoryLimit) history_.removeLast();
+    counter_ = counter;
 }
 
 QList<FileContent> RegistrationReplay::files() const {
     return {{kHistoryFile, history_},
-            {kCandidateFile, candidateLines_},
+            {kCandidateFile, candidates_.fileLines()},
             {kCounterFile, DataFiles::counterLines(counter_)}};
 }
 

@@ -11,16 +11,18 @@
 namespace k4 {
 
 // The data folder as registering results one by one in the registration window leaves it,
-// starting from the shipped initial files. The state stays in memory, so a long list of results
-// is replayed without reading or writing a file; each step is the window's own registration.
+// starting from the shipped initial files. The state stays in memory and holds only what a
+// registration reads (the newest 2000 results, the candidate table, the counter), so a long list
+// of results is replayed quickly and without reading or writing a file; each step follows the
+// window's own registration rules.
 class RegistrationReplay {
 public:
     // The initial files, with the round counter at `counter` (the round before the first
     // result to be registered).
     explicit RegistrationReplay(std::int32_t counter = 0);
 
-    // Registers `result` (as stored: four digits) exactly as 登録終了 does. Throws Overflow when
-    // the counter would not fit.
+    // Registers `result` (a non-empty line, as stored) exactly as 登録終了 does. Throws Overflow,
+    // changing nothing, when the counter would not fit.
     void registerResult(const QString& result);
 
     const CandidateTable& candidates() const { return candidates_; }
@@ -32,8 +34,7 @@ public:
     QList<FileContent> files() const;
 
 private:
-    QStringList candidateLines_;  // the candidate file as last written
-    CandidateTable candidates_;   // the same file as a registration reads it
+    CandidateTable candidates_;
     QStringList history_;
     std::int32_t counter_;
 };

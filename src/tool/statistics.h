@@ -8,9 +8,12 @@ namespace k4 {
 // The two-sided 95% point of the standard normal law.
 inline constexpr double kNormalQuantile95 = 1.959963984540054;
 
-// The chance that a fair draw of four digits is a box match of `combination`: the number of
-// its distinct arrangements over 10000 (24 for four different digits, 12 for one repeated
-// digit). A combination that is not four digits 0 to 9 can never match: 0.
+// The number of draws of four digits (of 10000) that are a box match of `combination`: its
+// distinct arrangements (24 for four different digits, 12 for one repeated digit). A combination
+// that is not four digits 0 to 9 can never match: 0.
+int boxArrangements(const QString& combination);
+
+// The chance that a fair draw is a box match of `combination`: its arrangements over 10000.
 double boxProbability(const QString& combination);
 
 // Whether `result` is a draw of four digits that wins on a box ticket of `combination`.
@@ -24,6 +27,19 @@ struct Interval {
 
 // Wilson's score interval for `hits` successes in `trials` trials, at 95%.
 Interval wilsonInterval(int hits, int trials);
+
+// The regularized upper incomplete gamma function Q(a, x) = Γ(a, x) / Γ(a) for a > 0 and
+// x >= 0: its series below x = a + 1 and its continued fraction (Lentz's method) above, as
+// Numerical Recipes computes it.
+double upperGammaRatio(double a, double x);
+
+// The chance that a chi-square variable of `degrees` degrees of freedom is at least `statistic`.
+double chiSquarePValue(double statistic, int degrees);
+
+// Holm's step-down adjustment of the p-values of several tests, in the order given: the i-th
+// smallest is multiplied by the number of tests minus i plus 1, kept from falling below the one
+// before it and capped at 1.
+std::vector<double> holmAdjusted(const std::vector<double>& pValues);
 
 // P(X >= hits) where X is the number of successes of independent trials with the given
 // chances of success (a Poisson binomial distribution), computed exactly.

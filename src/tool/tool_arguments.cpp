@@ -3,6 +3,8 @@
 #include <QCommandLineParser>
 #include <QDir>
 
+#include "version.h"
+
 namespace k4 {
 namespace {
 
@@ -33,31 +35,59 @@ QString usageText(Language language) {
     return inLanguage(
         language,
         QStringLiteral(
-            "使い方:\n"
-            "  kirikata4-tool import FILE [--folder DIR] [--force]\n"
-            "      FILE の過去の結果 (古い順に 1 行 1 件、四桁の数字か「回号 四桁の数字」) を\n"
-            "      登録画面と同じ手順で一件ずつ登録し、DIR (既定は現在のフォルダ) に\n"
-            "      kri4.dat、kri4key.dat、kaisuu4.txt を作ります。DIR にこれらのファイルが\n"
-            "      あるときは --force を付けない限り何もしません。\n"
-            "  kirikata4-tool backtest [--folder DIR] [--count N] [--last K] [--csv FILE] [--png "
-            "FILE]\n"
-            "      DIR の履歴の各回について、その前の状態から予想 (予想数 N、既定 10) を出し、\n"
-            "      当選番号とボックスで照合して偶然と比べます。--last K で新しい K "
-            "回だけを採点し、\n"
-            "      --csv に各回の結果を、--png にグラフ (800 × 500) を書き出します。\n"),
+            "使い方: kirikata4-tool import FILE [--folder DIR] [--force]\n"
+            "   または: kirikata4-tool backtest [--folder DIR] [--count N] [--last K] [--csv "
+            "FILE] [--png FILE]\n"
+            "   または: kirikata4-tool --help | --version\n"
+            "kirikata4 のデータファイル (kri4.dat、kri4key.dat、kaisuu4.txt) "
+            "を画面なしで扱います。\n"
+            "\n"
+            "  import    FILE の過去の結果 (古い順に 1 行 1 件、四桁の数字か\n"
+            "            「回号 四桁の数字」) を登録画面と同じ手順で一件ずつ登録し、\n"
+            "            DIR に kri4.dat、kri4key.dat、kaisuu4.txt を作ります。DIR に\n"
+            "            これらのファイルがあるときは --force を付けない限り何もしません。\n"
+            "  backtest  DIR の履歴の各回について、その前の状態から予想 (予想数 N) を出し、\n"
+            "            当選番号とボックスで照合して偶然と比べます。\n"
+            "\n"
+            "オプション:\n"
+            "  --folder DIR   データフォルダ (既定は現在のフォルダ)\n"
+            "  --force        import: ファイルのあるフォルダでも置き換える\n"
+            "  --count N      backtest: 一回の予想数 (既定 10)\n"
+            "  --last K       backtest: 新しい K 回だけを採点する\n"
+            "  --csv FILE     backtest: 各回の結果を CSV に書き出す\n"
+            "  --png FILE     backtest: グラフ (800 × 500) を PNG に書き出す\n"
+            "  -h, --help     この説明を表示する\n"
+            "  -v, --version  バージョンを表示する\n"),
         QStringLiteral(
-            "Usage:\n"
-            "  kirikata4-tool import FILE [--folder DIR] [--force]\n"
-            "      Registers the past results of FILE (oldest first, one a line: four digits, or\n"
-            "      a round number and four digits) one by one as the registration window does,\n"
-            "      and writes kri4.dat, kri4key.dat and kaisuu4.txt into DIR (default: the\n"
-            "      current folder). Refuses a folder that holds any of them unless --force.\n"
-            "  kirikata4-tool backtest [--folder DIR] [--count N] [--last K] [--csv FILE] [--png "
-            "FILE]\n"
-            "      For each round of the history in DIR, predicts N combinations (default 10)\n"
-            "      from the state before it, scores them as a box bet against the result and\n"
-            "      compares the hits with chance. --last K scores the newest K rounds only;\n"
-            "      --csv writes one row per round, --png a chart of 800 x 500.\n"));
+            "Usage: kirikata4-tool import FILE [--folder DIR] [--force]\n"
+            "  or:  kirikata4-tool backtest [--folder DIR] [--count N] [--last K] [--csv FILE] "
+            "[--png FILE]\n"
+            "  or:  kirikata4-tool --help | --version\n"
+            "Works on the data files of kirikata4 (kri4.dat, kri4key.dat, kaisuu4.txt) without "
+            "a window.\n"
+            "\n"
+            "  import    Registers the past results of FILE (oldest first, one a line: four\n"
+            "            digits, or a round number and four digits) one by one as the\n"
+            "            registration window does, and writes kri4.dat, kri4key.dat and\n"
+            "            kaisuu4.txt into DIR. Refuses a folder that holds any of them\n"
+            "            unless --force.\n"
+            "  backtest  For each round of the history in DIR, predicts N combinations from\n"
+            "            the state before it, scores them as a box bet against the result\n"
+            "            and compares the hits with chance.\n"
+            "\n"
+            "Options:\n"
+            "  --folder DIR   the data folder (default: the current folder)\n"
+            "  --force        import: replace the files of a folder that holds any of them\n"
+            "  --count N      backtest: the combinations predicted a round (default 10)\n"
+            "  --last K       backtest: score the newest K rounds only\n"
+            "  --csv FILE     backtest: write one row per scored round\n"
+            "  --png FILE     backtest: draw a chart of 800 x 500\n"
+            "  -h, --help     show this help\n"
+            "  -v, --version  show the version\n"));
+}
+
+QString versionText() {
+    return QStringLiteral("kirikata4-tool %1\n").arg(kProgramVersion);
 }
 
 ToolRequest parseToolArguments(const QStringList& arguments, Language language) {
@@ -69,6 +99,7 @@ ToolRequest parseToolArguments(const QStringList& arguments, Language language) 
         return error(QStringLiteral("コマンド (import か backtest) がありません"),
                      QStringLiteral("no command given (import or backtest)"));
     if (command == u"help" || command == u"-h" || command == u"--help") return HelpRequest{};
+    if (command == u"-v" || command == u"--version") return VersionRequest{};
     if (command != kImport && command != kBacktest)
         return error(QStringLiteral("不明なコマンドです: %1").arg(command),
                      QStringLiteral("unknown command: %1").arg(command));

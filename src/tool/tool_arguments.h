@@ -26,12 +26,14 @@ struct BacktestRequest {
 };
 
 struct HelpRequest {};
+struct VersionRequest {};
 
 struct UsageError {
     QString message;
 };
 
-using ToolRequest = std::variant<HelpRequest, ImportRequest, BacktestRequest, UsageError>;
+using ToolRequest =
+    std::variant<HelpRequest, VersionRequest, ImportRequest, BacktestRequest, UsageError>;
 
 // Reads the command line, `arguments` starting with the program's name. The folder defaults to
 // the current one.
@@ -42,5 +44,8 @@ bool drawsChart(const ToolRequest& request);
 
 // How to call the tool.
 QString usageText(Language language);
+
+// The name and the version, as `kirikata4-tool 1.20`.
+QString versionText();
 
 }  // namespace k4

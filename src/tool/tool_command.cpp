@@ -44,6 +44,10 @@ int runTool(const ToolRequest& request, Console& console, WriteFaults* faults) {
                     << usageText(console.language);
         return kExitUsage;
     }
+    if (std::holds_alternative<VersionRequest>(request)) {
+        console.out << versionText();
+        return kExitSuccess;
+    }
     console.out << usageText(console.language);
     return kExitSuccess;
 }

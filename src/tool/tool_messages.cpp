@@ -1,10 +1,28 @@
 #include "tool/tool_messages.h"
 
 #include <QDir>
+#include <algorithm>
 
 #include "platform/failure.h"
 
 namespace k4 {
+namespace {
+
+constexpr qsizetype kShownCharacters = 40;
+
+}  // namespace
+
+QString shownText(QStringView text) {
+    QString shown;
+    for (const QChar c : text.first(std::min(text.size(), kShownCharacters))) {
+        if (c.category() == QChar::Other_Control)
+            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    if (text.size() > kShownCharacters) shown += u'…';
+    return shown;
+}
 
 QString failureText(const Failure& failure, const QString& folder, Language language) {
     const QString description = describe(failure.kind(), language);
@@ -15,7 +33,7 @@ QString failureText(const Failure& failure, const QString& folder, Language lang
 
 QString badLineText(const BadLine& bad, Language language) {
     const auto text = [&](const QString& ja, const QString& en) {
-        return inLanguage(language, ja, en).arg(bad.field);
+        return inLanguage(language, ja, en).arg(shownText(bad.field));
     };
     switch (bad.problem) {
         case LineProblem::NotFourDigits:

@@ -1,9 +1,12 @@
 #include "ui/main_window.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
+#include <cmath>
 
 #include "data/data_files.h"
 #include "data/file_names.h"
@@ -19,6 +22,7 @@
 #include "ui/gothic_fonts.h"
 #include "ui/registration_window.h"
 #include "ui/services.h"
+#include "ui/statistics_window.h"
 #include "ui/twips.h"
 #include "version.h"
 
@@ -33,6 +37,9 @@ const QString kEditorNotStarted = QStringLiteral("テキストエディタを起
 const QString kCountNotANumber = QStringLiteral("表示件数には数値を入力してください。");
 const QString kRoundOutOfRange =
     QStringLiteral("次回の回数が範囲外のため、予想結果 (yosou4.txt) を書き出せません。");
+// The statistics window's backtest starts with the count of the count box when it is one it
+// takes, and with the count the box starts with otherwise.
+constexpr int kDefaultCount = 10;
 
 }  // namespace
 
@@ -78,6 +85,34 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QWidget(parent), s
     connect(showTextButton_, &QPushButton::clicked, this, &MainWindow::showReport);
     connect(registerButton_, &QPushButton::clicked, this, &MainWindow::openRegistration);
     connect(exitButton_, &QPushButton::clicked, this, &MainWindow::exitProgram);
+
+    statisticsAction_ = new QAction(QStringLiteral("成績と統計…"), this);
+    importAction_ = new QAction(QStringLiteral("過去の結果を取り込む…"), this);
+    connect(statisticsAction_, &QAction::triggered, this,
+            [this] { openStatistics(StatisticsWindow::Page::Backtest); });
+    connect(importAction_, &QAction::triggered, this,
+            [this] { openStatistics(StatisticsWindow::Page::Import); });
+    contextMenu_ = new QMenu(this);
+    contextMenu_->addActions({statisticsAction_, importAction_});
+    addMenuToTextBox(countBox_);
+    addMenuToTextBox(nextRoundBox_);
+}
+
+void MainWindow::addMenuToTextBox(QLineEdit* box) {
+    box->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(box, &QWidget::customContextMenuRequested, this, [this, box](const QPoint& at) {
+        QMenu* menu = box->createStandardContextMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->addSeparator();
+        menu->addActions({statisticsAction_, importAction_});
+        menu->popup(box->mapToGlobal(at));
+    });
+}
+
+// The list, the labels and the buttons have no menu of their own, so their requests end here.
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+    contextMenu_->popup(event->globalPos());
+    event->accept();
 }
 
 void MainWindow::load() {
@@ -94,16 +129,39 @@ void MainWindow::load() {
     });
 }
 
-// The registration window goes with the main window.
+// The registration and statistics windows go with the main window.
 MainWindow::~MainWindow() {
     delete registrationWindow_;
+    delete statisticsWindow_;
 }
 
 void MainWindow::openRegistration() {
     if (registrationWindow_) return;  // already open: neither reloaded nor raised
     registrationWindow_ = new RegistrationWindow(
-        services_, [this](const QString& nextRound) { setNextRoundText(nextRound); });
+        services_, [this](const QString& nextRound) { dataChanged(nextRound); });
     registrationWindow_->load();
+}
+
+void MainWindow::dataChanged(const QString& nextRound) {
+    setNextRoundText(nextRound);
+    if (statisticsWindow_) statisticsWindow_->reload();
+}
+
+void MainWindow::openStatistics(StatisticsWindow::Page page) {
+    if (statisticsWindow_) {
+        statisticsWindow_->showNormal();
+        statisticsWindow_->raise();
+        statisticsWindow_->activateWindow();
+    } else {
+        const std::optional<double> count = numberFromTextBox(countBox_->text());
+        const bool taken =
+            count && *count == std::trunc(*count) && *count >= 1 && *count <= kMostPredicted;
+        statisticsWindow_ =
+            new StatisticsWindow(services_, taken ? int(*count) : kDefaultCount,
+                                 [this](const QString& nextRound) { setNextRoundText(nextRound); });
+        statisticsWindow_->load();
+    }
+    statisticsWindow_->showPage(page);
 }
 
 void MainWindow::setNextRoundText(const QString& text) {

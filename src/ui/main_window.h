@@ -3,8 +3,12 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "ui/statistics_window.h"
+
+class QAction;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 class QPushButton;
 
 namespace k4 {
@@ -13,7 +17,9 @@ class RegistrationWindow;
 struct Services;
 
 // The main window, `Form1` of the layout: the next round number, the predicted combinations,
-// the count of them to list, and the commands Predict, Show text, Register data and Exit.
+// the count of them to list, and the commands Predict, Show text, Register data and Exit. Its
+// context menu (the right mouse button anywhere on it, or the menu key) opens the statistics
+// window; in the two text boxes the menu adds those items to the usual editing ones.
 class MainWindow : public QWidget {
     Q_OBJECT
 
@@ -29,10 +35,16 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void predict();
     void openRegistration();
+    // The data files changed: the next round is `nextRound`, and open figures are read again.
+    void dataChanged(const QString& nextRound);
+    // Opens the statistics window on `page`, or raises it when it is open.
+    void openStatistics(StatisticsWindow::Page page);
+    void addMenuToTextBox(QLineEdit* box);
     void showReport();
     void exitProgram();
 
@@ -45,6 +57,10 @@ private:
     QPushButton* showTextButton_;                      // Command1
     QPushButton* registerButton_;                      // Command2
     QPointer<RegistrationWindow> registrationWindow_;  // while it is open
+    QPointer<StatisticsWindow> statisticsWindow_;      // while it is open
+    QAction* statisticsAction_;
+    QAction* importAction_;
+    QMenu* contextMenu_;
 };
 
 }  // namespace k4

@@ -6,14 +6,17 @@ namespace k4 {
 
 class Clock;
 class Dialogs;
+class FileDialogs;
 class FileSystem;
 class ProgramLauncher;
 
 // What the windows use of the world outside them. The program passes the real services; tests
-// pass a temporary data folder, scripted message boxes and a recording launcher.
+// pass a temporary data folder, scripted message boxes and file choosers and a recording
+// launcher.
 struct Services {
     FileSystem& files;
     Dialogs& dialogs;
+    FileDialogs& fileDialogs;
     ProgramLauncher& launcher;
     const Clock& clock;
     // Ends the program with the exit code once the current event has been handled.

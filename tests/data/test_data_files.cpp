@@ -82,18 +82,23 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(Failure, DataFiles(bench.files).readCandidates());
     }
 
+    // Taking slot 300 out moves the later slots up; the emptied slot 100 is not written.
     void rewritesCandidatesWithoutEmptySlots() {
         test::TestBench bench;
         bench.writeFile(kCandidateFile, numberedLines(571));
         DataFiles data(bench.files);
         CandidateTable table = data.readCandidates();
-        table.slot(100).clear();
-        data.writeTextFile(kCandidateFile, table.fileLines("0001"));
-        const CandidateTable written = data.readCandidates();
-        QCOMPARE(written.slot(99), "1099");
-        QCOMPARE(written.slot(100), "1101");
-        QCOMPARE(written.slot(570), "0001");
-        QCOMPARE(bench.fileBytes(kCandidateFile)->count("\r\n"), 570);
+        table.clearSlot(100);
+        table.moveToEnd(300, "0001");
+        data.writeTextFile(kCandidateFile, table.fileLines());
+        const QStringList written = readLines(*bench.fileBytes(kCandidateFile));
+        QCOMPARE(written.size(), 569);
+        QCOMPARE(written.at(98), "1099");
+        QCOMPARE(written.at(99), "1101");
+        QCOMPARE(written.at(297), "1299");
+        QCOMPARE(written.at(298), "1301");
+        QCOMPARE(written.at(567), "1570");
+        QCOMPARE(written.last(), "0001");
     }
 
     void readsTheHistoryUpToALimit() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <memory>
 
@@ -32,6 +33,22 @@ public:
 private:
     QString folder_;
     bool asNobody_ = false;
+};
+
+// While it lives, temporary folders are made where UnwritableFolder's user can reach them. On
+// POSIX root acts as the user nobody, who cannot reach a folder under a TMPDIR in /root or under
+// a root folder of mode 0700: the first of TMPDIR, /tmp and /var/tmp that nobody can reach is
+// taken. found() says whether there is one.
+class ReachableTemporaryFolders {
+public:
+    ReachableTemporaryFolders();
+    ~ReachableTemporaryFolders();
+    bool found() const;
+
+private:
+    QByteArray oldTmpdir_;
+    bool hadTmpdir_ = false;
+    bool found_ = false;
 };
 
 // Another program holds the file open, as an editor or a spreadsheet may, without sharing it

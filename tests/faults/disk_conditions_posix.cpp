@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -32,7 +33,45 @@ bool FullDisk::holds() const {
 }
 
 namespace {
+
 constexpr uid_t kNobody = 65534;
+
+// Whether the user nobody may look `folder` up from the root folder and search it.
+bool nobodyCanReach(const QString& folder) {
+    if (seteuid(kNobody) != 0) return false;
+    const bool reachable =
+        faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), X_OK, AT_EACCESS) == 0;
+    if (seteuid(0) != 0) qFatal("cannot become root again");
+    return reachable;
+}
+
+}  // namespace
+
+ReachableTemporaryFolders::ReachableTemporaryFolders()
+    : oldTmpdir_(qgetenv("TMPDIR")), hadTmpdir_(qEnvironmentVariableIsSet("TMPDIR")) {
+    if (geteuid() != 0) {
+        found_ = true;  // the user running the tests is the one who reaches the folder
+        return;
+    }
+    for (const QString& candidate :
+         {QDir::tempPath(), QStringLiteral("/tmp"), QStringLiteral("/var/tmp")}) {
+        if (nobodyCanReach(candidate)) {
+            qputenv("TMPDIR", QFile::encodeName(candidate));
+            found_ = true;
+            return;
+        }
+    }
+}
+
+ReachableTemporaryFolders::~ReachableTemporaryFolders() {
+    if (hadTmpdir_)
+        qputenv("TMPDIR", oldTmpdir_);
+    else
+        qunsetenv("TMPDIR");
+}
+
+bool ReachableTemporaryFolders::found() const {
+    return found_;
 }
 
 UnwritableFolder::UnwritableFolder(const QString& folder) : folder_(folder) {

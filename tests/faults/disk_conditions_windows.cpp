@@ -24,6 +24,14 @@ bool UnwritableFolder::holds() const {
     return false;
 }
 
+// Every folder the tests make is their own user's.
+ReachableTemporaryFolders::ReachableTemporaryFolders() = default;
+ReachableTemporaryFolders::~ReachableTemporaryFolders() = default;
+
+bool ReachableTemporaryFolders::found() const {
+    return true;
+}
+
 // Opened for reading and writing, sharing reading only: as a program that keeps its document
 // open does.
 FileHeldOpen::FileHeldOpen(const QString& path) {

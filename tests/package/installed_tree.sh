@@ -19,10 +19,16 @@ expected='usr/bin/kirikata4
 usr/bin/kirikata4-launch
 usr/bin/kirikata4-tool
 usr/share/applications/kirikata4.desktop
+usr/share/doc/kirikata4/changelog.gz
+usr/share/doc/kirikata4/copyright
 usr/share/icons/hicolor/32x32/apps/kirikata4.png
 usr/share/kirikata4/initial/kaisuu4.txt
 usr/share/kirikata4/initial/kri4.dat
-usr/share/kirikata4/initial/kri4key.dat'
+usr/share/kirikata4/initial/kri4key.dat
+usr/share/man/man1/kirikata4-launch.1.gz
+usr/share/man/man1/kirikata4-tool.1.gz
+usr/share/man/man1/kirikata4.1.gz
+usr/share/metainfo/kirikata4.metainfo.xml'
 actual=$(cd "$root" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort)
 [ "$actual" = "$expected" ] || fail "installed files differ:"$'\n'"$(diff <(echo "$expected") <(echo "$actual"))"
 [ -x "$bin/kirikata4" ] && [ -x "$bin/kirikata4-launch" ] && [ -x "$bin/kirikata4-tool" ] ||
@@ -37,9 +43,39 @@ done
 [ "$(od -An -tx1 -j16 -N8 "$share/icons/hicolor/32x32/apps/kirikata4.png" | tr -d ' \n')" = 0000002000000020 ] ||
     fail "the icon is not 32x32"
 
+# Each command answers --version and --help without a display, and has a manual page of
+# section 1 made from that answer, with the sections its include file adds.
+version=$(sed -n 's/^project(kirikata4 VERSION \([^ )]*\).*/\1/p' "$resources/../CMakeLists.txt")
+for command in kirikata4 kirikata4-launch kirikata4-tool; do
+    answer=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$bin/$command" --version) ||
+        fail "$command --version failed"
+    [ "$answer" = "$command $version" ] || fail "$command --version says '$answer'"
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$bin/$command" --help | grep -q "^Usage: " ||
+        fail "$command --help shows no usage"
+    page=$(gzip -dc "$share/man/man1/$command.1.gz")
+    for line in '^\.TH [^ ]* "1" ' "^${command//-/\\\\-} \\\\- " '^\.SH SYNOPSIS' \
+        '^\.SH OPTIONS' '^\.SH FILES' '^\.SH "EXIT STATUS"' '^\.SH "SEE ALSO"'; do
+        grep -q "$line" <<<"$page" || fail "the manual page of $command has no line like '$line'"
+    done
+    # help2man writes Japanese (or any text it cannot encode) as question marks.
+    ! grep -q '??' <<<"$page" || fail "the manual page of $command holds text turned into '??'"
+done
+for command in kirikata4 kirikata4-launch; do
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$bin/$command" --help | grep -q -- '--stats' ||
+        fail "$command --help does not list --stats"
+done
+# Other arguments are refused with the statuses the manual pages give.
+for refusal in "1 kirikata4 --no-such-option" "1 kirikata4 extra" "2 kirikata4-launch extra" \
+    "2 kirikata4-launch --stat"; do
+    read -r expected_status command argument <<<"$refusal"
+    status=0
+    QT_QPA_PLATFORM=offscreen "$bin/$command" "$argument" 2>/dev/null || status=$?
+    [ "$status" -eq "$expected_status" ] || fail "$command $argument ended with status $status"
+done
+
 # The menu entry starts the installed launcher and shows the installed icon.
 entry=$share/applications/kirikata4.desktop
-exec_command=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
+exec_command=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry" | head -n 1)
 icon=$(sed -n 's/^Icon=//p' "$entry")
 [ -x "$bin/$exec_command" ] || fail "Exec=$exec_command is not an installed program"
 [ -f "$share/icons/hicolor/32x32/apps/$icon.png" ] || fail "Icon=$icon is not an installed icon"
@@ -69,6 +105,17 @@ stop "$launched_pid"
 [ "$(cat "$data/kirikata4/kri4.dat")" = $'1234\r' ] && [ "$(cat "$data/kirikata4/kaisuu4.txt")" = $'1\r' ] ||
     fail "the launcher overwrote the player's files"
 cmp -s "$resources/initial/kri4key.dat" "$data/kirikata4/kri4key.dat" || fail "the missing kri4key.dat was not copied"
+
+# The menu entry's action passes --stats through the launcher to the program.
+action_exec=$(sed -n '/^\[Desktop Action statistics\]/,/^\[/s/^Exec=//p' "$entry")
+[ "$action_exec" = "kirikata4-launch --stats" ] || fail "the statistics action runs '$action_exec'"
+env XDG_DATA_HOME="$data" QT_QPA_PLATFORM=offscreen "$bin/kirikata4-launch" --stats >"$scratch/stats.log" 2>&1 &
+launched_pid=$!
+await_program "$launched_pid" "$bin/kirikata4" "$scratch/stats.log"
+tr '\0' ' ' <"/proc/$launched_pid/cmdline" | grep -q -- ' --stats ' ||
+    fail "the launcher did not pass --stats on"
+expect_running "$launched_pid" 1 "$scratch/stats.log"
+stop "$launched_pid"
 
 # Started through a link elsewhere (as from another bin folder), without XDG_DATA_HOME: it still
 # finds the program and its initial files, and uses ~/.local/share.

@@ -16,8 +16,8 @@ using Placed = QList<QPair<int, QString>>;
 // A table whose other slots hold 9999, which no filter lets through (its digit sum is 36).
 CandidateTable tableWith(const Placed& placed) {
     CandidateTable table;
-    for (int n = 1; n <= CandidateTable::kSlotCount; ++n) table.slot(n) = QStringLiteral("9999");
-    for (const auto& [n, candidate] : placed) table.slot(n) = candidate;
+    for (int n = 1; n <= CandidateTable::kSlotCount; ++n) table.setSlot(n, QStringLiteral("9999"));
+    for (const auto& [n, candidate] : placed) table.setSlot(n, candidate);
     return table;
 }
 

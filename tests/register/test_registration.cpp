@@ -18,7 +18,7 @@ namespace {
 CandidateTable tableOf() {
     CandidateTable table;
     for (int n = 1; n <= CandidateTable::kSlotCount; ++n)
-        table.slot(n) = QStringLiteral("c%1").arg(n, 3, 10, QLatin1Char('0'));
+        table.setSlot(n, QStringLiteral("c%1").arg(n, 3, 10, QLatin1Char('0')));
     return table;
 }
 
@@ -54,7 +54,7 @@ private slots:
 
     void movesTheMatchedCombinationToTheEnd() {
         CandidateTable table = tableOf();
-        table.slot(100) = "9014";  // an arrangement of 0419
+        table.setSlot(100, "9014");  // an arrangement of 0419
         const RegistrationPlan plan = planRegistration("0419", {}, table, 41);
         QVERIFY(plan.candidates);
         const QStringList& lines = *plan.candidates;
@@ -66,8 +66,8 @@ private slots:
 
     void onlyTheLowestOfTwoArrangementsMoves() {
         CandidateTable table = tableOf();
-        table.slot(5) = "1234";
-        table.slot(7) = "4321";
+        table.setSlot(5, "1234");
+        table.setSlot(7, "4321");
         const QStringList lines = *planRegistration("3412", {}, table, 0).candidates;
         QVERIFY(!lines.contains("1234"));
         QVERIFY(lines.contains("4321"));
@@ -82,7 +82,7 @@ private slots:
     void noMatchLeavesTheCandidatesAlone() {
         QFETCH(QString, result);
         CandidateTable table = tableOf();
-        table.slot(300) = "0124";
+        table.setSlot(300, "0124");
         const RegistrationPlan plan = planRegistration(result, {}, table, 41);
         QVERIFY(!plan.candidates);
         QCOMPARE(plan.history.first(), result);

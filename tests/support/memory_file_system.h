@@ -28,8 +28,15 @@ public:
     void remove(const QString& name) override { files.remove(name); }
     void syncFolder() override {}
     std::unique_ptr<FolderLock> lockFolder() override { return std::make_unique<FolderLock>(); }
+    // A folder's files are kept apart from these, in the object returned.
+    std::unique_ptr<FileSystem> createFolder(const QString& name) override {
+        if (files.contains(name) || folders.contains(name)) return nullptr;
+        folders.append(name);
+        return std::make_unique<MemoryFileSystem>();
+    }
 
     QMap<QString, QByteArray> files;
+    QStringList folders;
 };
 
 }  // namespace k4::test

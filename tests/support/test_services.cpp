@@ -25,15 +25,41 @@ void ScriptedDialogs::notify(const QString& text, const QString& title, Notice) 
     shown_.append({text, title, false});
 }
 
+ScriptedFileDialogs::~ScriptedFileDialogs() {
+    if (!answers_.isEmpty())
+        QTest::qFail(
+            qPrintable(
+                QStringLiteral("%1 queued file choice(s) never asked for").arg(answers_.size())),
+            __FILE__, __LINE__);
+}
+
+std::optional<QString> ScriptedFileDialogs::answer(const QString& caption) {
+    shown_.append(caption);
+    if (!answers_.isEmpty()) return answers_.dequeue();
+    QTest::qFail(qPrintable(QStringLiteral("unexpected file chooser: %1").arg(caption)), __FILE__,
+                 __LINE__);
+    return std::nullopt;
+}
+
+std::optional<QString> ScriptedFileDialogs::fileToOpen(const QString& caption, const QString&) {
+    return answer(caption);
+}
+
+std::optional<QString> ScriptedFileDialogs::fileToSave(const QString& caption, const QString&,
+                                                       const QString&) {
+    return answer(caption);
+}
+
 bool RecordingLauncher::startDetached(const Command& command) {
     started.append(command);
     return succeeds;
 }
 
 TestBench::TestBench()
-    : files(folder.path(), &faults), services{files, dialogs, launcher, clock, [this](int code) {
-                                                  endedWith = code;
-                                              }} {}
+    : files(folder.path(), &faults), services{files,       dialogs,
+                                              fileDialogs, launcher,
+                                              clock,       [this](int code) {
+                                                  endedWith = code; }} {}
 
 QString TestBench::path(const QString& name) const {
     return QDir(folder.path()).filePath(name);

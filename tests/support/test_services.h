@@ -4,11 +4,13 @@
 #include <QList>
 #include <QQueue>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <optional>
 
 #include "platform/clock.h"
 #include "platform/dialogs.h"
+#include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "platform/program_launcher.h"
 #include "ui/services.h"
@@ -38,6 +40,27 @@ public:
 private:
     QQueue<Answer> answers_;
     QList<Shown> shown_;
+};
+
+// File choosers answered in advance with a path, or with none for a cancelled dialog. Like
+// ScriptedDialogs, a chooser no answer was queued for fails the test, and so do answers left.
+class ScriptedFileDialogs final : public FileDialogs {
+public:
+    ~ScriptedFileDialogs() override;
+
+    void answerNext(std::optional<QString> path) { answers_.enqueue(std::move(path)); }
+    // The captions of the choosers shown, in order.
+    const QStringList& shown() const { return shown_; }
+
+    std::optional<QString> fileToOpen(const QString& caption, const QString& filter) override;
+    std::optional<QString> fileToSave(const QString& caption, const QString& suggestedName,
+                                      const QString& filter) override;
+
+private:
+    std::optional<QString> answer(const QString& caption);
+
+    QQueue<std::optional<QString>> answers_;
+    QStringList shown_;
 };
 
 // Records the programs it is asked to start; starts nothing.
@@ -106,6 +129,7 @@ public:
     CountdownFaults faults;
     DiskFileSystem files;
     ScriptedDialogs dialogs;
+    ScriptedFileDialogs fileDialogs;
     RecordingLauncher launcher;
     FixedClock clock{QDate(2026, 12, 7)};
     // The exit code the program was ended with, if it was.

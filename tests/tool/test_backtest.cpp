@@ -16,6 +16,12 @@ using test::runToolWith;
 
 namespace {
 
+// The backtest of a history of `oldestFirst` results, the newest being round `counter`.
+Backtest backtestOf(const QStringList& oldestFirst, int counter, const BacktestOptions& options) {
+    return *runBacktest(
+        historyRounds(QStringList(oldestFirst.crbegin(), oldestFirst.crend()), counter), options);
+}
+
 // A data folder whose history holds `oldestFirst`, the newest being round `counter`.
 void writeHistory(const test::TestBench& bench, const QStringList& oldestFirst, int counter) {
     bench.writeFile(kHistoryFile,
@@ -40,8 +46,7 @@ private slots:
     void randomDrawsScoreAsChance() {
         QFETCH(unsigned, seed);
         const QStringList draws = test::randomDraws(2000, seed);
-        const Backtest backtest =
-            runBacktest(QStringList(draws.crbegin(), draws.crend()), 2000, {});
+        const Backtest backtest = backtestOf(draws, 2000, {});
         const BacktestSummary summary = summarize(backtest.rounds);
         QCOMPARE(summary.rounds, 2000);
         QVERIFY(summary.expectedHits > 20);
@@ -75,8 +80,7 @@ private slots:
             oldestFirst << *next;
             replay.registerResult(*next);
         }
-        const QStringList history(oldestFirst.crbegin(), oldestFirst.crend());
-        const Backtest backtest = runBacktest(history, 5000, {10, kCrafted});
+        const Backtest backtest = backtestOf(oldestFirst, 5000, {10, kCrafted});
         QCOMPARE(int(backtest.rounds.size()), kCrafted);
         for (const ScoredRound& round : backtest.rounds) QVERIFY(round.hit);
         QCOMPARE(backtest.rounds.front().round, qint64(5000 - kCrafted + 1));
@@ -87,8 +91,7 @@ private slots:
     // registered by hand: here, imported, read back from disk and predicted as Predict does.
     void predictsFromTheStateTheWindowHad() {
         const QStringList draws = test::randomDraws(120, 9);
-        const Backtest backtest =
-            runBacktest(QStringList(draws.crbegin(), draws.crend()), 120, {20, {}});
+        const Backtest backtest = backtestOf(draws, 120, {20, {}});
         for (const int round : {2, 9, 10, 11, 75, 76, 120}) {
             test::TestBench bench;
             bench.writeFile(QStringLiteral("past.txt"),
@@ -106,9 +109,9 @@ private slots:
     }
 
     void lastScoresTheNewestRoundsAlike() {
-        const QStringList history = test::randomDraws(400, 4);
-        const Backtest all = runBacktest(history, 400, {});
-        const Backtest last = runBacktest(history, 400, {10, 50});
+        const QStringList draws = test::randomDraws(400, 4);
+        const Backtest all = backtestOf(draws, 400, {});
+        const Backtest last = backtestOf(draws, 400, {10, 50});
         QCOMPARE(int(last.rounds.size()), 50);
         for (int i = 0; i < 50; ++i) {
             const ScoredRound& expected = all.rounds.at(350 + i);
@@ -174,18 +177,45 @@ private slots:
         QVERIFY(runToolWith(arguments).err.contains("Note: kri4key.dat differs"));
     }
 
-    void refusesAFolderWithoutAHistory_data() {
-        QTest::addColumn<bool>("historyFile");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("no history file") << false << "kri4.dat: file not found";
-        QTest::newRow("empty history") << true << "holds no results";
+    // A history line that is not four digits (an older program stored what was typed) was a
+    // round, but nothing can be expected of it: it is registered, not scored, and named.
+    void leavesAHistoryLineOfOtherTextOutOfTheScoring() {
+        test::TestBench bench;
+        QStringList draws = test::randomDraws(30, 11);
+        draws[27] = QStringLiteral("12a4");
+        writeHistory(bench, draws, 30);
+        const test::ToolRun run = runToolWith({"backtest", "--folder", bench.path({})});
+        QCOMPARE(run.status, kExitSuccess);
+        QVERIFY2(run.out.contains(QStringLiteral("rounds scored                 29\n")),
+                 qPrintable(run.out));
+        QVERIFY2(run.err.contains(QStringLiteral("line 3 of kri4.dat, \"12a4\" (round 28)")),
+                 qPrintable(run.err));
+        const Backtest backtest = backtestOf(draws, 30, {});
+        QCOMPARE(int(backtest.unscored.size()), 1);
+        for (const ScoredRound& round : backtest.rounds) QVERIFY(round.round != 28);
     }
-    void refusesAFolderWithoutAHistory() {
-        QFETCH(bool, historyFile);
+
+    void refusesAHistoryItCannotScore_data() {
+        QTest::addColumn<QByteArray>("history");  // null: no history file
+        QTest::addColumn<QByteArray>("counter");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no history file")
+            << QByteArray() << QByteArray("0\r\n") << "kri4.dat: file not found";
+        QTest::newRow("empty history")
+            << QByteArray("") << QByteArray("0\r\n") << "holds no results";
+        QTest::newRow("counter below the results")
+            << QByteArray("1111\r\n2222\r\n3333\r\n") << QByteArray("2\r\n")
+            << "kaisuu4.txt, 2, is smaller than the 3 results";
+        QTest::newRow("counter not a number") << QByteArray("1111\r\n") << QByteArray("abc\r\n")
+                                              << "kaisuu4.txt, 0, is smaller than the 1 results";
+    }
+    void refusesAHistoryItCannotScore() {
+        QFETCH(QByteArray, history);
+        QFETCH(QByteArray, counter);
         QFETCH(QString, message);
         test::TestBench bench;
-        if (historyFile) bench.writeFile(kHistoryFile, {});
-        bench.writeFile(kCounterFile, "0\r\n");
+        if (!history.isNull()) bench.writeFile(kHistoryFile, history);
+        bench.writeFile(kCounterFile, counter);
         const test::ToolRun run = runToolWith({"backtest", "--folder", bench.path({})});
         QCOMPARE(run.status, kExitFailure);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));

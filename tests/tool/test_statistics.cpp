@@ -55,6 +55,48 @@ private slots:
         QVERIFY(std::fabs(upperTailProbability({0.1, 0.2}, 1) - 0.28) < 1e-12);
     }
 
+    // Known quantiles: the 95% points of chi-square with 1, 2, 9 and 10 degrees of freedom, the
+    // 1% point with 9, and a statistic of 0.
+    void chiSquarePValuesMatchTables_data() {
+        QTest::addColumn<double>("statistic");
+        QTest::addColumn<int>("degrees");
+        QTest::addColumn<double>("pValue");
+        QTest::newRow("1 degree") << 3.841459 << 1 << 0.05;
+        QTest::newRow("2 degrees") << 5.991465 << 2 << 0.05;
+        QTest::newRow("9 degrees, 5%") << 16.918978 << 9 << 0.05;
+        QTest::newRow("9 degrees, 1%") << 21.665994 << 9 << 0.01;
+        QTest::newRow("9 degrees, far in the tail") << 60.0 << 9 << 1.340678e-9;
+        QTest::newRow("10 degrees") << 18.307038 << 10 << 0.05;
+        QTest::newRow("nothing departs") << 0.0 << 9 << 1.0;
+    }
+    void chiSquarePValuesMatchTables() {
+        QFETCH(double, statistic);
+        QFETCH(int, degrees);
+        QFETCH(double, pValue);
+        const double computed = chiSquarePValue(statistic, degrees);
+        QVERIFY2(std::fabs(computed - pValue) < 1e-6 * pValue,
+                 qPrintable(QString::number(computed, 'g', 10)));
+    }
+
+    void holmAdjustsStepDown_data() {
+        QTest::addColumn<std::vector<double>>("pValues");
+        QTest::addColumn<std::vector<double>>("adjusted");
+        // 0.005 x 4, 0.01 x 3, 0.03 x 2 and 0.04 x 1 kept from falling below 0.06.
+        QTest::newRow("kept monotone")
+            << std::vector{0.01, 0.04, 0.03, 0.005} << std::vector{0.03, 0.06, 0.06, 0.02};
+        QTest::newRow("capped at 1") << std::vector{0.5, 0.6} << std::vector{1.0, 1.0};
+        QTest::newRow("ties") << std::vector{0.02, 0.02, 0.2} << std::vector{0.06, 0.06, 0.2};
+        QTest::newRow("one test") << std::vector{0.3} << std::vector{0.3};
+    }
+    void holmAdjustsStepDown() {
+        QFETCH(std::vector<double>, pValues);
+        QFETCH(std::vector<double>, adjusted);
+        const std::vector<double> computed = holmAdjusted(pValues);
+        QCOMPARE(computed.size(), adjusted.size());
+        for (std::size_t i = 0; i < adjusted.size(); ++i)
+            QVERIFY(std::fabs(computed[i] - adjusted[i]) < 1e-12);
+    }
+
     void summarizesRounds() {
         std::vector<ScoredRound> rounds(4);
         for (ScoredRound& round : rounds) round.expected = 0.024;

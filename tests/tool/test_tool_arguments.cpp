@@ -31,6 +31,23 @@ private slots:
         QVERIFY(!drawsChart(defaults));
     }
 
+    void answersHelpAndVersion_data() {
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<bool>("version");
+        QTest::newRow("help") << "help" << false;
+        QTest::newRow("-h") << "-h" << false;
+        QTest::newRow("--help") << "--help" << false;
+        QTest::newRow("-v") << "-v" << true;
+        QTest::newRow("--version") << "--version" << true;
+    }
+    void answersHelpAndVersion() {
+        QFETCH(QString, argument);
+        QFETCH(bool, version);
+        const ToolRequest request = parseToolArguments({"tool", argument}, Language::English);
+        QCOMPARE(std::holds_alternative<VersionRequest>(request), version);
+        QCOMPARE(std::holds_alternative<HelpRequest>(request), !version);
+    }
+
     void refusesWrongCommandLines_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::newRow("no command") << QStringList{};

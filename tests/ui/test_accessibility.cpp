@@ -3,6 +3,7 @@
 
 #include "data/file_names.h"
 #include "support/window_session.h"
+#include "ui/statistics_window.h"
 #include "ui/widget_dialogs.h"
 
 using namespace k4;
@@ -59,6 +60,38 @@ private slots:
         QWidget* window = &session.mainWindow();
         if (inRegistration) window = session.openRegistration();
         QAccessibleInterface* accessible = accessibleOf(window, control);
+        QVERIFY(accessible);
+        QCOMPARE(accessible->text(QAccessible::Name), name);
+        QCOMPARE(accessible->role(), role);
+    }
+
+    // The statistics window's controls without a caption of their own are named after what
+    // they show; those beside a label take its text.
+    void statisticsControlsHaveNames_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QAccessible::Role>("role");
+        const auto row = [](const char* control, const char* name, QAccessible::Role role) {
+            QTest::newRow(control) << control << QString::fromUtf8(name) << role;
+        };
+        row("countBox", "予想数 N:", QAccessible::SpinBox);
+        row("figureTable", "バックテストの数値", QAccessible::Table);
+        row("chart", "累積的中数と偶然の期待値のグラフ", QAccessible::Client);
+        row("heatMap", "位ごとの数字の出現回数", QAccessible::Table);
+        row("longestWaiting", "待ちが長い組み合わせ (kri4key.dat の先頭)", QAccessible::Table);
+        row("numberBox", "四桁の数字:", QAccessible::EditableText);
+        row("recordTable", "番号の記録", QAccessible::Table);
+        row("previewTable", "先頭の 10 行の読み取り:", QAccessible::Table);
+    }
+    void statisticsControlsHaveNames() {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        QFETCH(QAccessible::Role, role);
+        test::TestBench bench;
+        bench.writeFile(kCounterFile, "1\r\n");
+        bench.writeFile(kHistoryFile, "1234\r\n");
+        StatisticsWindow window(bench.services, 10, [](const QString&) {});
+        QAccessibleInterface* accessible = accessibleOf(&window, control);
         QVERIFY(accessible);
         QCOMPARE(accessible->text(QAccessible::Name), name);
         QCOMPARE(accessible->role(), role);

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdio>
+
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/file_system.h"
+#include "platform/program_launcher.h"
+#include "ui/services.h"
+#include "ui/widget_file_dialogs.h"
+
+namespace k4::bench {
+
+// A message box would stop the timing: questions are answered No, notices go to standard error.
+class SilentDialogs final : public Dialogs {
+public:
+    Answer askYesNo(const QString&, const QString&) override { return Answer::No; }
+    void notify(const QString& text, const QString&, Notice) override {
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+    }
+};
+
+// What a timed window uses of the world outside it: the real services on `files`, with silent
+// message boxes.
+struct WindowServices {
+    explicit WindowServices(FileSystem& files)
+        : services{files, dialogs, fileDialogs, launcher, clock, [](int) {}} {}
+
+    SilentDialogs dialogs;
+    WidgetFileDialogs fileDialogs;
+    ProcessLauncher launcher;
+    SystemClock clock;
+    Services services;
+};
+
+}  // namespace k4::bench

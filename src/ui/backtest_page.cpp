@@ -1,0 +1,221 @@
+#include "ui/backtest_page.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "data/file_names.h"
+#include "data/folder_commit.h"
+#include "platform/dialogs.h"
+#include "platform/failure.h"
+#include "platform/file_dialogs.h"
+#include "platform/file_system.h"
+#include "predict/prediction.h"
+#include "tool/backtest_report.h"
+#include "tool/chart.h"
+#include "ui/background_work.h"
+#include "ui/chart_widget.h"
+#include "ui/figure_table.h"
+#include "ui/services.h"
+
+namespace k4 {
+namespace {
+
+constexpr int kFewestCombinations = 1;
+constexpr int kLastStep = 100;
+const QString kSaveFailedTitle = QStringLiteral("保存できません");
+
+QLabel* wrappingLabel(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+}  // namespace
+
+BacktestPage::BacktestPage(Services& services, int count, QWidget* parent)
+    : QWidget(parent), services_(services) {
+    countBox_ = new QSpinBox(this);
+    countBox_->setObjectName(QStringLiteral("countBox"));
+    countBox_->setRange(kFewestCombinations, kMostPredicted);
+    countBox_->setValue(count);
+    lastBox_ = new QSpinBox(this);
+    lastBox_->setObjectName(QStringLiteral("lastBox"));
+    lastBox_->setRange(0, 0);
+    lastBox_->setSpecialValueText(QStringLiteral("すべての回"));
+    lastBox_->setPrefix(QStringLiteral("新しい "));
+    lastBox_->setSuffix(QStringLiteral(" 回"));
+    lastBox_->setSingleStep(kLastStep);
+    busyLabel_ = new QLabel(QStringLiteral("計算中…"), this);
+    busy_ = new QProgressBar(this);
+    busy_->setObjectName(QStringLiteral("busyIndicator"));
+    busy_->setAccessibleName(QStringLiteral("計算中"));
+    busy_->setTextVisible(false);
+    busy_->setMaximumWidth(160);
+    saveCsvButton_ = new QPushButton(QStringLiteral("CSV を保存…"), this);
+    saveCsvButton_->setObjectName(QStringLiteral("saveCsvButton"));
+    saveChartButton_ = new QPushButton(QStringLiteral("グラフを保存…"), this);
+    saveChartButton_->setObjectName(QStringLiteral("saveChartButton"));
+
+    auto* countLabel = new QLabel(QStringLiteral("予想数 N:"), this);
+    countLabel->setBuddy(countBox_);
+    auto* lastLabel = new QLabel(QStringLiteral("採点する回:"), this);
+    lastLabel->setBuddy(lastBox_);
+    auto* controls = new QHBoxLayout;
+    controls->addWidget(countLabel);
+    controls->addWidget(countBox_);
+    controls->addSpacing(16);
+    controls->addWidget(lastLabel);
+    controls->addWidget(lastBox_);
+    controls->addSpacing(16);
+    controls->addWidget(busyLabel_);
+    controls->addWidget(busy_);
+    controls->addStretch();
+    controls->addWidget(saveCsvButton_);
+    controls->addWidget(saveChartButton_);
+
+    figures_ = new FigureTable({QStringLiteral("項目"), QStringLiteral("値")}, {}, this);
+    figures_->setObjectName(QStringLiteral("figureTable"));
+    figures_->setAccessibleName(QStringLiteral("バックテストの数値"));
+    figures_->fitRows();
+    figures_->fitColumns();
+    conclusion_ = wrappingLabel(this, "conclusion");
+    QFont bold = conclusion_->font();
+    bold.setBold(true);
+    conclusion_->setFont(bold);
+    notes_ = wrappingLabel(this, "notes");
+    auto* sentences = new QVBoxLayout;
+    sentences->addWidget(conclusion_);
+    sentences->addWidget(notes_);
+    sentences->addStretch();
+    auto* summary = new QHBoxLayout;
+    summary->addWidget(figures_);
+    summary->addLayout(sentences, 1);
+
+    chart_ = new ChartWidget(this);
+    chart_->setObjectName(QStringLiteral("chart"));
+    chart_->setAccessibleName(QStringLiteral("累積的中数と偶然の期待値のグラフ"));
+
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(controls);
+    page->addLayout(summary);
+    page->addWidget(chart_, 1);
+
+    connect(countBox_, &QSpinBox::valueChanged, this, &BacktestPage::recompute);
+    connect(lastBox_, &QSpinBox::valueChanged, this, &BacktestPage::recompute);
+    connect(&watcher_, &QFutureWatcher<Backtest>::finished, this, &BacktestPage::finished);
+    connect(&watcher_, &QFutureWatcher<Backtest>::progressRangeChanged, busy_,
+            &QProgressBar::setRange);
+    connect(&watcher_, &QFutureWatcher<Backtest>::progressValueChanged, busy_,
+            &QProgressBar::setValue);
+    connect(saveCsvButton_, &QPushButton::clicked, this, &BacktestPage::saveCsv);
+    connect(saveChartButton_, &QPushButton::clicked, this, &BacktestPage::saveChart);
+    showRefusal({});
+}
+
+// A computation still running stops at its next round; it holds the data it needs.
+BacktestPage::~BacktestPage() {
+    watcher_.future().cancel();
+    watcher_.future().waitForFinished();
+}
+
+void BacktestPage::showData(std::shared_ptr<const StatisticsData> data) {
+    data_ = std::move(data);
+    const QSignalBlocker blocker(lastBox_);
+    lastBox_->setMaximum(std::max<int>(1, int(data_->rounds.size())));
+    recompute();
+}
+
+void BacktestPage::recompute() {
+    if (!data_) return;
+    watcher_.future().cancel();
+    if (const std::optional<BacktestRefusal> refusal =
+            backtestRefusal(data_->rounds, data_->counter)) {
+        watcher_.setFuture({});
+        showRefusal(refusalText(*refusal, kHistoryFile, qsizetype(data_->rounds.size()),
+                                data_->counter, Language::Japanese));
+        return;
+    }
+    const BacktestOptions options{countBox_->value(), lastBox_->value() > 0
+                                                          ? std::optional(lastBox_->value())
+                                                          : std::nullopt};
+    busy_->setRange(0, 0);
+    busyLabel_->show();
+    busy_->show();
+    watcher_.setFuture(
+        runInBackground<Backtest>([data = data_, options](const WorkProgress& progress) {
+            return runBacktest(data->rounds, options, progress);
+        }));
+}
+
+void BacktestPage::finished() {
+    const QFuture<Backtest> future = watcher_.future();
+    if (future.isCanceled() || future.resultCount() == 0) return;
+    busyLabel_->hide();
+    busy_->hide();
+    showBacktest(future.result());
+    emit computed();
+}
+
+void BacktestPage::showBacktest(const Backtest& backtest) {
+    shown_ = backtest;
+    const SummaryText summary =
+        summaryText(backtest.rounds, countBox_->value(), Language::Japanese);
+    QList<QStringList> rows{{QStringLiteral("対象"), summary.scope}};
+    for (const SummaryRow& row : summary.rows) rows.append({row.label, row.value});
+    figures_->setRows(rows);
+    conclusion_->setText(summary.conclusion);
+    QStringList notes = unscoredNotes(backtest.unscored, Language::Japanese);
+    if (!(backtest.replayedCandidates == data_->candidates))
+        notes << tableDiffersNote(Language::Japanese);
+    notes_->setText(notes.join(u'\n'));
+    chart_->setSeries(chartSeries(backtest.rounds));
+    saveCsvButton_->setEnabled(true);
+    saveChartButton_->setEnabled(true);
+}
+
+void BacktestPage::showRefusal(const QString& reason) {
+    shown_.reset();
+    busyLabel_->hide();
+    busy_->hide();
+    figures_->setRows({});
+    conclusion_->setText(reason);
+    notes_->clear();
+    chart_->setSeries({});
+    saveCsvButton_->setEnabled(false);
+    saveChartButton_->setEnabled(false);
+}
+
+void BacktestPage::saveCsv() {
+    save(QStringLiteral("各回の結果を CSV で保存"), QStringLiteral("backtest.csv"),
+         QStringLiteral("CSV (*.csv)"),
+         [](const Backtest& shown) { return csvBytes(shown.rounds); });
+}
+
+void BacktestPage::saveChart() {
+    save(QStringLiteral("グラフを PNG で保存"), QStringLiteral("backtest.png"),
+         QStringLiteral("PNG 画像 (*.png)"), [](const Backtest& shown) {
+             return pngBytes(drawBacktestChart(shown.rounds, Language::Japanese));
+         });
+}
+
+void BacktestPage::save(const QString& caption, const QString& suggestedName, const QString& filter,
+                        const std::function<QByteArray(const Backtest&)>& bytesOf) {
+    const std::optional<QString> path =
+        services_.fileDialogs.fileToSave(caption, suggestedName, filter);
+    if (!path || !shown_) return;
+    try {
+        commitFileAt(*path, bytesOf(*shown_));
+    } catch (const Failure& failure) {
+        services_.dialogs.notify(failure.message(), kSaveFailedTitle, Notice::Warning);
+    }
+}
+
+}  // namespace k4

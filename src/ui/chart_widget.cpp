@@ -1,0 +1,26 @@
+#include "ui/chart_widget.h"
+
+#include <QPainter>
+
+namespace k4 {
+namespace {
+
+constexpr QSize kSmallest(520, 300);
+
+}  // namespace
+
+ChartWidget::ChartWidget(QWidget* parent) : QWidget(parent) {
+    setMinimumSize(kSmallest);
+}
+
+void ChartWidget::setSeries(ChartSeries series) {
+    series_ = std::move(series);
+    update();
+}
+
+void ChartWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paintBacktestChart(painter, rect(), series_, Language::Japanese);
+}
+
+}  // namespace k4

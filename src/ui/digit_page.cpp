@@ -1,0 +1,220 @@
+#include "ui/digit_page.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <limits>
+
+#include "tool/digit_statistics.h"
+#include "ui/figure_table.h"
+
+namespace k4 {
+namespace {
+
+constexpr int kListed = 10;
+// Below this many results the chi-square approximation is rough (fewer than 5 a cell).
+constexpr int kFewestForTheTest = 50;
+const QStringList kPlaceNames = {QStringLiteral("千の位"), QStringLiteral("百の位"),
+                                 QStringLiteral("十の位"), QStringLiteral("一の位")};
+const QColor kCoolest(255, 255, 255);
+const QColor kHottest(240, 120, 40);
+
+QString pText(double p) {
+    return p < 0.0001 ? QStringLiteral("< 0.0001") : QString::number(p, 'f', 4);
+}
+
+QString expectedText(double expected) {
+    return QString::number(expected, 'f', 2);
+}
+
+// White for the least frequent digit of the table, orange for the most frequent.
+QColor heat(int count, int least, int most) {
+    const double t = most > least ? double(count - least) / (most - least) : 0.0;
+    const auto mix = [t](int cool, int hot) { return int(cool + t * (hot - cool) + 0.5); };
+    return QColor(mix(kCoolest.red(), kHottest.red()), mix(kCoolest.green(), kHottest.green()),
+                  mix(kCoolest.blue(), kHottest.blue()));
+}
+
+QString verdictText(const DigitStatistics& statistics) {
+    if (statistics.results == 0) return QStringLiteral("数える結果がありません。");
+    QStringList departing;
+    for (int place = 0; place < kPlaces; ++place)
+        if (statistics.tests[place].holmPValue < kSignificance)
+            departing << QStringLiteral("%1 (補正後の p 値 %2)")
+                             .arg(kPlaceNames[place], pText(statistics.tests[place].holmPValue));
+    QString verdict =
+        departing.isEmpty()
+            ? QStringLiteral(
+                  "どの位の数字の出方も、偶然と区別できません (四つの検定を Holm "
+                  "の方法で補正した p 値がどれも 0.05 以上)。")
+            : QStringLiteral(
+                  "%1 の数字の出方は、偶然から外れています (四つの検定を Holm の方法で"
+                  "補正した p 値が 0.05 未満)。")
+                  .arg(departing.join(QStringLiteral("、")));
+    if (statistics.results < kFewestForTheTest)
+        verdict += QStringLiteral(" ただし結果が %1 件と少ないため、検定はあてになりません。")
+                       .arg(statistics.results);
+    return verdict;
+}
+
+QList<QStringList> boxRows(const std::vector<BoxCount>& boxes) {
+    QList<QStringList> rows;
+    for (const BoxCount& box : boxes)
+        rows.append({box.combination, QString::number(box.draws), expectedText(box.expected)});
+    return rows;
+}
+
+QLabel* heading(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
+}  // namespace
+
+DigitPage::DigitPage(QWidget* parent) : QWidget(parent) {
+    scope_ = new QComboBox(this);
+    scope_->setObjectName(QStringLiteral("scopeBox"));
+    scope_->addItem(QStringLiteral("新しい 100 回"), 100);
+    scope_->addItem(QStringLiteral("新しい 500 回"), 500);
+    scope_->addItem(QStringLiteral("すべての回"), std::numeric_limits<int>::max());
+    counted_ = new QLabel(this);
+    counted_->setObjectName(QStringLiteral("countedLabel"));
+    auto* scopeLabel = new QLabel(QStringLiteral("対象:"), this);
+    scopeLabel->setBuddy(scope_);
+    auto* controls = new QHBoxLayout;
+    controls->addWidget(scopeLabel);
+    controls->addWidget(scope_);
+    controls->addSpacing(16);
+    controls->addWidget(counted_);
+    controls->addStretch();
+
+    heatMap_ =
+        new FigureTable(QStringList{QStringLiteral("数字")} + kPlaceNames, {1, 2, 3, 4}, this);
+    heatMap_->setObjectName(QStringLiteral("heatMap"));
+    heatMap_->setAccessibleName(QStringLiteral("位ごとの数字の出現回数"));
+    heatMap_->fitRows();
+    heatMap_->fitColumns();
+    verdict_ = new QLabel(this);
+    verdict_->setObjectName(QStringLiteral("verdict"));
+    verdict_->setWordWrap(true);
+    verdict_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont bold = verdict_->font();
+    bold.setBold(true);
+    verdict_->setFont(bold);
+    auto* explanation = new QLabel(
+        QStringLiteral("表の数は、その位にその数字が出た回数です (色が濃いほど多い)。下の三行は、"
+                       "位ごとに「どの数字も同じ確率で出る」とした χ² 検定 (自由度 9) の統計量と"
+                       " p 値、四つの検定を Holm の方法で補正した p 値です。"),
+        this);
+    explanation->setWordWrap(true);
+    explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* sentences = new QVBoxLayout;
+    sentences->addWidget(verdict_);
+    sentences->addWidget(explanation);
+    sentences->addStretch();
+    auto* top = new QHBoxLayout;
+    top->addWidget(heatMap_);
+    top->addLayout(sentences, 1);
+
+    const QStringList boxHeaders = {QStringLiteral("組み合わせ"), QStringLiteral("回数"),
+                                    QStringLiteral("期待値")};
+    mostDrawn_ = new FigureTable(boxHeaders, {1, 2}, this);
+    mostDrawn_->setObjectName(QStringLiteral("mostDrawn"));
+    leastDrawn_ = new FigureTable(boxHeaders, {1, 2}, this);
+    leastDrawn_->setObjectName(QStringLiteral("leastDrawn"));
+    waiting_ = new FigureTable(
+        {QStringLiteral("位置"), QStringLiteral("組み合わせ"), QStringLiteral("待った回数")}, {0},
+        this);
+    waiting_->setObjectName(QStringLiteral("longestWaiting"));
+    for (FigureTable* table : {mostDrawn_, leastDrawn_, waiting_}) {
+        table->fitRows();
+        table->fitColumns();
+    }
+    neverDrawn_ = new QLabel(this);
+    neverDrawn_->setObjectName(QStringLiteral("neverDrawn"));
+    auto* lists = new QHBoxLayout;
+    const auto addList = [&](const QString& title, FigureTable* table, QLabel* note) {
+        auto* column = new QVBoxLayout;
+        column->addWidget(heading(title, this));
+        table->setAccessibleName(title);
+        column->addWidget(table);
+        if (note) column->addWidget(note);
+        column->addStretch();
+        lists->addLayout(column);
+        lists->addSpacing(24);
+    };
+    addList(QStringLiteral("よく出た組み合わせ (ボックス)"), mostDrawn_, nullptr);
+    addList(QStringLiteral("あまり出ない組み合わせ (ボックス)"), leastDrawn_, neverDrawn_);
+    addList(QStringLiteral("待ちが長い組み合わせ (kri4key.dat の先頭)"), waiting_, nullptr);
+    lists->addStretch();
+
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(controls);
+    page->addLayout(top);
+    page->addLayout(lists, 1);
+
+    connect(scope_, &QComboBox::currentIndexChanged, this, &DigitPage::refresh);
+}
+
+void DigitPage::showData(std::shared_ptr<const StatisticsData> data) {
+    data_ = std::move(data);
+    refresh();
+}
+
+void DigitPage::refresh() {
+    if (!data_) return;
+    const DigitStatistics statistics =
+        digitStatistics(data_->history, scope_->currentData().toInt(), kListed);
+    counted_->setText(QStringLiteral("%1 件の結果を数えました").arg(statistics.results));
+
+    QList<QStringList> rows;
+    for (int digit = 0; digit < kDigitValues; ++digit) {
+        QStringList row{QString::number(digit)};
+        for (int place = 0; place < kPlaces; ++place)
+            row << QString::number(statistics.counts[place][digit]);
+        rows << row;
+    }
+    QStringList statisticRow{QStringLiteral("χ²")}, pRow{QStringLiteral("p 値")},
+        holmRow{QStringLiteral("補正後")};
+    for (const PlaceTest& test : statistics.tests) {
+        statisticRow << QString::number(test.statistic, 'f', 2);
+        pRow << pText(test.pValue);
+        holmRow << pText(test.holmPValue);
+    }
+    rows << statisticRow << pRow << holmRow;
+    heatMap_->setRows(rows);
+    int least = std::numeric_limits<int>::max(), most = 0;
+    for (const auto& place : statistics.counts) {
+        least = std::min(least, *std::min_element(place.begin(), place.end()));
+        most = std::max(most, *std::max_element(place.begin(), place.end()));
+    }
+    for (int digit = 0; digit < kDigitValues; ++digit)
+        for (int place = 0; place < kPlaces; ++place)
+            heatMap_->item(digit, place + 1)
+                ->setBackground(heat(statistics.counts[place][digit], least, most));
+    verdict_->setText(verdictText(statistics));
+
+    mostDrawn_->setRows(boxRows(statistics.mostDrawn));
+    leastDrawn_->setRows(boxRows(statistics.leastDrawn));
+    neverDrawn_->setText(QStringLiteral("一度も出ていない組み合わせ:\n715 通りのうち %1 通り")
+                             .arg(statistics.neverDrawn));
+
+    QList<QStringList> waitingRows;
+    const int rounds = int(data_->rounds.size());
+    for (const WaitingCombination& combination :
+         longestWaiting(data_->candidates, data_->history, kListed))
+        waitingRows.append({QString::number(combination.slot), combination.combination,
+                            combination.roundsWaited
+                                ? QStringLiteral("%1 回").arg(*combination.roundsWaited)
+                                : QStringLiteral("%1 回以上").arg(rounds)});
+    waiting_->setRows(waitingRows);
+}
+
+}  // namespace k4

@@ -1,0 +1,123 @@
+#include "ui/lookup_page.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "platform/dialogs.h"
+#include "predict/prediction.h"
+#include "register/result_input.h"
+#include "tool/number_record.h"
+#include "ui/figure_table.h"
+#include "ui/services.h"
+
+namespace k4 {
+namespace {
+
+constexpr int kLastDraws = 5;
+const QString kNotFourDigits = QStringLiteral("四桁の数字を入力してください。");
+const QString kTitle = QStringLiteral("番号を調べる");
+
+// When a draw came: its round, or how many rounds ago it came while the counter gives the
+// results no rounds.
+QString whenDrawn(const HistoryRound& draw, const StatisticsData& data) {
+    const bool roundsKnown = !backtestRefusal(data.rounds, data.counter);
+    const QString when =
+        roundsKnown ? QStringLiteral("第 %1 回").arg(draw.round)
+                    : QStringLiteral("%1 回前").arg(data.rounds.back().round - draw.round + 1);
+    return QStringLiteral("%1 (%2)").arg(when, draw.text);
+}
+
+QString slotText(const NumberRecord& record) {
+    if (!record.slot)
+        return QStringLiteral("ありません (候補表は三種類以上の数字からなる 570 通りです)");
+    return QStringLiteral("kri4key.dat の %1 番目").arg(*record.slot);
+}
+
+QString predictableText(const NumberRecord& record) {
+    const QString range =
+        QStringLiteral("%1〜%2 番目").arg(kFirstPredictableSlot).arg(kLastPredictableSlot);
+    if (record.predictable)
+        return QStringLiteral("なり得ます (予想は候補表の %1から選びます)").arg(range);
+    return QStringLiteral("なりません (予想は候補表の %1から選びます)").arg(range);
+}
+
+}  // namespace
+
+LookupPage::LookupPage(Services& services, QWidget* parent) : QWidget(parent), services_(services) {
+    numberBox_ = new QLineEdit(this);
+    numberBox_->setObjectName(QStringLiteral("numberBox"));
+    numberBox_->setMaximumWidth(120);
+    lookUpButton_ = new QPushButton(QStringLiteral("調べる"), this);
+    lookUpButton_->setObjectName(QStringLiteral("lookUpButton"));
+    auto* numberLabel = new QLabel(QStringLiteral("四桁の数字:"), this);
+    numberLabel->setBuddy(numberBox_);
+    auto* controls = new QHBoxLayout;
+    controls->addWidget(numberLabel);
+    controls->addWidget(numberBox_);
+    controls->addWidget(lookUpButton_);
+    controls->addStretch();
+
+    title_ = new QLabel(this);
+    title_->setObjectName(QStringLiteral("recordTitle"));
+    QFont bold = title_->font();
+    bold.setBold(true);
+    title_->setFont(bold);
+    record_ = new FigureTable({QStringLiteral("項目"), QStringLiteral("値")}, {}, this);
+    record_->setObjectName(QStringLiteral("recordTable"));
+    record_->setAccessibleName(QStringLiteral("番号の記録"));
+    record_->fitRows();
+
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(controls);
+    page->addWidget(title_);
+    page->addWidget(record_);
+    page->addStretch();
+
+    connect(lookUpButton_, &QPushButton::clicked, this, &LookupPage::lookUpTyped);
+    connect(numberBox_, &QLineEdit::returnPressed, this, &LookupPage::lookUpTyped);
+}
+
+void LookupPage::showData(std::shared_ptr<const StatisticsData> data) {
+    data_ = std::move(data);
+    showRecord();
+}
+
+void LookupPage::lookUpTyped() {
+    const std::optional<QString> number = storedResult(numberBox_->text());
+    if (!number) {
+        services_.dialogs.notify(kNotFourDigits, kTitle, Notice::Warning);
+        return;
+    }
+    number_ = *number;
+    showRecord();
+}
+
+void LookupPage::showRecord() {
+    if (!data_ || number_.isEmpty()) return;
+    const NumberRecord record = numberRecord(number_, data_->rounds, data_->candidates, kLastDraws);
+    const int results = int(data_->rounds.size());
+    title_->setText(
+        QStringLiteral("%1 の記録 (kri4.dat の %2 件の結果から)").arg(number_).arg(results));
+    QList<QStringList> rows = {
+        {QStringLiteral("ストレートで出た回数"), QStringLiteral("%1 回").arg(record.straightDraws)},
+        {QStringLiteral("ボックスで出た回数"), QStringLiteral("%1 回").arg(record.boxDraws)},
+    };
+    for (std::size_t i = 0; i < record.lastDraws.size(); ++i)
+        rows.append({i == 0 ? QStringLiteral("最近ボックスで出た回") : QString(),
+                     whenDrawn(record.lastDraws[i], *data_)});
+    if (record.lastDraws.empty())
+        rows.append({QStringLiteral("最近ボックスで出た回"), QStringLiteral("ありません")});
+    rows << QStringList{QStringLiteral("今日の候補表での位置"), slotText(record)}
+         << QStringList{QStringLiteral("予想の対象"), predictableText(record)}
+         << QStringList{QStringLiteral("1 枚のボックスが当たる確率"),
+                        QStringLiteral("%1 / 10000 (%2%)")
+                            .arg(record.boxArrangements)
+                            .arg(record.boxArrangements / 100.0, 0, 'f', 2)};
+    record_->setRows(rows);
+}
+
+}  // namespace k4

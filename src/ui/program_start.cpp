@@ -1,0 +1,54 @@
+#include "ui/program_start.h"
+
+#include <QTimer>
+
+#include "data/folder_commit.h"
+#include "platform/failure.h"
+#include "platform/file_system.h"
+#include "tool/chart.h"
+#include "ui/backtest_page.h"
+#include "ui/command_boundary.h"
+#include "ui/main_window.h"
+#include "ui/services.h"
+#include "ui/statistics_window.h"
+
+namespace k4 {
+namespace {
+
+constexpr int kStartCount = 10;
+
+}  // namespace
+
+ProgramWindows::ProgramWindows(Services& services, StartOptions options)
+    : services_(services), options_(std::move(options)) {
+    if (options_.windows == StartOptions::Windows::Main)
+        main_ = std::make_unique<MainWindow>(services_);
+}
+
+ProgramWindows::~ProgramWindows() {
+    delete statistics_;
+}
+
+void ProgramWindows::start() {
+    if (main_) {
+        main_->load();
+        return;
+    }
+    statistics_ = new StatisticsWindow(services_, kStartCount, [](const QString&) {});
+    QObject::connect(statistics_, &StatisticsWindow::closed, statistics_,
+                     [this] { services_.endProgram(0); });
+    if (!options_.screenshotFile.isEmpty())
+        QObject::connect(statistics_->backtestPage(), &BacktestPage::computed, statistics_, [this] {
+            QTimer::singleShot(0, statistics_, [this] { writeScreenshot(); });
+        });
+    statistics_->load();
+}
+
+void ProgramWindows::writeScreenshot() {
+    if (runCommand(services_, [this] {
+            commitFileAt(options_.screenshotFile, pngBytes(statistics_->grab().toImage()));
+        }))
+        services_.endProgram(0);
+}
+
+}  // namespace k4

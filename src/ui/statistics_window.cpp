@@ -1,0 +1,87 @@
+#include "ui/statistics_window.h"
+
+#include <QIcon>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "data/data_files.h"
+#include "ui/backtest_page.h"
+#include "ui/command_boundary.h"
+#include "ui/digit_page.h"
+#include "ui/gothic_fonts.h"
+#include "ui/import_page.h"
+#include "ui/lookup_page.h"
+#include "ui/services.h"
+#include "ui/statistics_data.h"
+
+namespace k4 {
+namespace {
+
+const QString kCaption = QStringLiteral("成績と統計");
+constexpr QSize kStartSize(960, 720);
+constexpr double kPoints = 10.5;
+
+}  // namespace
+
+StatisticsWindow::StatisticsWindow(Services& services, int count,
+                                   std::function<void(const QString&)> imported)
+    : services_(services) {
+    setObjectName(QStringLiteral("StatisticsWindow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(kCaption);
+    setWindowIcon(QIcon(QStringLiteral(":/kirikata4.xpm")));
+    setFont(gothicFont(Gothic::Proportional, kPoints));
+    resize(kStartSize);
+
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("statisticsTabs"));
+    backtest_ = new BacktestPage(services, count, tabs_);
+    digits_ = new DigitPage(tabs_);
+    lookup_ = new LookupPage(services, tabs_);
+    import_ = new ImportPage(
+        services,
+        [this, imported = std::move(imported)](const QString& nextRound) {
+            imported(nextRound);
+            reload();
+        },
+        tabs_);
+    tabs_->addTab(backtest_, QStringLiteral("バックテスト"));
+    tabs_->addTab(digits_, QStringLiteral("数字の出現"));
+    tabs_->addTab(lookup_, QStringLiteral("番号を調べる"));
+    tabs_->addTab(import_, QStringLiteral("取り込み"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
+}
+
+void StatisticsWindow::load() {
+    show();
+    runCommand(services_, [this] {
+        // Where this is the program's first window, a commit that a crash cut off is completed
+        // or dropped before anything is read.
+        DataFiles(services_.files).recover();
+        fill();
+    });
+}
+
+void StatisticsWindow::reload() {
+    runCommand(services_, [this] { fill(); });
+}
+
+void StatisticsWindow::fill() {
+    const auto data =
+        std::make_shared<const StatisticsData>(readStatisticsData(DataFiles(services_.files)));
+    backtest_->showData(data);
+    digits_->showData(data);
+    lookup_->showData(data);
+}
+
+void StatisticsWindow::showPage(Page page) {
+    tabs_->setCurrentIndex(int(page));
+}
+
+void StatisticsWindow::closeEvent(QCloseEvent* event) {
+    emit closed();
+    QWidget::closeEvent(event);
+}
+
+}  // namespace k4

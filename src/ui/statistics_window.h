@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+class QTabWidget;
+
+namespace k4 {
+
+class BacktestPage;
+class DigitPage;
+class ImportPage;
+class LookupPage;
+struct Services;
+
+// The statistics window 「成績と統計」: four pages of figures on the data folder (the backtest
+// of the prediction, the digits drawn, the record of one number) and the import of past results.
+// It reads the data files when it opens and again whenever reload() is called, so it never shows
+// figures of files that have changed since. It deletes itself when closed.
+class StatisticsWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    enum class Page { Backtest, Digits, Lookup, Import };
+
+    // `count` starts the backtest's N; `imported` gets the next round after an import.
+    StatisticsWindow(Services& services, int count,
+                     std::function<void(const QString& nextRound)> imported);
+
+    // Shows the window and fills its pages from the data files.
+    void load();
+    // Reads the data files again and fills the pages anew.
+    void reload();
+    void showPage(Page page);
+
+    BacktestPage* backtestPage() const { return backtest_; }
+    ImportPage* importPage() const { return import_; }
+
+signals:
+    // The window is closing.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Reads the data files and fills the pages.
+    void fill();
+
+    Services& services_;
+    QTabWidget* tabs_;
+    BacktestPage* backtest_;
+    DigitPage* digits_;
+    LookupPage* lookup_;
+    ImportPage* import_;
+};
+
+}  // namespace k4

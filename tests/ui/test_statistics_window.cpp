@@ -1,0 +1,520 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <cmath>
+
+#include "data/file_names.h"
+#include "support/folder_snapshot.h"
+#include "support/window_session.h"
+#include "ui/backtest_page.h"
+#include "ui/chart_widget.h"
+#include "ui/import_page.h"
+#include "ui/program_start.h"
+#include "ui/statistics_window.h"
+
+using namespace k4;
+
+namespace {
+
+// The fixed data set of tests/ui/golden: 300 results up to round 1500, line 57 not four digits,
+// with the figures make_expected.py computed from them on its own.
+const QStringList kDataFiles = {kHistoryFile, kCandidateFile, kCounterFile};
+
+QByteArray goldenBytes(const QString& name) {
+    QFile file(QStringLiteral(K4_STATS_GOLDEN_DIR "/") + name);
+    if (!file.open(QIODevice::ReadOnly)) qFatal("no golden file %s", qPrintable(name));
+    return file.readAll();
+}
+
+const QJsonObject& expected() {
+    static const QJsonObject figures =
+        QJsonDocument::fromJson(goldenBytes(QStringLiteral("expected.json"))).object();
+    return figures;
+}
+
+void writeDataSet(const test::TestBench& bench) {
+    for (const QString& name : kDataFiles) bench.writeFile(name, goldenBytes(name));
+}
+
+QList<QStringList> cells(const QTableWidget* table) {
+    QList<QStringList> rows;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QStringList texts;
+        for (int column = 0; column < table->columnCount(); ++column)
+            texts << table->item(row, column)->text();
+        rows << texts;
+    }
+    return rows;
+}
+
+// The first column of a two-column table mapped to the second.
+QMap<QString, QString> labelled(const QTableWidget* table) {
+    QMap<QString, QString> values;
+    for (const QStringList& row : cells(table)) values.insert(row[0], row[1]);
+    return values;
+}
+
+// The decimal fractions a text shows, in order ("0.93（95% 区間 0.36〜2.35）": 0.93, 0.36, 2.35).
+QList<double> fractionsIn(const QString& text) {
+    QList<double> numbers;
+    static const QRegularExpression fraction(QStringLiteral("\\d+\\.\\d+"));
+    for (const auto& match : fraction.globalMatch(text)) numbers << match.captured().toDouble();
+    return numbers;
+}
+
+// Whether a shown figure is `exact` rounded as it was shown ("< 0.0001" for tiny p-values).
+bool shows(const QString& text, double exact) {
+    if (text.startsWith(u'<')) return exact < text.mid(1).toDouble();
+    const qsizetype point = text.indexOf(u'.');
+    const int decimals = point < 0 ? 0 : int(text.size() - point - 1);
+    return std::fabs(text.toDouble() - exact) <= 0.5 * std::pow(10, -decimals) + 1e-12;
+}
+
+// The statistics window on a test folder, shown, its backtest computed.
+class OpenWindow {
+public:
+    explicit OpenWindow(test::TestBench& bench, int count = 10)
+        : window_(new StatisticsWindow(bench.services, count,
+                                       [this](const QString& next) { nextRounds << next; })) {
+        QSignalSpy computed(page(), &BacktestPage::computed);
+        window_->load();
+        if (!computed.wait()) qWarning("the backtest was not computed");
+    }
+    ~OpenWindow() { delete window_; }
+
+    StatisticsWindow* operator->() const { return window_; }
+    BacktestPage* page() const { return window_->backtestPage(); }
+    template <typename Widget>
+    Widget* find(const char* name) const {
+        return window_->findChild<Widget*>(name);
+    }
+    // Sets the backtest's N and waits for the figures.
+    bool recomputeWith(int count) const {
+        QSignalSpy computed(page(), &BacktestPage::computed);
+        find<QSpinBox>("countBox")->setValue(count);
+        return computed.wait();
+    }
+
+    QStringList nextRounds;  // told to the main window after imports
+
+private:
+    QPointer<StatisticsWindow> window_;
+};
+
+// A file of `count` numbered past results in the folder, rounds 1 to `count`.
+QString pastFile(const test::TestBench& bench, int count, const QByteArray& odd = {}) {
+    QByteArray bytes = "round,result\n";
+    for (int round = 1; round <= count; ++round)
+        bytes +=
+            QByteArray::number(round) + ',' +
+            (round == 3 && !odd.isEmpty()
+                 ? odd
+                 : QString("%1").arg((1000 + 7 * round) % 10000, 4, 10, QChar(u'0')).toLatin1()) +
+            '\n';
+    bench.writeFile(QStringLiteral("past.csv"), bytes);
+    return bench.path(QStringLiteral("past.csv"));
+}
+
+// The statistics windows that are open.
+QList<StatisticsWindow*> openStatisticsWindows() {
+    QList<StatisticsWindow*> open;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<StatisticsWindow*>(widget); window && window->isVisible())
+            open << window;
+    return open;
+}
+
+bool importWith(const OpenWindow& window) {
+    QSignalSpy ended(window->importPage(), &ImportPage::importEnded);
+    QTest::mouseClick(window.find<QPushButton>("importButton"), Qt::LeftButton);
+    return ended.wait(20000);
+}
+
+}  // namespace
+
+class TestStatisticsWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void backtestPageShowsTheFiguresOfTheReplay_data() {
+        QTest::addColumn<int>("count");
+        QTest::newRow("N = 10") << 10;
+        QTest::newRow("N = 5") << 5;
+    }
+    void backtestPageShowsTheFiguresOfTheReplay() {
+        QFETCH(int, count);
+        test::TestBench bench;
+        writeDataSet(bench);
+        OpenWindow window(bench);
+        if (count != 10) QVERIFY(window.recomputeWith(count));
+        const QJsonObject figures = expected()[QStringLiteral("backtest%1").arg(count)].toObject();
+        const auto number = [&](const char* key) { return figures[key].toDouble(); };
+
+        const QMap<QString, QString> table = labelled(window.find<QTableWidget>("figureTable"));
+        QCOMPARE(table["対象"], QStringLiteral("第 %1 回〜第 %2 回（%3 回）、1 回あたりの予想数 %4")
+                                    .arg(figures["first"].toInt())
+                                    .arg(figures["last"].toInt())
+                                    .arg(figures["rounds"].toInt())
+                                    .arg(count));
+        QCOMPARE(table["うち予想が空だった回"].toInt(), figures["empty"].toInt());
+        QCOMPARE(table["的中数"].toInt(), figures["hits"].toInt());
+        QVERIFY(shows(table["偶然による的中数の期待値"], number("expected")));
+        const QList<double> ratio = fractionsIn(table["的中数 ÷ 期待値"]);
+        QCOMPARE(ratio.size(), 3);
+        QVERIFY(shows(QString::number(ratio[0], 'f', 2), number("ratio")));
+        QVERIFY(shows(QString::number(ratio[1], 'f', 2), number("ratioLow")));
+        QVERIFY(shows(QString::number(ratio[2], 'f', 2), number("ratioHigh")));
+        const QList<double> rate = fractionsIn(table["的中率"]);
+        QCOMPARE(rate.size(), 3);
+        QVERIFY(std::fabs(rate[1] - 100 * number("rateLow")) <= 0.005 + 1e-9);
+        QVERIFY(std::fabs(rate[2] - 100 * number("rateHigh")) <= 0.005 + 1e-9);
+        QVERIFY(std::fabs(fractionsIn(table["p 値（片側）"]).value(0) - number("pValue")) < 5e-4);
+
+        QCOMPARE(figures["verdict"].toString(), QStringLiteral("inside"));
+        QVERIFY(window.find<QLabel>("conclusion")->text().contains("偶然と区別できません"));
+        QVERIFY(window.find<QLabel>("notes")->text().contains(
+            QStringLiteral("%1 行目「12a4」").arg(expected()["oddLine"].toInt())));
+    }
+
+    void chartShowsTheCumulativeHitsAgainstChance() {
+        test::TestBench bench;
+        writeDataSet(bench);
+        OpenWindow window(bench);
+        const ChartSeries& series = window.find<ChartWidget>("chart")->series();
+        const QJsonObject chart = expected()["backtest10"]["chart"].toObject();
+        const auto points = [&](const char* key) { return chart[key].toArray(); };
+        QCOMPARE(qsizetype(series.rounds.size()), points("rounds").size());
+        for (std::size_t i = 0; i < series.rounds.size(); ++i) {
+            const qsizetype at = qsizetype(i);
+            QCOMPARE(series.rounds[i], qint64(points("rounds")[at].toInt()));
+            QCOMPARE(series.hits[i], points("hits")[at].toDouble());
+            QVERIFY(std::fabs(series.expected[i] - points("expected")[at].toDouble()) < 1e-9);
+            QVERIFY(std::fabs(series.low[i] - points("low")[at].toDouble()) < 1e-9);
+            QVERIFY(std::fabs(series.high[i] - points("high")[at].toDouble()) < 1e-9);
+        }
+    }
+
+    // A change of N while a computation runs cancels it; only the newest figures arrive.
+    void aNewerRequestCancelsTheOlderOne() {
+        test::TestBench bench;
+        writeDataSet(bench);
+        OpenWindow window(bench);
+        QSignalSpy computed(window.page(), &BacktestPage::computed);
+        auto* countBox = window.find<QSpinBox>("countBox");
+        countBox->setValue(20);
+        const QFuture<Backtest> older = window.page()->computation();
+        QVERIFY(window.find<QWidget>("busyIndicator")->isVisible());
+        countBox->setValue(5);
+        QVERIFY(older.isCanceled());
+        QVERIFY(computed.wait());
+        QTest::qWait(50);
+        QCOMPARE(computed.size(), 1);
+        QVERIFY(!window.find<QWidget>("busyIndicator")->isVisible());
+        QVERIFY(labelled(window.find<QTableWidget>("figureTable"))["対象"].endsWith(" 5"));
+    }
+
+    void savesTheShownFigures_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("file");  // in the test folder
+        QTest::addColumn<int>("written");   // CSV lines, or the picture's width; 0: refused
+        QTest::newRow("CSV") << "saveCsvButton"
+                             << "rounds.csv" << 1 + 299;
+        QTest::newRow("picture") << "saveChartButton"
+                                 << "chart.png" << 800;
+        QTest::newRow("folder missing") << "saveCsvButton"
+                                        << "missing/rounds.csv" << 0;
+    }
+    void savesTheShownFigures() {
+        QFETCH(QString, button);
+        QFETCH(QString, file);
+        QFETCH(int, written);
+        test::TestBench bench;
+        writeDataSet(bench);
+        OpenWindow window(bench);
+        bench.fileDialogs.answerNext(bench.path(file));
+        QTest::mouseClick(window.find<QPushButton>(qPrintable(button)), Qt::LeftButton);
+        if (written == 0) {
+            QCOMPARE(bench.dialogs.shown().size(), 1);
+            QCOMPARE(bench.dialogs.shown()[0].title, QStringLiteral("保存できません"));
+        } else if (file.endsWith(".csv")) {
+            QCOMPARE(bench.fileBytes(file)->count("\r\n"), written);
+        } else {
+            QCOMPARE(QImage(bench.path(file)).width(), written);
+        }
+    }
+
+    void backtestRefusesACounterBelowTheResults() {
+        test::TestBench bench;
+        writeDataSet(bench);
+        bench.writeFile(kCounterFile, "abc\r\n");
+        StatisticsWindow window(bench.services, 10, [](const QString&) {});
+        window.load();
+        QVERIFY(window.findChild<QLabel*>("conclusion")->text().contains("kaisuu4.txt の回数 0"));
+        QCOMPARE(window.findChild<QTableWidget*>("figureTable")->rowCount(), 0);
+        QVERIFY(!window.findChild<QPushButton*>("saveCsvButton")->isEnabled());
+    }
+
+    void digitPageCountsAndTestsEachPlace_data() {
+        QTest::addColumn<int>("scope");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("newest 100") << 0 << "digits100";
+        QTest::newRow("all") << 2 << "digitsAll";
+    }
+    void digitPageCountsAndTestsEachPlace() {
+        QFETCH(int, scope);
+        QFETCH(QString, key);
+        test::TestBench bench;
+        writeDataSet(bench);
+        OpenWindow window(bench);
+        window.find<QComboBox>("scopeBox")->setCurrentIndex(scope);
+        const QJsonObject figures = expected()[key].toObject();
+
+        auto* heatMap = window.find<QTableWidget>("heatMap");
+        const QList<QStringList> rows = cells(heatMap);
+        QCOMPARE(rows.size(), 13);
+        int most = 0;
+        for (int place = 0; place < 4; ++place) {
+            const QJsonArray counts = figures["counts"][place].toArray();
+            for (int digit = 0; digit < 10; ++digit) {
+                QCOMPARE(rows[digit][place + 1].toInt(), counts[digit].toInt());
+                most = std::max(most, counts[digit].toInt());
+            }
+            QVERIFY(shows(rows[10][place + 1], figures["statistics"][place].toDouble()));
+            QVERIFY(shows(rows[11][place + 1], figures["pValues"][place].toDouble()));
+            QVERIFY(shows(rows[12][place + 1], figures["holm"][place].toDouble()));
+        }
+        // Shaded by count: the most frequent digit has the hottest cell.
+        for (int digit = 0; digit < 10; ++digit)
+            if (rows[digit][1].toInt() == most)
+                QCOMPARE(heatMap->item(digit, 1)->background().color(), QColor(240, 120, 40));
+        QVERIFY(window.find<QLabel>("verdict")->text().contains("偶然と区別できません"));
+
+        for (const auto& [table, list] :
+             {std::pair{"mostDrawn", "most"}, {"leastDrawn", "least"}}) {
+            const QList<QStringList> shown = cells(window.find<QTableWidget>(table));
+            const QJsonArray wanted = figures[list].toArray();
+            QCOMPARE(shown.size(), wanted.size());
+            for (int i = 0; i < shown.size(); ++i) {
+                QCOMPARE(shown[i][0], wanted[i][0].toString());
+                QCOMPARE(shown[i][1].toInt(), wanted[i][1].toInt());
+                QVERIFY(shows(shown[i][2], wanted[i][2].toDouble()));
+            }
+        }
+        QVERIFY(window.find<QLabel>("neverDrawn")
+                    ->text()
+                    .contains(QStringLiteral("%1 通り").arg(figures["neverDrawn"].toInt())));
+
+        const QList<QStringList> waiting = cells(window.find<QTableWidget>("longestWaiting"));
+        const QJsonArray wanted = expected()["waiting"].toArray();
+        QCOMPARE(waiting.size(), wanted.size());
+        for (int i = 0; i < waiting.size(); ++i) {
+            QCOMPARE(waiting[i][0].toInt(), wanted[i][0].toInt());
+            QCOMPARE(waiting[i][1], wanted[i][1].toString());
+            QCOMPARE(waiting[i][2], wanted[i][2].isNull()
+                                        ? QStringLiteral("300 回以上")
+                                        : QStringLiteral("%1 回").arg(wanted[i][2].toInt()));
+        }
+    }
+
+    void lookupPageShowsANumbersRecord_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("number");
+        for (const QString& number : expected()["records"].toObject().keys())
+            QTest::newRow(qPrintable(number)) << number << number;
+        QTest::newRow("full width, spaced") << QStringLiteral(" １２６７　") << "1267";
+    }
+    void lookupPageShowsANumbersRecord() {
+        QFETCH(QString, typed);
+        QFETCH(QString, number);
+        test::TestBench bench;
+        writeDataSet(bench);
+        OpenWindow window(bench);
+        window.find<QLineEdit>("numberBox")->setText(typed);
+        QTest::mouseClick(window.find<QPushButton>("lookUpButton"), Qt::LeftButton);
+        const QJsonObject record = expected()["records"][number].toObject();
+
+        QStringList wanted = {QStringLiteral("%1 回").arg(record["straight"].toInt()),
+                              QStringLiteral("%1 回").arg(record["box"].toInt())};
+        for (const QJsonValue draw : record["last"].toArray())
+            wanted << QStringLiteral("第 %1 回 (%2)").arg(draw[0].toInt()).arg(draw[1].toString());
+        if (record["last"].toArray().isEmpty()) wanted << QStringLiteral("ありません");
+        wanted << (record["slot"].isNull()
+                       ? QStringLiteral(
+                             "ありません (候補表は三種類以上の数字からなる 570 通りです)")
+                       : QStringLiteral("kri4key.dat の %1 番目").arg(record["slot"].toInt()));
+        const QStringList shown = [&] {
+            QStringList values;
+            for (const QStringList& row : cells(window.find<QTableWidget>("recordTable")))
+                values << row[1];
+            return values;
+        }();
+        QCOMPARE(shown.mid(0, wanted.size()), wanted);
+        QCOMPARE(shown.value(wanted.size()).startsWith("なり得ます"),
+                 record["predictable"].toBool());
+        QVERIFY(shown.value(wanted.size() + 1)
+                    .startsWith(QStringLiteral("%1 / 10000").arg(record["arrangements"].toInt())));
+        QVERIFY(bench.dialogs.shown().isEmpty());
+    }
+
+    void lookupPageRefusesWhatIsNotFourDigits() {
+        test::TestBench bench;
+        writeDataSet(bench);
+        OpenWindow window(bench);
+        QTest::keyClicks(window.find<QLineEdit>("numberBox"), "12a4");
+        QTest::keyClick(window.find<QLineEdit>("numberBox"), Qt::Key_Return);
+        QCOMPARE(bench.dialogs.shown().size(), 1);
+        QCOMPARE(bench.dialogs.shown()[0].text, QStringLiteral("四桁の数字を入力してください。"));
+        QCOMPARE(window.find<QTableWidget>("recordTable")->rowCount(), 0);
+    }
+
+    // Replacing the results of a folder asks first, naming how many; Yes keeps a dated copy of
+    // the old files and writes the import, No writes nothing.
+    void importReplacesResultsOnlyWhenAgreed_data() {
+        QTest::addColumn<bool>("agree");
+        QTest::newRow("yes") << true;
+        QTest::newRow("no") << false;
+    }
+    void importReplacesResultsOnlyWhenAgreed() {
+        QFETCH(bool, agree);
+        test::TestBench bench;
+        writeDataSet(bench);
+        bench.fileDialogs.answerNext(pastFile(bench, 20));
+        const test::FolderContents before = test::folderContents(bench);
+        OpenWindow window(bench);
+        window->showPage(StatisticsWindow::Page::Import);
+        QTest::mouseClick(window.find<QPushButton>("chooseFileButton"), Qt::LeftButton);
+        const QList<QStringList> preview = cells(window.find<QTableWidget>("previewTable"));
+        QCOMPARE(preview.size(), 10);
+        QCOMPARE(preview[0][2], QStringLiteral("見出し (読み飛ばします)"));
+        QCOMPARE(preview[1], (QStringList{"2", "1,1007", "第 1 回 1007"}));
+
+        bench.dialogs.answerNext(agree ? Answer::Yes : Answer::No);
+        QSignalSpy computed(window.page(), &BacktestPage::computed);
+        QVERIFY(importWith(window));
+        QCOMPARE(bench.dialogs.shown().size(), 1);
+        QVERIFY(bench.dialogs.shown()[0].text.contains(
+            "このフォルダの 300 件の結果を、取り込む 20 件の結果 (第 1 回〜第 20 回) で置き換え"));
+        const QDir backup(bench.path(QStringLiteral("backup-2026-12-07")));
+        if (!agree) {
+            QCOMPARE(test::folderContents(bench), before);
+            QVERIFY(!backup.exists());
+            QVERIFY(window.nextRounds.isEmpty());
+            return;
+        }
+        QCOMPARE(bench.fileBytes(kCounterFile), QByteArray("20\r\n"));
+        QCOMPARE(bench.fileBytes(kHistoryFile)->count('\n'), 20);
+        QCOMPARE(backup.entryList(QDir::Files),
+                 (QStringList{kCounterFile, kHistoryFile, kCandidateFile}));
+        for (const QString& name : kDataFiles) {
+            QFile copy(backup.filePath(name));
+            QVERIFY(copy.open(QIODevice::ReadOnly));
+            QCOMPARE(copy.readAll(), before[name]);
+        }
+        QCOMPARE(window.nextRounds, QStringList{"21"});
+        // The other pages show the imported results at once.
+        QVERIFY(!computed.isEmpty() || computed.wait());
+        QVERIFY(labelled(window.find<QTableWidget>("figureTable"))["対象"].startsWith(
+            "第 1 回〜第 20 回"));
+    }
+
+    void cancelledOrBadImportWritesNothing_data() {
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("cancelled") << true;
+        QTest::newRow("bad line") << false;
+    }
+    void cancelledOrBadImportWritesNothing() {
+        QFETCH(bool, cancel);
+        test::TestBench bench;
+        writeDataSet(bench);
+        bench.fileDialogs.answerNext(cancel ? pastFile(bench, 30000) : pastFile(bench, 20, "12a4"));
+        const test::FolderContents before = test::folderContents(bench);
+        OpenWindow window(bench);
+        QTest::mouseClick(window.find<QPushButton>("chooseFileButton"), Qt::LeftButton);
+        QSignalSpy ended(window->importPage(), &ImportPage::importEnded);
+        QTest::mouseClick(window.find<QPushButton>("importButton"), Qt::LeftButton);
+        if (cancel)
+            QTest::mouseClick(
+                window.find<QProgressDialog>("importProgress")->findChild<QPushButton*>(),
+                Qt::LeftButton);
+        QVERIFY(ended.wait(20000));
+
+        const QString status = window.find<QLabel>("importStatus")->text();
+        QVERIFY2(status.contains("何も書き込んでいません。"), qPrintable(status));
+        if (cancel) {
+            QVERIFY(bench.dialogs.shown().isEmpty());
+        } else {
+            QCOMPARE(bench.dialogs.shown().size(), 1);
+            QVERIFY(bench.dialogs.shown()[0].text.startsWith("4 行目: "));
+        }
+        QCOMPARE(test::folderContents(bench), before);
+        QVERIFY(QDir(bench.path({})).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
+        QVERIFY(window.nextRounds.isEmpty());
+    }
+
+    // The main window's context menu opens the window, on the page asked for; asking again
+    // raises the same window, and a registration refreshes it.
+    void contextMenuOpensOneWindowThatFollowsTheData() {
+        test::TestBench bench;
+        writeDataSet(bench);
+        test::WindowSession session(bench);
+        session.typeCount("20");
+        const auto choose = [&](int item) {
+            QContextMenuEvent request(QContextMenuEvent::Keyboard, {10, 10});
+            QApplication::sendEvent(session.mainWindow().findChild<QWidget*>("List2"), &request);
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            QStringList texts;
+            for (QAction* action : menu->actions()) texts << action->text();
+            QCOMPARE(texts, (QStringList{"成績と統計…", "過去の結果を取り込む…"}));
+            menu->actions()[item]->trigger();
+            menu->close();
+        };
+        choose(0);
+        QCOMPARE(openStatisticsWindows().size(), 1);
+        StatisticsWindow* window = openStatisticsWindows()[0];
+        QCOMPARE(window->findChild<QTabWidget*>()->currentIndex(), 0);
+        QCOMPARE(window->findChild<QSpinBox*>("countBox")->value(), 20);
+        choose(1);
+        QCOMPARE(openStatisticsWindows(), QList{window});
+        QCOMPARE(window->findChild<QTabWidget*>()->currentIndex(), 3);
+
+        QSignalSpy computed(window->backtestPage(), &BacktestPage::computed);
+        session.registerResult("0419");
+        QVERIFY(computed.wait());
+        QVERIFY(labelled(window->findChild<QTableWidget*>("figureTable"))["対象"].startsWith(
+            "第 1201 回〜第 1501 回"));
+    }
+
+    // --stats: the statistics window alone; closing it ends the program.
+    void statsOptionOpensOnlyTheStatisticsWindow() {
+        test::TestBench bench;
+        writeDataSet(bench);
+        ProgramWindows program(bench.services, {StartOptions::Windows::StatisticsOnly, {}});
+        program.start();
+        QVERIFY(!program.mainWindow());
+        QCOMPARE(openStatisticsWindows().size(), 1);
+        StatisticsWindow* window = openStatisticsWindows()[0];
+        QVERIFY(!bench.endedWith);
+        window->close();
+        QCOMPARE(bench.endedWith, 0);
+    }
+};
+
+QTEST_MAIN(TestStatisticsWindow)
+#include "test_statistics_window.moc"
