@@ -10,9 +10,16 @@ using namespace k4;
 
 namespace {
 
-QAccessibleInterface* accessibleOf(QWidget* window, const QString& name) {
-    auto* control = window->findChild<QWidget*>(name);
-    return control ? QAccessible::queryAccessibleInterface(control) : nullptr;
+// Compares what a screen reader is told of the control named `control` in `window`.
+void compareAccessible(QWidget* window) {
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QFETCH(QAccessible::Role, role);
+    auto* widget = window->findChild<QWidget*>(control);
+    QVERIFY2(widget, qPrintable(control));
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    QCOMPARE(accessible->text(QAccessible::Name), name);
+    QCOMPARE(accessible->role(), role);
 }
 
 }  // namespace
@@ -50,19 +57,13 @@ private slots:
     }
     void everyControlHasANameAndRole() {
         QFETCH(bool, inRegistration);
-        QFETCH(QString, control);
-        QFETCH(QString, name);
-        QFETCH(QAccessible::Role, role);
         test::TestBench bench;
         bench.writeFile(kCounterFile, "0\r\n");
         bench.writeFile(kHistoryFile, "1234\r\n");
         test::WindowSession session(bench);
         QWidget* window = &session.mainWindow();
         if (inRegistration) window = session.openRegistration();
-        QAccessibleInterface* accessible = accessibleOf(window, control);
-        QVERIFY(accessible);
-        QCOMPARE(accessible->text(QAccessible::Name), name);
-        QCOMPARE(accessible->role(), role);
+        compareAccessible(window);
     }
 
     // The statistics window's controls without a caption of their own are named after what
@@ -84,17 +85,11 @@ private slots:
         row("previewTable", "先頭の 10 行の読み取り:", QAccessible::Table);
     }
     void statisticsControlsHaveNames() {
-        QFETCH(QString, control);
-        QFETCH(QString, name);
-        QFETCH(QAccessible::Role, role);
         test::TestBench bench;
         bench.writeFile(kCounterFile, "1\r\n");
         bench.writeFile(kHistoryFile, "1234\r\n");
         StatisticsWindow window(bench.services, 10, [](const QString&) {});
-        QAccessibleInterface* accessible = accessibleOf(&window, control);
-        QVERIFY(accessible);
-        QCOMPARE(accessible->text(QAccessible::Name), name);
-        QCOMPARE(accessible->role(), role);
+        compareAccessible(&window);
     }
 
     void messageBoxCarriesItsPrompt() {
