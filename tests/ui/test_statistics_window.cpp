@@ -475,8 +475,10 @@ private slots:
         test::WindowSession session(bench);
         session.typeCount("20");
         const auto choose = [&](int item) {
-            QContextMenuEvent request(QContextMenuEvent::Keyboard, {10, 10});
-            QApplication::sendEvent(session.mainWindow().findChild<QWidget*>("List2"), &request);
+            auto* list = session.mainWindow().findChild<QWidget*>("List2");
+            const QPoint at(10, 10);
+            QContextMenuEvent request(QContextMenuEvent::Keyboard, at, list->mapToGlobal(at));
+            QApplication::sendEvent(list, &request);
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             QVERIFY(menu);
             QStringList texts;
