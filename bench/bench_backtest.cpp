@@ -20,6 +20,7 @@
 #include "data/file_names.h"
 #include "platform/file_system.h"
 #include "support/random_draws.h"
+#include "timing.h"
 #include "tool/backtest.h"
 #include "tool/backtest_report.h"
 #include "tool/console.h"
@@ -38,16 +39,7 @@ constexpr int kRuns = 9;
 constexpr int kLongImport = 1'000'000;
 
 double medianMilliseconds(const std::function<void()>& work) {
-    work();  // warm the caches first
-    std::vector<qint64> nanoseconds;
-    QElapsedTimer timer;
-    for (int i = 0; i < kRuns; ++i) {
-        timer.start();
-        work();
-        nanoseconds.push_back(timer.nsecsElapsed());
-    }
-    std::nth_element(nanoseconds.begin(), nanoseconds.begin() + kRuns / 2, nanoseconds.end());
-    return nanoseconds[kRuns / 2] / 1e6;
+    return bench::medianMilliseconds(kRuns, 1, work);
 }
 
 // Runs the tool as from the command line, its output thrown away.

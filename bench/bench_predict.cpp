@@ -21,6 +21,7 @@
 #include "predict/prediction_files.h"
 #include "predict/report.h"
 #include "support/random_draws.h"
+#include "timing.h"
 
 using namespace k4;
 
@@ -33,17 +34,7 @@ constexpr double kCount = 10;  // the count the main window starts with
 const QString kRoundText = QStringLiteral("1001");
 
 double medianMicroseconds(int runs, const std::function<void()>& work) {
-    for (int i = 0; i < runs / 10; ++i) work();  // warm the caches first
-    std::vector<qint64> nanoseconds;
-    nanoseconds.reserve(runs);
-    QElapsedTimer timer;
-    for (int i = 0; i < runs; ++i) {
-        timer.start();
-        work();
-        nanoseconds.push_back(timer.nsecsElapsed());
-    }
-    std::nth_element(nanoseconds.begin(), nanoseconds.begin() + runs / 2, nanoseconds.end());
-    return nanoseconds[runs / 2] / 1000.0;
+    return bench::medianMilliseconds(runs, runs / 10, work) * 1000;
 }
 
 }  // namespace

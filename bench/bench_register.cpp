@@ -20,6 +20,7 @@
 #include "data/lines.h"
 #include "platform/file_system.h"
 #include "register/registration.h"
+#include "timing.h"
 #include "ui/registration_window.h"
 #include "window_services.h"
 
@@ -95,10 +96,8 @@ void timeOneRegistration() {
         registerResult(data, QStringLiteral("0151"), entries);  // matches line 16
         milliseconds.push_back(timer.nsecsElapsed() / 1e6);
     }
-    std::nth_element(milliseconds.begin(), milliseconds.begin() + kRegistrationRuns / 2,
-                     milliseconds.end());
     std::printf("one registration on %d lines (3 reads, one commit of 3 files): median %.2f ms\n",
-                kRegistrationHistory, milliseconds[kRegistrationRuns / 2]);
+                kRegistrationHistory, bench::median(milliseconds));
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "data/data_files.h"
 #include "platform/file_system.h"
 #include "support/random_draws.h"
+#include "timing.h"
 #include "tool/digit_statistics.h"
 #include "tool/registration_replay.h"
 #include "ui/backtest_page.h"
@@ -37,11 +38,6 @@ constexpr int kOpenCount = 10;
 constexpr int kRecomputeCount = 20;
 constexpr int kRuns = 9;
 constexpr int kDigitRuns = 101;
-
-double median(std::vector<double> values) {
-    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-    return values[values.size() / 2];
-}
 
 // Runs the event loop until the page's figures are on it.
 void awaitFigures(BacktestPage* page) {
@@ -126,16 +122,16 @@ int main(int argc, char* argv[]) {
 
     std::printf("Statistics window, %d-line history (median of %d runs)\n", kHistoryLines, kRuns);
     std::printf("  open with every page filled and painted (N = %d):  %7.1f ms  (target < 150)\n",
-                kOpenCount, median(opening));
+                kOpenCount, bench::median(opening));
     std::printf("  backtest recompute for N = %d:                     %7.1f ms  (target < 300)\n",
-                kRecomputeCount, median(recompute));
+                kRecomputeCount, bench::median(recompute));
     std::printf(
         "  longest event loop wait meanwhile:                %7.1f ms  (worst run %.1f; target < "
         "50)\n",
-        median(longestWait), *std::max_element(longestWait.begin(), longestWait.end()));
+        bench::median(longestWait), *std::max_element(longestWait.begin(), longestWait.end()));
     std::printf("  digit statistics of every result:                 %7.2f ms  (target < 10)\n",
-                median(digits));
+                bench::median(digits));
     std::printf("  the digit page refilled on a change of scope:     %7.2f ms\n",
-                median(digitPage));
+                bench::median(digitPage));
     return 0;
 }
