@@ -20,6 +20,7 @@
 #include "ui/background_work.h"
 #include "ui/chart_widget.h"
 #include "ui/figure_table.h"
+#include "ui/page_labels.h"
 #include "ui/services.h"
 
 namespace k4 {
@@ -30,10 +31,8 @@ constexpr int kLastStep = 100;
 const QString kSaveFailedTitle = QStringLiteral("保存できません");
 
 QLabel* wrappingLabel(QWidget* parent, const char* name) {
-    auto* label = new QLabel(parent);
+    QLabel* label = sentenceLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
 }
@@ -87,9 +86,7 @@ BacktestPage::BacktestPage(Services& services, int count, QWidget* parent)
     figures_->fitRows();
     figures_->fitColumns();
     conclusion_ = wrappingLabel(this, "conclusion");
-    QFont bold = conclusion_->font();
-    bold.setBold(true);
-    conclusion_->setFont(bold);
+    setBold(conclusion_);
     notes_ = wrappingLabel(this, "notes");
     auto* sentences = new QVBoxLayout;
     sentences->addWidget(conclusion_);

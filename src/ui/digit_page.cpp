@@ -11,6 +11,7 @@
 
 #include "tool/digit_statistics.h"
 #include "ui/figure_table.h"
+#include "ui/page_labels.h"
 
 namespace k4 {
 namespace {
@@ -70,9 +71,7 @@ QList<QStringList> boxRows(const std::vector<BoxCount>& boxes) {
 
 QLabel* heading(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
+    setBold(label);
     return label;
 }
 
@@ -101,20 +100,14 @@ DigitPage::DigitPage(QWidget* parent) : QWidget(parent) {
     heatMap_->setAccessibleName(QStringLiteral("位ごとの数字の出現回数"));
     heatMap_->fitRows();
     heatMap_->fitColumns();
-    verdict_ = new QLabel(this);
+    verdict_ = sentenceLabel(this);
     verdict_->setObjectName(QStringLiteral("verdict"));
-    verdict_->setWordWrap(true);
-    verdict_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QFont bold = verdict_->font();
-    bold.setBold(true);
-    verdict_->setFont(bold);
-    auto* explanation = new QLabel(
+    setBold(verdict_);
+    QLabel* explanation = sentenceLabel(
+        this,
         QStringLiteral("表の数は、その位にその数字が出た回数です (色が濃いほど多い)。下の三行は、"
                        "位ごとに「どの数字も同じ確率で出る」とした χ² 検定 (自由度 9) の統計量と"
-                       " p 値、四つの検定を Holm の方法で補正した p 値です。"),
-        this);
-    explanation->setWordWrap(true);
-    explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+                       " p 値、四つの検定を Holm の方法で補正した p 値です。"));
     auto* sentences = new QVBoxLayout;
     sentences->addWidget(verdict_);
     sentences->addWidget(explanation);

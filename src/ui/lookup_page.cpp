@@ -12,6 +12,7 @@
 #include "register/result_input.h"
 #include "tool/number_record.h"
 #include "ui/figure_table.h"
+#include "ui/page_labels.h"
 #include "ui/services.h"
 
 namespace k4 {
@@ -63,9 +64,7 @@ LookupPage::LookupPage(Services& services, QWidget* parent) : QWidget(parent), s
 
     title_ = new QLabel(this);
     title_->setObjectName(QStringLiteral("recordTitle"));
-    QFont bold = title_->font();
-    bold.setBold(true);
-    title_->setFont(bold);
+    setBold(title_);
     record_ = new FigureTable({QStringLiteral("項目"), QStringLiteral("値")}, {}, this);
     record_->setObjectName(QStringLiteral("recordTable"));
     record_->setAccessibleName(QStringLiteral("番号の記録"));
