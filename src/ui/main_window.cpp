@@ -17,6 +17,7 @@
 #include "predict/prediction.h"
 #include "predict/prediction_files.h"
 #include "predict/report.h"
+#include "tool/backtest.h"
 #include "ui/command_boundary.h"
 #include "ui/controls.h"
 #include "ui/gothic_fonts.h"
@@ -37,9 +38,6 @@ const QString kEditorNotStarted = QStringLiteral("テキストエディタを起
 const QString kCountNotANumber = QStringLiteral("表示件数には数値を入力してください。");
 const QString kRoundOutOfRange =
     QStringLiteral("次回の回数が範囲外のため、予想結果 (yosou4.txt) を書き出せません。");
-// The statistics window's backtest starts with the count of the count box when it is one it
-// takes, and with the count the box starts with otherwise.
-constexpr int kDefaultCount = 10;
 
 }  // namespace
 
@@ -153,11 +151,13 @@ void MainWindow::openStatistics(StatisticsWindow::Page page) {
         statisticsWindow_->raise();
         statisticsWindow_->activateWindow();
     } else {
+        // The backtest starts with the count of the count box when it is one the page takes,
+        // and with the backtest's own default (the count the box starts with) otherwise.
         const std::optional<double> count = numberFromTextBox(countBox_->text());
         const bool taken =
             count && *count == std::trunc(*count) && *count >= 1 && *count <= kMostPredicted;
         statisticsWindow_ =
-            new StatisticsWindow(services_, taken ? int(*count) : kDefaultCount,
+            new StatisticsWindow(services_, taken ? int(*count) : BacktestOptions{}.count,
                                  [this](const QString& nextRound) { setNextRoundText(nextRound); });
         statisticsWindow_->load();
     }

@@ -5,6 +5,7 @@
 #include "data/folder_commit.h"
 #include "platform/failure.h"
 #include "platform/file_system.h"
+#include "tool/backtest.h"
 #include "tool/chart.h"
 #include "ui/backtest_page.h"
 #include "ui/command_boundary.h"
@@ -13,12 +14,6 @@
 #include "ui/statistics_window.h"
 
 namespace k4 {
-namespace {
-
-constexpr int kStartCount = 10;
-
-}  // namespace
-
 ProgramWindows::ProgramWindows(Services& services, StartOptions options)
     : services_(services), options_(std::move(options)) {
     if (options_.windows == StartOptions::Windows::Main)
@@ -34,7 +29,7 @@ void ProgramWindows::start() {
         main_->load();
         return;
     }
-    statistics_ = new StatisticsWindow(services_, kStartCount, [](const QString&) {});
+    statistics_ = new StatisticsWindow(services_, BacktestOptions{}.count, [](const QString&) {});
     QObject::connect(statistics_, &StatisticsWindow::closed, statistics_,
                      [this] { services_.endProgram(0); });
     if (!options_.screenshotFile.isEmpty())
