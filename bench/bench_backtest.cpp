@@ -16,18 +16,18 @@
 #include <functional>
 #include <vector>
 
+#include "analysis/backtest.h"
+#include "analysis/backtest_report.h"
+#include "cli/console.h"
+#include "cli/tool_arguments.h"
+#include "cli/tool_command.h"
 #include "data/data_files.h"
 #include "data/file_names.h"
+#include "import/past_results.h"
 #include "platform/file_system.h"
+#include "register/registration_replay.h"
 #include "support/random_draws.h"
 #include "timing.h"
-#include "tool/backtest.h"
-#include "tool/backtest_report.h"
-#include "tool/console.h"
-#include "tool/past_results.h"
-#include "tool/registration_replay.h"
-#include "tool/tool_arguments.h"
-#include "tool/tool_command.h"
 
 using namespace k4;
 

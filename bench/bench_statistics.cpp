@@ -18,14 +18,14 @@
 #include <functional>
 #include <vector>
 
+#include "analysis/digit_statistics.h"
+#include "analysis/statistics_data.h"
 #include "data/data_files.h"
 #include "platform/file_system.h"
+#include "register/registration_replay.h"
 #include "support/random_draws.h"
 #include "timing.h"
-#include "tool/digit_statistics.h"
-#include "tool/registration_replay.h"
 #include "ui/backtest_page.h"
-#include "ui/statistics_data.h"
 #include "ui/statistics_window.h"
 #include "window_services.h"
 

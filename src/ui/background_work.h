@@ -5,7 +5,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 #include <optional>
 
-#include "tool/work_progress.h"
+#include "platform/work_progress.h"
 
 namespace k4 {
 

@@ -8,6 +8,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "analysis/backtest_report.h"
+#include "analysis/chart.h"
 #include "data/file_names.h"
 #include "data/folder_commit.h"
 #include "platform/dialogs.h"
@@ -15,8 +17,6 @@
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "predict/prediction.h"
-#include "tool/backtest_report.h"
-#include "tool/chart.h"
 #include "ui/background_work.h"
 #include "ui/chart_widget.h"
 #include "ui/figure_table.h"

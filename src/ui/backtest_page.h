@@ -6,8 +6,8 @@
 #include <memory>
 #include <optional>
 
-#include "tool/backtest.h"
-#include "ui/statistics_data.h"
+#include "analysis/backtest.h"
+#include "analysis/statistics_data.h"
 
 class QLabel;
 class QProgressBar;

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "tool/chart.h"
+#include "analysis/chart.h"
 
 namespace k4 {
 

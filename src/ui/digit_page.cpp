@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "tool/digit_statistics.h"
+#include "analysis/digit_statistics.h"
 #include "ui/figure_table.h"
 #include "ui/page_labels.h"
 

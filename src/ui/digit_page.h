@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "ui/statistics_data.h"
+#include "analysis/statistics_data.h"
 
 class QComboBox;
 class QLabel;

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "tool/past_import.h"
+#include "import/past_import.h"
 
 class QLabel;
 class QProgressBar;

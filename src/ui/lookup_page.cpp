@@ -7,10 +7,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "analysis/number_record.h"
 #include "platform/dialogs.h"
 #include "predict/prediction.h"
 #include "register/result_input.h"
-#include "tool/number_record.h"
 #include "ui/figure_table.h"
 #include "ui/page_labels.h"
 #include "ui/services.h"

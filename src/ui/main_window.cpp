@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <cmath>
 
+#include "analysis/backtest.h"
 #include "data/data_files.h"
 #include "data/file_names.h"
 #include "platform/clock.h"
@@ -17,7 +18,6 @@
 #include "predict/prediction.h"
 #include "predict/prediction_files.h"
 #include "predict/report.h"
-#include "tool/backtest.h"
 #include "ui/command_boundary.h"
 #include "ui/controls.h"
 #include "ui/gothic_fonts.h"

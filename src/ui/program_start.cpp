@@ -2,11 +2,11 @@
 
 #include <QTimer>
 
+#include "analysis/backtest.h"
+#include "analysis/chart.h"
 #include "data/folder_commit.h"
 #include "platform/failure.h"
 #include "platform/file_system.h"
-#include "tool/backtest.h"
-#include "tool/chart.h"
 #include "ui/backtest_page.h"
 #include "ui/command_boundary.h"
 #include "ui/main_window.h"

@@ -4,6 +4,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "analysis/statistics_data.h"
 #include "data/data_files.h"
 #include "ui/backtest_page.h"
 #include "ui/command_boundary.h"
@@ -12,7 +13,6 @@
 #include "ui/import_page.h"
 #include "ui/lookup_page.h"
 #include "ui/services.h"
-#include "ui/statistics_data.h"
 
 namespace k4 {
 namespace {

@@ -6,6 +6,7 @@
 #include <csignal>
 #include <functional>
 
+#include "cli/tool_command.h"
 #include "data/data_files.h"
 #include "data/file_names.h"
 #include "platform/failure.h"
@@ -14,7 +15,6 @@
 #include "support/folder_snapshot.h"
 #include "support/random_draws.h"
 #include "support/test_data.h"
-#include "tool/tool_command.h"
 
 using namespace k4;
 using test::golden;

@@ -1,0 +1,197 @@
+#include "analysis/backtest_report.h"
+
+#include <algorithm>
+
+#include "platform/shown_text.h"
+
+namespace k4 {
+namespace {
+
+// Chances are multiples of 1/10000, so four decimals write them exactly.
+constexpr int kChanceDecimals = 4;
+constexpr int kFigureDecimals = 2;
+constexpr int kPValueDigits = 3;
+constexpr int kLabelColumns = 30;
+constexpr char32_t kFirstWideCharacter = 0x1100;
+constexpr std::size_t kNotesShown = 10;
+
+// How many terminal columns a text takes: Japanese characters take two.
+int columns(const QString& text) {
+    int width = 0;
+    for (const QChar c : text) width += c.unicode() >= kFirstWideCharacter ? 2 : 1;
+    return width;
+}
+
+QString printedRow(const SummaryRow& row) {
+    const int fill = std::max(1, kLabelColumns - columns(row.label));
+    return QStringLiteral("  ") + row.label + QString(fill, u' ') + row.value;
+}
+
+QString figure(double value) {
+    return QString::number(value, 'f', kFigureDecimals);
+}
+
+QString percent(double rate) {
+    return figure(100 * rate) + u'%';
+}
+
+QString pValueText(double p) {
+    // The exact tail underflows only far beyond any doubt.
+    return p > 0 ? QString::number(p, 'g', kPValueDigits) : QStringLiteral("< 1e-300");
+}
+
+// A history line edited by hand may hold anything; such a field is quoted.
+QByteArray csvField(const QString& text) {
+    QByteArray field = text.toUtf8();
+    if (!field.contains(',') && !field.contains('"') && !field.contains('\n')) return field;
+    return '"' + field.replace('"', "\"\"") + '"';
+}
+
+}  // namespace
+
+SummaryText summaryText(const std::vector<ScoredRound>& rounds, int count, Language language) {
+    const auto text = [language](const QString& ja, const QString& en) {
+        return inLanguage(language, ja, en);
+    };
+    const BacktestSummary summary = summarize(rounds);
+    const qsizetype empty = std::count_if(
+        rounds.begin(), rounds.end(), [](const ScoredRound& r) { return r.predicted.isEmpty(); });
+    const QString first = rounds.empty() ? QString() : QString::number(rounds.front().round);
+    const QString last = rounds.empty() ? QString() : QString::number(rounds.back().round);
+    const QString n = QString::number(summary.rounds);
+
+    SummaryText summaryText;
+    summaryText.scope = text(QStringLiteral("第 %1 回〜第 %2 回（%3 回）、1 回あたりの予想数 %4"),
+                             QStringLiteral("rounds %1 to %2 (%3 rounds), %4 combinations a round"))
+                            .arg(first, last, n, QString::number(count));
+    summaryText.heading =
+        text(QStringLiteral("バックテスト: "), QStringLiteral("Backtest of ")) + summaryText.scope;
+    QList<SummaryRow>& rows = summaryText.rows;
+    rows << SummaryRow{text(QStringLiteral("採点した回数"), QStringLiteral("rounds scored")), n};
+    if (empty > 0)
+        rows << SummaryRow{text(QStringLiteral("うち予想が空だった回"),
+                                QStringLiteral("of which with no prediction")),
+                           QString::number(empty)};
+    rows << SummaryRow{text(QStringLiteral("的中数"), QStringLiteral("hits")),
+                       QString::number(summary.hits)};
+    rows << SummaryRow{text(QStringLiteral("偶然による的中数の期待値"),
+                            QStringLiteral("hits expected from chance")),
+                       figure(summary.expectedHits)};
+
+    const bool anythingExpected = summary.chanceRate > 0;
+    QString ratio = anythingExpected ? figure(summary.ratio) : QStringLiteral("-");
+    if (anythingExpected)
+        ratio +=
+            text(QStringLiteral("（95% 区間 %1〜%2）"), QStringLiteral("  (95% interval %1 to %2)"))
+                .arg(figure(summary.hitRate.low / summary.chanceRate),
+                     figure(summary.hitRate.high / summary.chanceRate));
+    rows << SummaryRow{text(QStringLiteral("的中数 ÷ 期待値"), QStringLiteral("hits / expected")),
+                       ratio};
+    rows << SummaryRow{text(QStringLiteral("的中率"), QStringLiteral("hit rate")),
+                       percent(summary.rounds > 0 ? double(summary.hits) / summary.rounds : 0) +
+                           text(QStringLiteral("（95% 信頼区間 %1〜%2、Wilson）"),
+                                QStringLiteral("  (95% interval %1 to %2, Wilson)"))
+                               .arg(percent(summary.hitRate.low), percent(summary.hitRate.high))};
+    rows << SummaryRow{
+        text(QStringLiteral("偶然による的中率"), QStringLiteral("hit rate of chance")),
+        percent(summary.chanceRate)};
+    rows << SummaryRow{
+        text(QStringLiteral("p 値（片側）"), QStringLiteral("p-value (one-sided)")),
+        pValueText(summary.pValue) + text(QStringLiteral("（偶然だけで %1 回以上的中する確率）"),
+                                          QStringLiteral("  (chance alone giving %1 hits or more)"))
+                                         .arg(summary.hits)};
+
+    if (!anythingExpected)
+        summaryText.conclusion =
+            text(QStringLiteral("予想が一度も出なかったため、偶然とは比べられません。"),
+                 QStringLiteral("No round had a prediction, so there is nothing to compare "
+                                "with chance."));
+    else if (summary.chanceRate < summary.hitRate.low)
+        summaryText.conclusion = text(
+            QStringLiteral("偶然の的中率は 95% 信頼区間より下です: 偶然より多く的中しました。"),
+            QStringLiteral("The hit rate of chance lies below the 95% interval: more "
+                           "hits than chance alone gives."));
+    else if (summary.chanceRate > summary.hitRate.high)
+        summaryText.conclusion = text(
+            QStringLiteral("偶然の的中率は 95% 信頼区間より上です: 偶然より少なく的中しました。"),
+            QStringLiteral("The hit rate of chance lies above the 95% interval: fewer "
+                           "hits than chance alone gives."));
+    else
+        summaryText.conclusion =
+            text(QStringLiteral("偶然の的中率は 95% 信頼区間の中です: 偶然と区別できません。"),
+                 QStringLiteral("The hit rate of chance lies inside the 95% interval: the "
+                                "hits cannot be told apart from chance."));
+    return summaryText;
+}
+
+QStringList summaryLines(const std::vector<ScoredRound>& rounds, int count, Language language) {
+    const SummaryText summary = summaryText(rounds, count, language);
+    QStringList lines{summary.heading};
+    for (const SummaryRow& row : summary.rows) lines << printedRow(row);
+    return lines << summary.conclusion;
+}
+
+QString refusalText(BacktestRefusal refusal, const QString& historyFile, qsizetype results,
+                    std::int32_t counter, Language language) {
+    switch (refusal) {
+        case BacktestRefusal::NoResults:
+            return inLanguage(language,
+                              QStringLiteral("%1 に結果がないため、採点する回がありません。"),
+                              QStringLiteral("%1 holds no results: no round to score."))
+                .arg(historyFile);
+        case BacktestRefusal::CounterBelowResults:
+            return inLanguage(
+                       language,
+                       QStringLiteral("kaisuu4.txt の回数 %1 が %2 の結果の数 %3 より小さいため、"
+                                      "各結果の回号が決まりません。kaisuu4.txt を直してください。"),
+                       QStringLiteral("the round counter of kaisuu4.txt, %1, is smaller than the "
+                                      "%3 results of %2, so the results have no round numbers; "
+                                      "correct kaisuu4.txt."))
+                .arg(counter)
+                .arg(historyFile)
+                .arg(results);
+    }
+    return {};
+}
+
+QStringList unscoredNotes(const std::vector<HistoryRound>& unscored, Language language) {
+    QStringList notes;
+    for (std::size_t i = 0; i < std::min(unscored.size(), kNotesShown); ++i)
+        notes << inLanguage(language,
+                            QStringLiteral("注意: kri4.dat の %1 行目「%2」（第 %3 回）は四桁の数字"
+                                           "ではないため、採点から外しました。"),
+                            QStringLiteral("Note: line %1 of kri4.dat, \"%2\" (round %3), is not "
+                                           "four digits and was left out of the scoring."))
+                     .arg(unscored[i].line)
+                     .arg(shownText(unscored[i].text))
+                     .arg(unscored[i].round);
+    if (unscored.size() > kNotesShown)
+        notes << inLanguage(language, QStringLiteral("… ほかに %1 行を採点から外しました。"),
+                            QStringLiteral("… and %1 more lines left out."))
+                     .arg(unscored.size() - kNotesShown);
+    return notes;
+}
+
+QString tableDiffersNote(Language language) {
+    return inLanguage(
+        language,
+        QStringLiteral(
+            "注意: kri4key.dat は履歴を初期の候補から登録し直した並びと違います (削除した結果が"
+            "あるか、残っている最古の結果より前に登録した結果があります)。バックテストは登録し"
+            "直した並びで予想しています。"),
+        QStringLiteral("Note: kri4key.dat differs from the table the history replays to from the "
+                       "initial one (a result was deleted, or results older than the oldest kept "
+                       "were registered); the backtest predicts with the replayed table."));
+}
+
+QByteArray csvBytes(const std::vector<ScoredRound>& rounds) {
+    QByteArray bytes = "round,drawn,predicted,hit,expected\r\n";
+    for (const ScoredRound& round : rounds) {
+        bytes += QByteArray::number(round.round) + ',' + csvField(round.drawn) + ',' +
+                 csvField(round.predicted.join(u' ')) + ',' + (round.hit ? '1' : '0') + ',' +
+                 QByteArray::number(round.expected, 'f', kChanceDecimals) + "\r\n";
+    }
+    return bytes;
+}
+
+}  // namespace k4

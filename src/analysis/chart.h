@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QImage>
+#include <QRectF>
+#include <vector>
+
+#include "analysis/scored_round.h"
+#include "platform/language.h"
+
+class QPainter;
+
+namespace k4 {
+
+// What a backtest chart shows, one point a scored round: the round, the cumulative hits, the
+// cumulative hits expected from chance and the 95% band of chance around them (the normal
+// approximation of the sum of the rounds' chances).
+struct ChartSeries {
+    qint64 firstRound = 1;  // the axis starts at the round before it, where every count is 0
+    std::vector<qint64> rounds;
+    std::vector<double> hits, expected, low, high;
+};
+
+ChartSeries chartSeries(const std::vector<ScoredRound>& rounds);
+
+// Paints the chart of a backtest into `area` of any painter (a window, an image): the cumulative
+// hits against the cumulative hits expected from chance, with the 95% band of chance, axes
+// labelled, the rounds along the bottom. Its text needs a QGuiApplication.
+void paintBacktestChart(QPainter& painter, const QRectF& area, const ChartSeries& series,
+                        Language language);
+
+// The chart as an image, as the backtest command writes it.
+QImage drawBacktestChart(const std::vector<ScoredRound>& rounds, Language language,
+                         QSize size = {800, 500});
+
+// An image as the bytes of a PNG file.
+QByteArray pngBytes(const QImage& image);
+
+}  // namespace k4

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "cli/console.h"
+#include "cli/tool_arguments.h"
+
+namespace k4 {
+
+class WriteFaults;
+
+// Backtests the prediction on the history of the request's folder and prints the summary;
+// writes the CSV and the chart when asked, each whole or not at all. `faults` fails the writing
+// steps in tests. Returns the exit status.
+int runBacktestCommand(const BacktestRequest& request, Console& console,
+                       WriteFaults* faults = nullptr);
+
+}  // namespace k4

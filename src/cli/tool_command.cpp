@@ -1,0 +1,55 @@
+#include "cli/tool_command.h"
+
+#include <QDir>
+
+#include "cli/backtest_command.h"
+#include "cli/import_command.h"
+#include "cli/tool_messages.h"
+#include "data/data_files.h"
+#include "platform/failure.h"
+#include "platform/file_system.h"
+
+namespace k4 {
+namespace {
+
+// Completes or drops a commit that a crash cut off in the folder, as the program does at
+// start-up, before the command reads or writes anything there. A folder that does not exist
+// yet holds nothing to recover.
+bool recoverBeforeCommand(const QString& folder, Console& console, WriteFaults* faults) {
+    const QString path = QDir(folder).absolutePath();
+    if (!QDir(path).exists()) return true;
+    try {
+        DiskFileSystem disk(path, faults);
+        DataFiles(disk).recover();
+        return true;
+    } catch (const Failure& failure) {
+        console.err << failureText(failure, path, console.language) << '\n';
+        return false;
+    }
+}
+
+}  // namespace
+
+int runTool(const ToolRequest& request, Console& console, WriteFaults* faults) {
+    if (const auto* import = std::get_if<ImportRequest>(&request))
+        return recoverBeforeCommand(import->folder, console, faults)
+                   ? runImport(*import, console, faults)
+                   : kExitFailure;
+    if (const auto* backtest = std::get_if<BacktestRequest>(&request))
+        return recoverBeforeCommand(backtest->folder, console, faults)
+                   ? runBacktestCommand(*backtest, console, faults)
+                   : kExitFailure;
+    if (const auto* usage = std::get_if<UsageError>(&request)) {
+        console.err << "kirikata4-tool: " << usage->message << "\n\n"
+                    << usageText(console.language);
+        return kExitUsage;
+    }
+    if (std::holds_alternative<VersionRequest>(request)) {
+        console.out << versionText();
+        return kExitSuccess;
+    }
+    console.out << usageText(console.language);
+    return kExitSuccess;
+}
+
+}  // namespace k4

@@ -1,0 +1,41 @@
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QTextStream>
+#include <cstdio>
+#include <memory>
+
+#include "cli/tool_arguments.h"
+#include "cli/tool_command.h"
+#include "platform/image_only_gui.h"
+#include "platform/terminal.h"
+
+// The companion command of the program: imports past results into a data folder and backtests
+// the prediction on a folder's history. It shares the data, prediction and registration code
+// of the windows and uses no widget.
+int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+    const k4::Language language = k4::systemLanguage();
+    const k4::ToolRequest request = k4::parseToolArguments(arguments, language);
+
+    // Text on a chart needs the fonts of the GUI part; drawn into an image, it needs no display.
+    std::unique_ptr<QCoreApplication> application;
+    if (k4::drawsChart(request)) {
+        k4::chooseImageOnlyGui();
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+
+    // The system's encoding is UTF-8 on Linux and the ANSI code page on Windows (932 on a
+    // Japanese system), which the console and redirected output there expect.
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    out.setEncoding(QStringConverter::System);
+    err.setEncoding(QStringConverter::System);
+    k4::Console console{out, err, language, k4::standardErrorIsTerminal()};
+    const int status = k4::runTool(request, console);
+    out.flush();
+    err.flush();
+    return status;
+}

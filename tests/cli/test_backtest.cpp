@@ -1,0 +1,248 @@
+#include <QImage>
+#include <QTest>
+
+#include "analysis/backtest.h"
+#include "cli/progress.h"
+#include "data/data_files.h"
+#include "data/file_names.h"
+#include "predict/prediction.h"
+#include "predict/prediction_files.h"
+#include "register/registration_replay.h"
+#include "support/test_services.h"
+#include "tool_run.h"
+
+using namespace k4;
+using test::runToolWith;
+
+namespace {
+
+// The backtest of a history of `oldestFirst` results, the newest being round `counter`.
+Backtest backtestOf(const QStringList& oldestFirst, int counter, const BacktestOptions& options) {
+    return *runBacktest(
+        historyRounds(QStringList(oldestFirst.crbegin(), oldestFirst.crend()), counter), options);
+}
+
+// A data folder whose history holds `oldestFirst`, the newest being round `counter`.
+void writeHistory(const test::TestBench& bench, const QStringList& oldestFirst, int counter) {
+    bench.writeFile(kHistoryFile,
+                    writeLines(QStringList(oldestFirst.crbegin(), oldestFirst.crend())));
+    bench.writeFile(kCounterFile, QByteArray::number(counter) + "\r\n");
+}
+
+}  // namespace
+
+class TestBacktest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // With draws that know nothing of the prediction, the hit rate of chance must lie inside
+    // the interval (for these seeds; about one seed in twenty would fall outside).
+    void randomDrawsScoreAsChance_data() {
+        QTest::addColumn<unsigned>("seed");
+        QTest::newRow("seed 1") << 1u;
+        QTest::newRow("seed 2") << 2u;
+        QTest::newRow("seed 3") << 3u;
+    }
+    void randomDrawsScoreAsChance() {
+        QFETCH(unsigned, seed);
+        const QStringList draws = test::randomDraws(2000, seed);
+        const Backtest backtest = backtestOf(draws, 2000, {});
+        const BacktestSummary summary = summarize(backtest.rounds);
+        QCOMPARE(summary.rounds, 2000);
+        QVERIFY(summary.expectedHits > 20);
+        QVERIFY2(
+            summary.hitRate.low <= summary.chanceRate && summary.chanceRate <= summary.hitRate.high,
+            qPrintable(QStringLiteral("%1 hits, %2 expected")
+                           .arg(summary.hits)
+                           .arg(summary.expectedHits)));
+    }
+
+    // Each result is drawn from the prediction made just before it, so a backtest that
+    // predicts from any other state (one round late, say) misses. Random draws first mix the
+    // ascending initial table, whose order often leaves nothing to predict; after that each
+    // draw is one of the predictions after which the next prediction is not empty.
+    void resultsTakenFromThePredictionAllHit() {
+        const auto predicted = [](const RegistrationReplay& replay) {
+            return predict(replay.candidates(), ResultHistory(replay.history()), 10);
+        };
+        RegistrationReplay replay;
+        QStringList oldestFirst = test::randomDraws(600, 5);
+        for (const QString& draw : oldestFirst) replay.registerResult(draw);
+        constexpr int kCrafted = 300;
+        for (int i = 0; i < kCrafted; ++i) {
+            const QStringList choices = predicted(replay);
+            const auto next = std::find_if(choices.begin(), choices.end(), [&](const QString& c) {
+                RegistrationReplay after = replay;
+                after.registerResult(c);
+                return !predicted(after).isEmpty();
+            });
+            QVERIFY2(next != choices.end(), qPrintable(QStringLiteral("crafted round %1").arg(i)));
+            oldestFirst << *next;
+            replay.registerResult(*next);
+        }
+        const Backtest backtest = backtestOf(oldestFirst, 5000, {10, kCrafted});
+        QCOMPARE(int(backtest.rounds.size()), kCrafted);
+        for (const ScoredRound& round : backtest.rounds) QVERIFY(round.hit);
+        QCOMPARE(backtest.rounds.front().round, qint64(5000 - kCrafted + 1));
+        QCOMPARE(backtest.rounds.back().round, qint64(5000));
+    }
+
+    // Round t is predicted from what the window showed after the results before t had been
+    // registered by hand: here, imported, read back from disk and predicted as Predict does.
+    void predictsFromTheStateTheWindowHad() {
+        const QStringList draws = test::randomDraws(120, 9);
+        const Backtest backtest = backtestOf(draws, 120, {20, {}});
+        for (const int round : {2, 9, 10, 11, 75, 76, 120}) {
+            test::TestBench bench;
+            bench.writeFile(QStringLiteral("past.txt"),
+                            draws.mid(0, round - 1).join(u'\n').toUtf8());
+            QCOMPARE(
+                runToolWith({"import", bench.path("past.txt"), "--folder", bench.path({})}).status,
+                kExitSuccess);
+            DataFiles files(bench.files);
+            const PredictionData data = readPredictionData(files);
+            const ScoredRound& scored = backtest.rounds.at(round - 1);
+            QCOMPARE(scored.round, qint64(files.readCounter()) + 1);
+            QCOMPARE(scored.drawn, draws.at(round - 1));
+            QCOMPARE(scored.predicted, predict(data.candidates, data.history, 20));
+        }
+    }
+
+    void lastScoresTheNewestRoundsAlike() {
+        const QStringList draws = test::randomDraws(400, 4);
+        const Backtest all = backtestOf(draws, 400, {});
+        const Backtest last = backtestOf(draws, 400, {10, 50});
+        QCOMPARE(int(last.rounds.size()), 50);
+        for (int i = 0; i < 50; ++i) {
+            const ScoredRound& expected = all.rounds.at(350 + i);
+            QCOMPARE(last.rounds.at(i).round, expected.round);
+            QCOMPARE(last.rounds.at(i).predicted, expected.predicted);
+        }
+    }
+
+    void commandWritesACsvAgreeingWithThePrintAndAChart() {
+        test::TestBench bench;
+        writeHistory(bench, test::randomDraws(300, 6), 300);
+        const QString csv = bench.path("rounds.csv");
+        const QString png = bench.path("chart.png");
+        const test::ToolRun run = runToolWith(
+            {"backtest", "--folder", bench.path({}), "--count", "20", "--csv", csv, "--png", png});
+        QCOMPARE(run.status, kExitSuccess);
+
+        const QList<QByteArray> rows = test::readAll(csv).split('\n');
+        QCOMPARE(rows.first(), QByteArray("round,drawn,predicted,hit,expected\r"));
+        int hits = 0, rounds = 0;
+        double expected = 0;
+        for (const QByteArray& row : rows.mid(1)) {
+            if (row.isEmpty()) continue;
+            const QList<QByteArray> fields = row.trimmed().split(',');
+            QCOMPARE(fields.size(), 5);
+            QVERIFY(fields[2].split(' ').size() <= 20);
+            ++rounds;
+            hits += fields[3].toInt();
+            expected += fields[4].toDouble();
+        }
+        QCOMPARE(rounds, 300);
+        QVERIFY2(run.out.contains(QStringLiteral("rounds scored                 300\n")),
+                 qPrintable(run.out));
+        QVERIFY(run.out.contains(QStringLiteral("hits                          %1\n").arg(hits)));
+        QVERIFY(run.out.contains(
+            QStringLiteral("hits expected from chance     %1\n").arg(expected, 0, 'f', 2)));
+
+        const QImage chart(png);
+        QCOMPARE(chart.size(), QSize(800, 500));
+    }
+
+    void commandSpeaksJapaneseToAJapaneseSystem() {
+        test::TestBench bench;
+        writeHistory(bench, test::randomDraws(30, 8), 30);
+        const test::ToolRun run =
+            runToolWith({"backtest", "--folder", bench.path({})}, Language::Japanese);
+        QCOMPARE(run.status, kExitSuccess);
+        QVERIFY2(run.out.startsWith(QStringLiteral("バックテスト: 第 1 回〜第 30 回（30 回）")),
+                 qPrintable(run.out));
+        QVERIFY(run.out.contains(QStringLiteral("偶然による的中数の期待値")));
+    }
+
+    // A deletion leaves the table as it was, so the table no longer follows from the history.
+    void notesACandidateTableTheHistoryDoesNotReplayTo() {
+        test::TestBench bench;
+        const QStringList draws = test::randomDraws(40, 10);
+        bench.writeFile(QStringLiteral("past.txt"), draws.join(u'\n').toUtf8());
+        QCOMPARE(runToolWith({"import", bench.path("past.txt"), "--folder", bench.path({})}).status,
+                 kExitSuccess);
+        const QStringList arguments = {"backtest", "--folder", bench.path({})};
+        QVERIFY(!runToolWith(arguments).err.contains("Note"));
+        writeHistory(bench, draws.mid(0, 39), 39);
+        QVERIFY(runToolWith(arguments).err.contains("Note: kri4key.dat differs"));
+    }
+
+    // A history line that is not four digits (an older program stored what was typed) was a
+    // round, but nothing can be expected of it: it is registered, not scored, and named.
+    void leavesAHistoryLineOfOtherTextOutOfTheScoring() {
+        test::TestBench bench;
+        QStringList draws = test::randomDraws(30, 11);
+        draws[27] = QStringLiteral("12a4");
+        writeHistory(bench, draws, 30);
+        const test::ToolRun run = runToolWith({"backtest", "--folder", bench.path({})});
+        QCOMPARE(run.status, kExitSuccess);
+        QVERIFY2(run.out.contains(QStringLiteral("rounds scored                 29\n")),
+                 qPrintable(run.out));
+        QVERIFY2(run.err.contains(QStringLiteral("line 3 of kri4.dat, \"12a4\" (round 28)")),
+                 qPrintable(run.err));
+        const Backtest backtest = backtestOf(draws, 30, {});
+        QCOMPARE(int(backtest.unscored.size()), 1);
+        for (const ScoredRound& round : backtest.rounds) QVERIFY(round.round != 28);
+    }
+
+    void refusesAHistoryItCannotScore_data() {
+        QTest::addColumn<QByteArray>("history");  // null: no history file
+        QTest::addColumn<QByteArray>("counter");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no history file")
+            << QByteArray() << QByteArray("0\r\n") << "kri4.dat: file not found";
+        QTest::newRow("empty history")
+            << QByteArray("") << QByteArray("0\r\n") << "holds no results";
+        QTest::newRow("counter below the results")
+            << QByteArray("1111\r\n2222\r\n3333\r\n") << QByteArray("2\r\n")
+            << "kaisuu4.txt, 2, is smaller than the 3 results";
+        QTest::newRow("counter not a number") << QByteArray("1111\r\n") << QByteArray("abc\r\n")
+                                              << "kaisuu4.txt, 0, is smaller than the 1 results";
+    }
+    void refusesAHistoryItCannotScore() {
+        QFETCH(QByteArray, history);
+        QFETCH(QByteArray, counter);
+        QFETCH(QString, message);
+        test::TestBench bench;
+        if (!history.isNull()) bench.writeFile(kHistoryFile, history);
+        bench.writeFile(kCounterFile, counter);
+        const test::ToolRun run = runToolWith({"backtest", "--folder", bench.path({})});
+        QCOMPARE(run.status, kExitFailure);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    }
+
+    void progressShowsOnlyOnATerminalAfterASecond_data() {
+        QTest::addColumn<bool>("terminal");
+        QTest::addColumn<qint64>("elapsed");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("terminal, long run") << true << qint64(1500) << true;
+        QTest::newRow("terminal, quick run") << true << qint64(900) << false;
+        QTest::newRow("redirected, long run") << false << qint64(1500) << false;
+    }
+    void progressShowsOnlyOnATerminalAfterASecond() {
+        QFETCH(bool, terminal);
+        QFETCH(qint64, elapsed);
+        QFETCH(bool, shown);
+        QString text;
+        QTextStream err(&text);
+        {
+            TerminalProgress progress(err, terminal, "replaying", [=] { return elapsed; });
+            progress.update(10, 20);
+            QCOMPARE(text.contains("replaying 10/20"), shown);
+        }
+        QCOMPARE(text.isEmpty(), !shown);
+    }
+};
+
+QTEST_MAIN(TestBacktest)
+#include "test_backtest.moc"

@@ -1,0 +1,75 @@
+#include <QTest>
+
+#include "cli/tool_arguments.h"
+
+using namespace k4;
+
+class TestToolArguments : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readsTheCommands() {
+        const auto import = std::get<ImportRequest>(parseToolArguments(
+            {"tool", "import", "past.csv", "--folder", "data", "--force"}, Language::English));
+        QCOMPARE(import.file, "past.csv");
+        QCOMPARE(import.folder, "data");
+        QVERIFY(import.force);
+
+        const auto backtest = std::get<BacktestRequest>(parseToolArguments(
+            {"tool", "backtest", "--count=20", "--last", "100", "--csv", "a.csv", "--png", "b.png"},
+            Language::English));
+        QCOMPARE(backtest.options.count, 20);
+        QCOMPARE(backtest.options.last, 100);
+        QCOMPARE(backtest.csvFile, "a.csv");
+        QVERIFY(drawsChart(backtest));
+
+        const auto defaults =
+            std::get<BacktestRequest>(parseToolArguments({"tool", "backtest"}, Language::English));
+        QCOMPARE(defaults.options.count, 10);
+        QVERIFY(!defaults.options.last);
+        QCOMPARE(defaults.folder, QDir::currentPath());
+        QVERIFY(!drawsChart(defaults));
+    }
+
+    void answersHelpAndVersion_data() {
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<bool>("version");
+        QTest::newRow("help") << "help" << false;
+        QTest::newRow("-h") << "-h" << false;
+        QTest::newRow("--help") << "--help" << false;
+        QTest::newRow("-v") << "-v" << true;
+        QTest::newRow("--version") << "--version" << true;
+    }
+    void answersHelpAndVersion() {
+        QFETCH(QString, argument);
+        QFETCH(bool, version);
+        const ToolRequest request = parseToolArguments({"tool", argument}, Language::English);
+        QCOMPARE(std::holds_alternative<VersionRequest>(request), version);
+        QCOMPARE(std::holds_alternative<HelpRequest>(request), !version);
+    }
+
+    void refusesWrongCommandLines_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("no command") << QStringList{};
+        QTest::newRow("unknown command") << QStringList{"predict"};
+        QTest::newRow("import without a file") << QStringList{"import"};
+        QTest::newRow("import with two files") << QStringList{"import", "a", "b"};
+        QTest::newRow("an option of the other command")
+            << QStringList{"import", "a", "--count", "3"};
+        QTest::newRow("backtest with a file") << QStringList{"backtest", "a"};
+        QTest::newRow("count 0") << QStringList{"backtest", "--count", "0"};
+        QTest::newRow("count not whole") << QStringList{"backtest", "--count", "2.5"};
+        QTest::newRow("last negative") << QStringList{"backtest", "--last", "-1"};
+        QTest::newRow("option without value") << QStringList{"backtest", "--csv"};
+    }
+    void refusesWrongCommandLines() {
+        QFETCH(QStringList, arguments);
+        const ToolRequest request =
+            parseToolArguments(QStringList{"tool"} + arguments, Language::English);
+        QVERIFY(std::holds_alternative<UsageError>(request));
+        QVERIFY(!std::get<UsageError>(request).message.isEmpty());
+    }
+};
+
+QTEST_APPLESS_MAIN(TestToolArguments)
+#include "test_tool_arguments.moc"
