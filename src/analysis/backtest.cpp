@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "analysis/statistics.h"
+#include "data/box_match.h"
 #include "data/digits.h"
 #include "data/result_history.h"
 #include "predict/prediction.h"

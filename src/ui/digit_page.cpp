@@ -10,6 +10,7 @@
 #include <limits>
 
 #include "analysis/digit_statistics.h"
+#include "data/box_match.h"
 #include "ui/figure_table.h"
 #include "ui/page_labels.h"
 
@@ -196,7 +197,8 @@ void DigitPage::refresh() {
 
     mostDrawn_->setRows(boxRows(statistics.mostDrawn));
     leastDrawn_->setRows(boxRows(statistics.leastDrawn));
-    neverDrawn_->setText(QStringLiteral("一度も出ていない組み合わせ:\n715 通りのうち %1 通り")
+    neverDrawn_->setText(QStringLiteral("一度も出ていない組み合わせ:\n%1 通りのうち %2 通り")
+                             .arg(kBoxCombinations)
                              .arg(statistics.neverDrawn));
 
     QList<QStringList> waitingRows;

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "analysis/number_record.h"
+#include "data/digits.h"
 #include "platform/dialogs.h"
 #include "predict/prediction.h"
 #include "register/result_input.h"
@@ -113,9 +114,10 @@ void LookupPage::showRecord() {
     rows << QStringList{QStringLiteral("今日の候補表での位置"), slotText(record)}
          << QStringList{QStringLiteral("予想の対象"), predictableText(record)}
          << QStringList{QStringLiteral("1 枚のボックスが当たる確率"),
-                        QStringLiteral("%1 / 10000 (%2%)")
+                        QStringLiteral("%1 / %2 (%3%)")
                             .arg(record.boxArrangements)
-                            .arg(record.boxArrangements / 100.0, 0, 'f', 2)};
+                            .arg(kPossibleDraws)
+                            .arg(100.0 * record.boxArrangements / kPossibleDraws, 0, 'f', 2)};
     record_->setRows(rows);
 }
 
