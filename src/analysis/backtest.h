@@ -8,11 +8,12 @@
 #include "analysis/scored_round.h"
 #include "data/candidate_table.h"
 #include "platform/work_progress.h"
+#include "predict/prediction.h"
 
 namespace k4 {
 
 struct BacktestOptions {
-    int count = 10;           // the count N the prediction lists, as in the main window
+    int count = kStartCount;  // the count N the prediction lists, as in the main window
     std::optional<int> last;  // score only the newest this many rounds
 };
 
