@@ -154,7 +154,8 @@ QString refusalText(BacktestRefusal refusal, const QString& historyFile, qsizety
     return {};
 }
 
-QStringList unscoredNotes(const std::vector<HistoryRound>& unscored, Language language) {
+QStringList backtestNotes(const Backtest& backtest, const StatisticsData& data, Language language) {
+    const std::vector<HistoryRound>& unscored = backtest.unscored;
     QStringList notes;
     for (std::size_t i = 0; i < std::min(unscored.size(), kNotesShown); ++i)
         notes << inLanguage(language,
@@ -169,19 +170,18 @@ QStringList unscoredNotes(const std::vector<HistoryRound>& unscored, Language la
         notes << inLanguage(language, QStringLiteral("… ほかに %1 行を採点から外しました。"),
                             QStringLiteral("… and %1 more lines left out."))
                      .arg(unscored.size() - kNotesShown);
+    if (candidateTableDiffers(data, backtest.replayedCandidates))
+        notes << inLanguage(
+            language,
+            QStringLiteral(
+                "注意: kri4key.dat は履歴を初期の候補から登録し直した並びと違います (削除した結果が"
+                "あるか、残っている最古の結果より前に登録した結果があります)。バックテストは登録し"
+                "直した並びで予想しています。"),
+            QStringLiteral(
+                "Note: kri4key.dat differs from the table the history replays to from the "
+                "initial one (a result was deleted, or results older than the oldest kept "
+                "were registered); the backtest predicts with the replayed table."));
     return notes;
-}
-
-QString tableDiffersNote(Language language) {
-    return inLanguage(
-        language,
-        QStringLiteral(
-            "注意: kri4key.dat は履歴を初期の候補から登録し直した並びと違います (削除した結果が"
-            "あるか、残っている最古の結果より前に登録した結果があります)。バックテストは登録し"
-            "直した並びで予想しています。"),
-        QStringLiteral("Note: kri4key.dat differs from the table the history replays to from the "
-                       "initial one (a result was deleted, or results older than the oldest kept "
-                       "were registered); the backtest predicts with the replayed table."));
 }
 
 QByteArray csvBytes(const std::vector<ScoredRound>& rounds) {

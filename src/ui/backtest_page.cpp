@@ -169,10 +169,7 @@ void BacktestPage::showBacktest(const Backtest& backtest) {
     for (const SummaryRow& row : summary.rows) rows.append({row.label, row.value});
     figures_->setRows(rows);
     conclusion_->setText(summary.conclusion);
-    QStringList notes = unscoredNotes(backtest.unscored, Language::Japanese);
-    if (!(backtest.replayedCandidates == data_->candidates))
-        notes << tableDiffersNote(Language::Japanese);
-    notes_->setText(notes.join(u'\n'));
+    notes_->setText(backtestNotes(backtest, *data_, Language::Japanese).join(u'\n'));
     chart_->setSeries(chartSeries(backtest.rounds));
     saveCsvButton_->setEnabled(true);
     saveChartButton_->setEnabled(true);

@@ -204,7 +204,7 @@ void DigitPage::refresh() {
     QList<QStringList> waitingRows;
     const int rounds = int(data_->rounds.size());
     for (const WaitingCombination& combination :
-         longestWaiting(data_->candidates, data_->history, kListed))
+         longestWaiting(*data_->candidates, data_->history, kListed))
         waitingRows.append({QString::number(combination.slot), combination.combination,
                             combination.roundsWaited
                                 ? QStringLiteral("%1 回").arg(*combination.roundsWaited)

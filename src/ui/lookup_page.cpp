@@ -98,7 +98,8 @@ void LookupPage::lookUpTyped() {
 
 void LookupPage::showRecord() {
     if (!data_ || number_.isEmpty()) return;
-    const NumberRecord record = numberRecord(number_, data_->rounds, data_->candidates, kLastDraws);
+    const NumberRecord record =
+        numberRecord(number_, data_->rounds, *data_->candidates, kLastDraws);
     const int results = int(data_->rounds.size());
     title_->setText(
         QStringLiteral("%1 の記録 (kri4.dat の %2 件の結果から)").arg(number_).arg(results));

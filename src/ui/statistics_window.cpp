@@ -6,6 +6,8 @@
 
 #include "analysis/statistics_data.h"
 #include "data/data_files.h"
+#include "data/file_names.h"
+#include "platform/failure.h"
 #include "ui/backtest_page.h"
 #include "ui/command_boundary.h"
 #include "ui/digit_page.h"
@@ -68,8 +70,9 @@ void StatisticsWindow::reload() {
 }
 
 void StatisticsWindow::fill() {
-    const auto data =
-        std::make_shared<const StatisticsData>(readStatisticsData(DataFiles(services_.files)));
+    auto data = std::make_shared<StatisticsData>(readStatisticsData(services_.files));
+    // The number pages show where each combination stands in the table.
+    if (!data->candidates) throw Failure(FailureKind::FileNotFound, kCandidateFile);
     backtest_->showData(data);
     digits_->showData(data);
     lookup_->showData(data);
