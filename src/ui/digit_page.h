@@ -6,6 +6,7 @@
 #include "analysis/statistics_data.h"
 
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 
 namespace k4 {
@@ -25,6 +26,9 @@ public:
     void showData(std::shared_ptr<const StatisticsData> data);
 
 private:
+    QHBoxLayout* createControls();
+    QHBoxLayout* createDigitTable();
+    QHBoxLayout* createBoxLists();
     void refresh();
 
     std::shared_ptr<const StatisticsData> data_;

@@ -55,12 +55,8 @@ LookupPage::LookupPage(Services& services, QWidget* parent) : QWidget(parent), s
     numberBox_->setMaximumWidth(120);
     lookUpButton_ = new QPushButton(QStringLiteral("調べる"), this);
     lookUpButton_->setObjectName(QStringLiteral("lookUpButton"));
-    auto* numberLabel = new QLabel(QStringLiteral("四桁の数字:"), this);
-    numberLabel->setBuddy(numberBox_);
-    auto* controls = new QHBoxLayout;
-    controls->addWidget(numberLabel);
-    controls->addWidget(numberBox_);
-    controls->addWidget(lookUpButton_);
+    QHBoxLayout* controls = controlRow(
+        {{buddyLabel(QStringLiteral("四桁の数字:"), numberBox_), numberBox_, lookUpButton_}});
     controls->addStretch();
 
     title_ = new QLabel(this);
