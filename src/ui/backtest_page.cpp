@@ -106,14 +106,7 @@ QHBoxLayout* BacktestPage::createSummary() {
     conclusion_ = wrappingLabel(this, "conclusion");
     setBold(conclusion_);
     notes_ = wrappingLabel(this, "notes");
-    auto* sentences = new QVBoxLayout;
-    sentences->addWidget(conclusion_);
-    sentences->addWidget(notes_);
-    sentences->addStretch();
-    auto* summary = new QHBoxLayout;
-    summary->addWidget(figures_);
-    summary->addLayout(sentences, 1);
-    return summary;
+    return besideSentences(figures_, {conclusion_, notes_});
 }
 
 // A computation still running stops at its next round; it holds the data it needs.

@@ -122,14 +122,7 @@ QHBoxLayout* DigitPage::createDigitTable() {
         QStringLiteral("表の数は、その位にその数字が出た回数です (色が濃いほど多い)。下の三行は、"
                        "位ごとに「どの数字も同じ確率で出る」とした χ² 検定 (自由度 9) の統計量と"
                        " p 値、四つの検定を Holm の方法で補正した p 値です。"));
-    auto* sentences = new QVBoxLayout;
-    sentences->addWidget(verdict_);
-    sentences->addWidget(explanation);
-    sentences->addStretch();
-    auto* top = new QHBoxLayout;
-    top->addWidget(heatMap_);
-    top->addLayout(sentences, 1);
-    return top;
+    return besideSentences(heatMap_, {verdict_, explanation});
 }
 
 // The box combinations drawn most and least often and the longest-waiting ones, side by side.

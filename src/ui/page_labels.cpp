@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 
 namespace k4 {
 namespace {
@@ -35,6 +36,16 @@ QHBoxLayout* controlRow(std::initializer_list<std::initializer_list<QWidget*>> g
         if (row->count() > 0) row->addSpacing(kGroupGap);
         for (QWidget* widget : group) row->addWidget(widget);
     }
+    return row;
+}
+
+QHBoxLayout* besideSentences(QWidget* table, std::initializer_list<QLabel*> sentences) {
+    auto* column = new QVBoxLayout;
+    for (QLabel* sentence : sentences) column->addWidget(sentence);
+    column->addStretch();
+    auto* row = new QHBoxLayout;
+    row->addWidget(table);
+    row->addLayout(column, 1);
     return row;
 }
 

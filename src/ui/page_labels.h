@@ -24,4 +24,8 @@ QLabel* buddyLabel(const QString& text, QWidget* buddy);
 // apart.
 QHBoxLayout* controlRow(std::initializer_list<std::initializer_list<QWidget*>> groups);
 
+// A table of figures with sentences about them on its right, from the top; the sentences take
+// the room the table leaves.
+QHBoxLayout* besideSentences(QWidget* table, std::initializer_list<QLabel*> sentences);
+
 }  // namespace k4
