@@ -32,6 +32,7 @@ std::vector<HistoryRound> historyRounds(const QStringList& lines, std::int32_t c
 // Why a history cannot be backtested.
 enum class BacktestRefusal {
     NoResults,            // there is no round to score
+    NoFourDigitResults,   // no result is four digits, so no round can be scored
     CounterBelowResults,  // the rounds would reach back below round 1: the counter is wrong
 };
 

@@ -159,6 +159,13 @@ QString refusalText(BacktestRefusal refusal, const QString& historyFile, qsizety
                               QStringLiteral("%1 に結果がないため、採点する回がありません。"),
                               QStringLiteral("%1 holds no results: no round to score."))
                 .arg(historyFile);
+        case BacktestRefusal::NoFourDigitResults:
+            return inLanguage(language,
+                              QStringLiteral("%1 に四桁の数字の結果がないため、採点する回が"
+                                             "ありません。"),
+                              QStringLiteral("%1 holds no result of four digits: no round to "
+                                             "score."))
+                .arg(historyFile);
         case BacktestRefusal::CounterBelowResults:
             return inLanguage(
                        language,

@@ -45,7 +45,6 @@ QColor heat(int count, int least, int most) {
 }
 
 QString verdictText(const DigitStatistics& statistics) {
-    if (statistics.results == 0) return QStringLiteral("数える結果がありません。");
     QStringList departing;
     for (int place = 0; place < kPlaces; ++place)
         if (statistics.tests[place].holmPValue < kSignificance)
@@ -170,7 +169,22 @@ void DigitPage::refresh() {
     const DigitStatistics statistics =
         digitStatistics(data_->history, scope_->currentData().toInt(), kListed);
     counted_->setText(QStringLiteral("%1 件の結果を数えました").arg(statistics.results));
+    if (statistics.results == 0) {
+        // Counts, tests and rankings of no draw at all would be figures made of nothing.
+        heatMap_->setRows({});
+        mostDrawn_->setRows({});
+        leastDrawn_->setRows({});
+        neverDrawn_->clear();
+        verdict_->setText(QStringLiteral(
+            "数える結果がまだありません (kri4.dat に四桁の数字の結果がありません)。"));
+    } else {
+        showDigitCounts(statistics);
+        showBoxes(statistics);
+    }
+    showWaiting();
+}
 
+void DigitPage::showDigitCounts(const DigitStatistics& statistics) {
     QList<QStringList> rows;
     for (int digit = 0; digit < kDigitValues; ++digit) {
         QStringList row{QString::number(digit)};
@@ -197,13 +211,17 @@ void DigitPage::refresh() {
             heatMap_->item(digit, place + 1)
                 ->setBackground(heat(statistics.counts[place][digit], least, most));
     verdict_->setText(verdictText(statistics));
+}
 
+void DigitPage::showBoxes(const DigitStatistics& statistics) {
     mostDrawn_->setRows(boxRows(statistics.mostDrawn));
     leastDrawn_->setRows(boxRows(statistics.leastDrawn));
     neverDrawn_->setText(QStringLiteral("一度も出ていない組み合わせ:\n%1 通りのうち %2 通り")
                              .arg(kBoxCombinations)
                              .arg(statistics.neverDrawn));
+}
 
+void DigitPage::showWaiting() {
     QList<QStringList> waitingRows;
     const int rounds = int(data_->rounds.size());
     for (const WaitingCombination& combination :

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "analysis/digit_statistics.h"
 #include "analysis/statistics_data.h"
 
 class QComboBox;
@@ -30,6 +31,9 @@ private:
     QHBoxLayout* createDigitTable();
     QHBoxLayout* createBoxLists();
     void refresh();
+    void showDigitCounts(const DigitStatistics& statistics);
+    void showBoxes(const DigitStatistics& statistics);
+    void showWaiting();
 
     std::shared_ptr<const StatisticsData> data_;
     QComboBox* scope_;

@@ -75,6 +75,12 @@ LookupPage::LookupPage(Services& services, QWidget* parent) : QWidget(parent), s
 
     connect(lookUpButton_, &QPushButton::clicked, this, &LookupPage::lookUpTyped);
     connect(numberBox_, &QLineEdit::returnPressed, this, &LookupPage::lookUpTyped);
+    // A record stays on the page only while the box holds the number it is of.
+    connect(numberBox_, &QLineEdit::textEdited, this, [this] {
+        number_.clear();
+        title_->clear();
+        record_->setRows({});
+    });
 }
 
 void LookupPage::showData(std::shared_ptr<const StatisticsData> data) {

@@ -1,6 +1,7 @@
 #include "ui/statistics_window.h"
 
 #include <QIcon>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -53,6 +54,18 @@ StatisticsWindow::StatisticsWindow(Services& services, int count,
     tabs_->addTab(import_, QStringLiteral("取り込み"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
+
+    // Ctrl+Tab and Ctrl+Shift+Tab change pages wherever the focus is, a table included.
+    const auto turnPage = [this](int step) {
+        tabs_->setCurrentIndex((tabs_->currentIndex() + step + tabs_->count()) % tabs_->count());
+    };
+    auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
+    connect(next, &QShortcut::activated, this, [turnPage] { turnPage(1); });
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)}) {
+        auto* previous = new QShortcut(keys, this);
+        connect(previous, &QShortcut::activated, this, [turnPage] { turnPage(-1); });
+    }
 }
 
 void StatisticsWindow::load() {

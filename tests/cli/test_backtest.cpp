@@ -228,6 +228,9 @@ private slots:
             << QByteArray() << QByteArray("0\r\n") << "kri4.dat: file not found";
         QTest::newRow("empty history")
             << QByteArray("") << QByteArray("0\r\n") << "holds no results";
+        QTest::newRow("no result of four digits")
+            << QByteArray("12a4\r\nabcd\r\n") << QByteArray("2\r\n")
+            << "holds no result of four digits";
         QTest::newRow("counter below the results")
             << QByteArray("1111\r\n2222\r\n3333\r\n") << QByteArray("2\r\n")
             << "kaisuu4.txt, 2, is smaller than the 3 results";

@@ -372,15 +372,72 @@ private slots:
         QVERIFY(bench.dialogs.shown().isEmpty());
     }
 
+    // A record stays only while the box holds its number: 1234 looked up, then 12345 typed.
     void lookupPageRefusesWhatIsNotFourDigits() {
         test::TestBench bench;
         writeDataSet(bench);
         OpenWindow window(bench);
-        QTest::keyClicks(window.find<QLineEdit>("numberBox"), "12a4");
-        QTest::keyClick(window.find<QLineEdit>("numberBox"), Qt::Key_Return);
+        auto* numberBox = window.find<QLineEdit>("numberBox");
+        QTest::keyClicks(numberBox, "1234");
+        QTest::keyClick(numberBox, Qt::Key_Return);
+        QVERIFY(window.find<QTableWidget>("recordTable")->rowCount() > 0);
+        QTest::keyClicks(numberBox, "5");
+        QTest::keyClick(numberBox, Qt::Key_Return);
         QCOMPARE(bench.dialogs.shown().size(), 1);
         QCOMPARE(bench.dialogs.shown()[0].text, QStringLiteral("四桁の数字を入力してください。"));
         QCOMPARE(window.find<QTableWidget>("recordTable")->rowCount(), 0);
+        QCOMPARE(window.find<QLabel>("recordTitle")->text(), QString());
+    }
+
+    // Tab goes from a table to the next control; Ctrl+Tab and Ctrl+Shift+Tab turn the pages
+    // from anywhere, a table included.
+    void tabLeavesATableAndCtrlTabTurnsPages() {
+        test::TestBench bench;
+        writeDataSet(bench);
+        OpenWindow window(bench);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.operator->()));
+        auto* table = window.find<QTableWidget>("figureTable");
+        auto* tabs = window.find<QTabWidget>("statisticsTabs");
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_Tab);
+        QVERIFY(!table->hasFocus());
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(tabs->currentIndex(), 1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(tabs->currentIndex(), 0);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(tabs->currentIndex(), tabs->count() - 1);
+    }
+
+    // A history with no result of four digits has nothing to count: the pages say so and show
+    // no figure made of nothing.
+    void pagesOfAHistoryWithoutResults_data() {
+        QTest::addColumn<QByteArray>("history");
+        QTest::addColumn<QString>("conclusion");
+        QTest::newRow("empty") << QByteArray() << "kri4.dat に結果がないため";
+        QTest::newRow("no four digits")
+            << QByteArray("12a4\r\n") << "kri4.dat に四桁の数字の結果がないため";
+    }
+    void pagesOfAHistoryWithoutResults() {
+        QFETCH(QByteArray, history);
+        QFETCH(QString, conclusion);
+        test::TestBench bench;
+        writeDataSet(bench);
+        bench.writeFile(kHistoryFile, history);
+        StatisticsWindow window(bench.services, 10, [](const QString&) {});
+        window.load();
+        QVERIFY2(window.findChild<QLabel*>("conclusion")->text().contains(conclusion),
+                 qPrintable(window.findChild<QLabel*>("conclusion")->text()));
+        QCOMPARE(window.findChild<QTableWidget*>("figureTable")->rowCount(), 0);
+        QVERIFY(
+            window.findChild<QLabel*>("verdict")->text().startsWith("数える結果がまだありません"));
+        for (const char* table : {"heatMap", "mostDrawn", "leastDrawn"})
+            QCOMPARE(window.findChild<QTableWidget*>(table)->rowCount(), 0);
+        QCOMPARE(window.findChild<QLabel*>("neverDrawn")->text(), QString());
     }
 
     // Replacing the results of a folder asks first, naming how many; Yes keeps a dated copy of
