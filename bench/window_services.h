@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <cstdio>
 
 #include "platform/clock.h"
@@ -27,7 +28,7 @@ struct WindowServices {
         : services{files, dialogs, fileDialogs, launcher, clock, [](int) {}} {}
 
     SilentDialogs dialogs;
-    WidgetFileDialogs fileDialogs;
+    WidgetFileDialogs fileDialogs{QDir::currentPath()};
     ProcessLauncher launcher;
     SystemClock clock;
     Services services;
