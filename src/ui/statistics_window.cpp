@@ -21,7 +21,8 @@ namespace k4 {
 namespace {
 
 const QString kCaption = QStringLiteral("成績と統計");
-constexpr QSize kStartSize(960, 720);
+// Wide enough for the backtest's conclusion on one line beside its figures.
+constexpr QSize kStartSize(1040, 720);
 constexpr double kPoints = 10.5;
 
 }  // namespace
@@ -54,6 +55,8 @@ StatisticsWindow::StatisticsWindow(Services& services, int count,
     tabs_->addTab(import_, QStringLiteral("取り込み"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
+    // No smaller than its pages need to show every control whole.
+    setMinimumSize(minimumSizeHint());
 
     // Ctrl+Tab and Ctrl+Shift+Tab change pages wherever the focus is, a table included.
     const auto turnPage = [this](int step) {

@@ -413,6 +413,33 @@ private slots:
         QCOMPARE(tabs->currentIndex(), tabs->count() - 1);
     }
 
+    // At its smallest size every page still shows each control whole; at the size it opens
+    // with, the backtest's conclusion stands on one line.
+    void windowSizesCutNothing() {
+        test::TestBench bench;
+        writeDataSet(bench);
+        OpenWindow window(bench);
+        QApplication::processEvents();  // the figures table fits its new rows
+        const auto* conclusion = window.find<QLabel>("conclusion");
+        QVERIFY2(conclusion->height() < 2 * conclusion->fontMetrics().lineSpacing(),
+                 qPrintable(conclusion->text()));
+        window->resize(1, 1);
+        QCOMPARE(window->size(), window->minimumSize());
+        auto* tabs = window.find<QTabWidget>("statisticsTabs");
+        for (int page = 0; page < tabs->count(); ++page) {
+            tabs->setCurrentIndex(page);
+            QApplication::processEvents();
+            for (QWidget* control : tabs->currentWidget()->findChildren<QWidget*>()) {
+                const bool whole = qobject_cast<QAbstractButton*>(control) ||
+                                   qobject_cast<QAbstractSpinBox*>(control) ||
+                                   qobject_cast<QComboBox*>(control);
+                if (!control->isVisible() || !whole) continue;
+                QVERIFY2(control->width() >= control->sizeHint().width(),
+                         qPrintable(control->objectName()));
+            }
+        }
+    }
+
     // A history with no result of four digits has nothing to count: the pages say so and show
     // no figure made of nothing.
     void pagesOfAHistoryWithoutResults_data() {
