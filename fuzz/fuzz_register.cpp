@@ -34,7 +34,7 @@ void checkRegistration(fuzz::MemoryFileSystem& folder, const QString& typed,
     const auto before = folder.files;
     DataFiles files(folder);
     try {
-        registerResult(files, *result, entries);
+        registerResult(files, *result, entries, files.readState());
     } catch (const Failure&) {
         check(folder.files == before, "a failed registration writes nothing");
         return;
@@ -56,7 +56,7 @@ void checkDeletion(fuzz::MemoryFileSystem& folder, const QStringList& entries) {
     DataFiles files(folder);
     std::optional<QString> nextRound;
     try {
-        nextRound = deleteNewestResult(files, entries);
+        nextRound = deleteNewestResult(files, entries, files.readState());
     } catch (const Failure&) {
         check(folder.files == before, "a failed deletion writes nothing");
         return;
