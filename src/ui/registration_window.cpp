@@ -104,10 +104,13 @@ void RegistrationWindow::deleteNewest() {
     runCommand(
         services_,
         [this] {
+            // The user agrees to delete the newest of the list as it stands now; should another
+            // program change the files while the question is open, the deletion is refused.
+            const QStringList entries = entries_->stringList();
+            const DataFilesState listedFrom = listedFrom_;
             if (services_.dialogs.askYesNo(kDeletePrompt, kDeleteTitle) == Answer::Yes) {
                 DataFiles files(services_.files);
-                if (const auto nextRound =
-                        deleteNewestResult(files, entries_->stringList(), listedFrom_))
+                if (const auto nextRound = deleteNewestResult(files, entries, listedFrom))
                     showNextRound_(*nextRound);
             }
             close();
