@@ -89,23 +89,11 @@ void DataFiles::writeTextFile(const QString& name, const QStringList& lines) {
     commitFiles(files_, {{name, writeLines(lines)}});
 }
 
-namespace {
-
-QList<NewFile> newFiles(const QList<FileContent>& contents) {
+void DataFiles::commit(const QList<FileContent>& contents, const DataFilesState& readFrom) {
     QList<NewFile> files;
     for (const FileContent& content : contents)
         files.append({content.name, writeLines(content.lines)});
-    return files;
-}
-
-}  // namespace
-
-void DataFiles::commit(const QList<FileContent>& contents) {
-    commitFiles(files_, newFiles(contents));
-}
-
-void DataFiles::commit(const QList<FileContent>& contents, const DataFilesState& readFrom) {
-    commitFiles(files_, newFiles(contents), [&] {
+    commitFiles(files_, files, [&] {
         if (stateOf(files_) != readFrom)
             throw Failure(FailureKind::ChangedElsewhere, files_.folderName());
     });

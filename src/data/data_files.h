@@ -50,10 +50,8 @@ public:
     void writeTextFile(const QString& name, const QStringList& lines);
 
     // Rewrites several files together: all of them or none, also through a crash or a power
-    // cut (see commitFiles).
-    void commit(const QList<FileContent>& contents);
-    // The same, only while the three files still hold what `readFrom` says; otherwise nothing is
-    // written and it throws ChangedElsewhere naming the folder.
+    // cut (see commitFiles), and only while the three data files still hold what `readFrom`
+    // says; otherwise nothing is written and it throws ChangedElsewhere naming the folder.
     void commit(const QList<FileContent>& contents, const DataFilesState& readFrom);
 
     // Completes or drops a commit that a crash interrupted; runs before anything reads the files.
