@@ -5,6 +5,7 @@
 
 #include "cli/progress.h"
 #include "cli/tool_messages.h"
+#include "data/data_files.h"
 #include "data/file_names.h"
 #include "import/import_messages.h"
 #include "import/past_import.h"
@@ -129,11 +130,18 @@ int runImport(const ImportRequest& request, Console& console, WriteFaults* fault
                     << '\n';
 
     const QString folder = QDir(request.folder).absolutePath();
-    DiskFileSystem disk(folder, faults);
-    if (refuseFolder(request, disk, console)) return kExitFailure;
     const QString folderName = QDir::toNativeSeparators(folder);
+    DiskFileSystem disk(folder, faults);
+    DataFilesState found;
     try {
-        writeImport(disk, *imported.folder);
+        found = DataFiles(disk).readState();
+    } catch (const Failure& failure) {
+        console.err << failureText(failure, folderName, console.language) << '\n';
+        return kExitFailure;
+    }
+    if (refuseFolder(request, disk, console)) return kExitFailure;
+    try {
+        writeImport(disk, *imported.folder, found);
     } catch (const Failure& failure) {
         console.err << failureText(failure, folderName, console.language) << '\n';
         return kExitFailure;

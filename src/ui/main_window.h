@@ -33,6 +33,9 @@ public:
     // Shows `text` as the next round; the registration window corrects it after a command.
     void setNextRoundText(const QString& text);
 
+    // Another program changed the data files: the next round and the open windows follow.
+    void followFiles();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -47,6 +50,9 @@ private:
     void addMenuToTextBox(QLineEdit* box);
     void showReport();
     void exitProgram();
+    // Shows the next round of the counter `counter` unless it is the one shown already, which
+    // the user may have typed over.
+    void showNextRoundOf(double counter);
 
     Services& services_;
     QListWidget* predictionList_;                      // List2
@@ -61,6 +67,7 @@ private:
     QAction* statisticsAction_;
     QAction* importAction_;
     QMenu* contextMenu_;
+    QString nextRoundOfFiles_;  // the next round the data files gave when last read
 };
 
 }  // namespace k4

@@ -85,7 +85,14 @@ void StatisticsWindow::reload() {
     runCommand(services_, [this] { fill(); });
 }
 
+void StatisticsWindow::followFiles() {
+    followQuietly([this] {
+        if (DataFiles(services_.files).readState() != shownFrom_) fill();
+    });
+}
+
 void StatisticsWindow::fill() {
+    shownFrom_ = DataFiles(services_.files).readState();
     auto data = std::make_shared<StatisticsData>(readStatisticsData(services_.files));
     // The number pages show where each combination stands in the table.
     if (!data->candidates) throw Failure(FailureKind::FileNotFound, kCandidateFile);
