@@ -25,8 +25,8 @@ QByteArray lines(const QStringList& texts) {
 // The shipped files, in memory: registering hundreds of results by hand needs no disk.
 void installInitialFiles(test::MemoryFileSystem& folder, int counter) {
     for (const QString& name : kDataFiles)
-        folder.files[name] = test::readAll(QStringLiteral(K4_INITIAL_DIR "/") + name);
-    folder.files[kCounterFile] = QByteArray::number(counter) + "\r\n";
+        folder.put(name, test::readAll(QStringLiteral(K4_INITIAL_DIR "/") + name));
+    folder.put(kCounterFile, QByteArray::number(counter) + "\r\n");
 }
 
 }  // namespace
@@ -63,7 +63,7 @@ private slots:
         const test::ToolRun run = runToolWith({"import", source, "--folder", imported.path({})});
         QCOMPARE(run.status, kExitSuccess);
         for (const QString& name : kDataFiles)
-            QCOMPARE(*imported.fileBytes(name), byHand.files.value(name));
+            QCOMPARE(*imported.fileBytes(name), byHand.files().value(name));
     }
 
     // Whichever write step fails, the folder is as it was, the files the import would have
