@@ -44,7 +44,7 @@ QStringList presentDataFiles(const FileSystem& folder) {
 
 }  // namespace
 
-int runImport(const ImportRequest& request, Console& console, WriteFaults* faults) {
+int runImport(const ImportRequest& request, Console& console, FolderOpener& folders) {
     const QFileInfo input(request.file);
     QByteArray bytes;
     try {
@@ -82,8 +82,8 @@ int runImport(const ImportRequest& request, Console& console, WriteFaults* fault
 
     const QDir folder(request.folder);
     const QString folderName = QDir::toNativeSeparators(folder.absolutePath());
-    DiskFileSystem disk(folder.absolutePath(), faults);
-    const QStringList present = presentDataFiles(disk);
+    const std::unique_ptr<FileSystem> files = folders.open(folder.absolutePath());
+    const QStringList present = presentDataFiles(*files);
     if (!present.isEmpty() && !request.force) {
         console.err
             << console
@@ -106,7 +106,7 @@ int runImport(const ImportRequest& request, Console& console, WriteFaults* fault
 
     const RegistrationReplay& replay = *imported->folder;
     try {
-        writeImport(disk, replay);
+        writeImport(*files, replay);
 
         console.out << console
                            .text(QStringLiteral(

@@ -166,10 +166,9 @@ void commitFiles(FileSystem& folder, const QList<NewFile>& files) {
     removeQuietly(folder, setAside);
 }
 
-void commitFileAt(const QString& path, const QByteArray& bytes, WriteFaults* faults) {
+void commitFileAt(FolderOpener& folders, const QString& path, const QByteArray& bytes) {
     const QFileInfo file(path);
-    DiskFileSystem folder(file.absolutePath(), faults);
-    commitFiles(folder, {{file.fileName(), bytes}});
+    commitFiles(*folders.open(file.absolutePath()), {{file.fileName(), bytes}});
 }
 
 void recoverFolder(FileSystem& folder) {

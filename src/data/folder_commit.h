@@ -7,7 +7,7 @@
 namespace k4 {
 
 class FileSystem;
-class WriteFaults;
+class FolderOpener;
 
 // The new content of one file of a folder.
 struct NewFile {
@@ -32,8 +32,8 @@ struct NewFile {
 void commitFiles(FileSystem& folder, const QList<NewFile>& files);
 
 // Replaces or creates one file anywhere, named by its path (a table or a picture the user
-// saves), whole or not at all, as commitFiles() does. `faults` fails the writing steps in tests.
-void commitFileAt(const QString& path, const QByteArray& bytes, WriteFaults* faults = nullptr);
+// saves), whole or not at all, as commitFiles() does, in the folder `folders` opens for it.
+void commitFileAt(FolderOpener& folders, const QString& path, const QByteArray& bytes);
 
 // Brings the folder to a whole state before anything reads it: a commit whose journal is whole
 // is carried through and a cut journal is dropped, and the temporary files of interrupted

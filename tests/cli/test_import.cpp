@@ -8,7 +8,7 @@
 #include "support/folder_snapshot.h"
 #include "support/memory_file_system.h"
 #include "support/test_services.h"
-#include "tool_run.h"
+#include "support/tool_run.h"
 
 using namespace k4;
 using test::runToolWith;
@@ -75,7 +75,7 @@ private slots:
         const QStringList arguments = {"import", source.path("past.txt"), "--folder",
                                        bench.path({})};
         const int failed = test::failEachWriteStep(bench, [&] {
-            const test::ToolRun run = runToolWith(arguments, Language::English, &bench.faults);
+            const test::ToolRun run = runToolWith(arguments, Language::English, &bench.folders);
             if (run.status != kExitSuccess) throw Failure(FailureKind::CannotWrite, run.err);
         });
         QVERIFY(failed > 0);

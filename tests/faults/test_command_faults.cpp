@@ -14,8 +14,7 @@ using test::golden;
 
 namespace {
 
-// DiskFileSystem hands new content to the disk in chunks of this size.
-constexpr qsizetype kWriteChunk = 64 * 1024;
+constexpr qsizetype kWriteChunk = test::FaultyFileSystem::kWriteChunk;
 
 // A data folder with a history long enough for the prediction to list something, a candidate
 // table in which the registered result matches, a counter and an earlier report. With a long
