@@ -129,10 +129,12 @@ void commitFiles(FileSystem& folder, const QList<NewFile>& files) {
         for (const NewFile& file : files)
             forFile(file.name, [&] { folder.writeDurably(newName(file.name), file.bytes); });
         if (journaled) {
-            forFile(kJournal, [&] {
-                folder.writeDurably(newName(kJournal), journalBytes(files));
-                folder.rename(newName(kJournal), kJournal);
-            });
+            forFile(kJournal, [&] { folder.writeDurably(newName(kJournal), journalBytes(files)); });
+            // The temporary files are on the disk by name before the journal is: a disk that
+            // keeps no order among a folder's changes could otherwise keep a journal naming a
+            // temporary file it lost, and recovery would complete the commit in part.
+            folder.syncFolder();
+            forFile(kJournal, [&] { folder.rename(newName(kJournal), kJournal); });
             folder.syncFolder();
         }
     } catch (const Failure&) {

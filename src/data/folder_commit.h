@@ -19,8 +19,9 @@ struct NewFile {
 // none, also through a crash or a power cut, and on the disk once it returns.
 //
 // Each new content goes to a temporary file first and is synced. Several files are then named
-// in a journal (with a checksum, so that a cut journal is recognised), which is synced with the
-// folder: from that moment the commit is decided, and a crash is carried through by
+// in a journal (with a checksum, so that a cut journal is recognised); the folder is synced, the
+// journal renamed into place and the folder synced again: from that moment the commit is
+// decided, and a crash is carried through by
 // recoverFolder(). Each old file is set aside and its temporary file renamed in its place, the
 // folder is synced, the journal removed and the old files after it. A single file needs no
 // journal: where a crash leaves it set aside and not replaced, recovery puts it back.

@@ -39,8 +39,22 @@ bool cutAt(MemoryFolder& folder, int step, Work work) {
         QTest::qFail(failure.what(), __FILE__, __LINE__);
     }
     folder.faults.disarm();
-    if (cut) folder.memory.cutPower();
     return cut;
+}
+
+// Calls `next` with each folder the next start may find after the power goes now: the
+// folder's names as of its last sync with any of the later changes written, each file's content
+// as of its last sync.
+template <typename Next>
+void forEachSurvivor(const test::MemoryFileSystem& atCut, Next next) {
+    const qsizetype changes = atCut.unsyncedChanges();
+    for (int written = 0; written < (1 << changes); ++written) {
+        QList<bool> kept;
+        for (qsizetype change = 0; change < changes; ++change) kept << bool(written >> change & 1);
+        test::MemoryFileSystem survivor = atCut;
+        survivor.cutPower(kept);
+        next(survivor);
+    }
 }
 
 void recover(MemoryFolder& folder) {
@@ -63,9 +77,9 @@ private slots:
 
     // The power goes before each write step in turn, and the next start recovers on what
     // reached the disk: the folder is exactly as before the command or exactly as after it. The
-    // power also goes before each step of that recovery, and then right after it; the start
-    // after that ends where the uninterrupted recovery does, so a decided command is never
-    // undone. A command that went through survives a cut right after it.
+    // power also goes before each step of that recovery, and right after it; the start after
+    // that ends where the uninterrupted recovery does, so that a decided command is never undone.
+    // A command that went through survives a cut right after it.
     void everyPowerCutPoint_data() {
         QTest::addColumn<DataCommand>("command");
         for (const auto& [name, command] : test::kDataCommands) QTest::newRow(name) << command;
@@ -73,55 +87,57 @@ private slots:
     void everyPowerCutPoint() {
         QFETCH(DataCommand, command);
         const QString past = past_.filePath("past.txt");
-        const auto run = [&](MemoryFolder& folder) {
-            test::runDataCommand(command, folder.files, folder.folders, dataFolder_.path(), past);
-        };
-        const auto prepare = [&](MemoryFolder& folder) {
-            test::prepareFolder(command, folder.files);
-        };
-        MemoryFolder reference(dataFolder_.path());
-        prepare(reference);
+        const QString path = dataFolder_.path();
+        MemoryFolder reference(path);
+        test::prepareFolder(command, reference.files);
+        const test::MemoryFileSystem start = reference.memory;
         const Contents before = reference.memory.files();
-        run(reference);
+        test::runDataCommand(command, reference.files, reference.folders, path, past);
         const Contents after = reference.memory.files();
         QVERIFY(before != after);
 
-        int commandCuts = 0, recoveryCuts = 0;
+        int commandCuts = 0, recoveryCuts = 0, survivors = 0;
         for (int step = 1;; ++step) {
-            MemoryFolder folder(dataFolder_.path());
-            prepare(folder);
-            if (!cutAt(folder, step, [&] { run(folder); })) {
-                QCOMPARE(folder.memory.files(), after);
-                folder.memory.cutPower();
-                recover(folder);
-                QCOMPARE(folder.memory.files(), after);
-                break;
-            }
+            MemoryFolder folder(path);
+            folder.memory = start;
+            const bool cut = cutAt(folder, step, [&] {
+                test::runDataCommand(command, folder.files, folder.folders, path, past);
+            });
+            if (!cut) QCOMPARE(folder.memory.files(), after);
+            const QString where = cut ? QStringLiteral("a power cut at step %1").arg(step)
+                                      : QStringLiteral("a power cut after success");
+            forEachSurvivor(folder.memory, [&](const test::MemoryFileSystem& survived) {
+                ++survivors;
+                MemoryFolder recovered(path);
+                recovered.memory = survived;
+                recover(recovered);
+                const Contents whole = recovered.memory.files();
+                QVERIFY2(whole == after || (cut && whole == before), qPrintable(where));
+                for (int recoveryStep = 1;; ++recoveryStep) {
+                    MemoryFolder again(path);
+                    again.memory = survived;
+                    const bool recoveryCut = cutAt(again, recoveryStep, [&] { recover(again); });
+                    recoveryCuts += recoveryCut;
+                    forEachSurvivor(again.memory, [&](const test::MemoryFileSystem& left) {
+                        MemoryFolder last(path);
+                        last.memory = left;
+                        recover(last);
+                        QVERIFY2(last.memory.files() == whole,
+                                 qPrintable(
+                                     where +
+                                     QStringLiteral(", in recovery at step %1").arg(recoveryStep)));
+                    });
+                    if (!recoveryCut) break;
+                }
+            });
+            if (!cut) break;
             ++commandCuts;
-            const test::MemoryFileSystem survived = folder.memory;
-            recover(folder);
-            const Contents recovered = folder.memory.files();
-            QVERIFY2(recovered == before || recovered == after,
-                     qPrintable(QStringLiteral("power cut at step %1").arg(step)));
-
-            // The last round lets recovery go through and cuts the power after it.
-            for (int recoveryStep = 1;; ++recoveryStep) {
-                MemoryFolder again(dataFolder_.path());
-                again.memory = survived;
-                const bool cut = cutAt(again, recoveryStep, [&] { recover(again); });
-                if (!cut) again.memory.cutPower();
-                recover(again);
-                QVERIFY2(again.memory.files() == recovered,
-                         qPrintable(QStringLiteral("power cut at step %1, in recovery at step %2")
-                                        .arg(step)
-                                        .arg(recoveryStep)));
-                if (!cut) break;
-                ++recoveryCuts;
-            }
         }
-        qInfo("%s: %d power cut points in the command, %d in recovery, 1 after it",
-              QTest::currentDataTag(), commandCuts, recoveryCuts);
-        cutPoints_ += commandCuts + recoveryCuts + 1;
+        qInfo(
+            "%s: %d power cut points in the command and 1 after it, %d in recovery; %d folders "
+            "the next start may find",
+            QTest::currentDataTag(), commandCuts, recoveryCuts, survivors);
+        cutPoints_ += commandCuts + 1 + recoveryCuts;
     }
 
 private:

@@ -14,14 +14,17 @@ namespace k4::test {
 // the fuzz targets and tests that need no disk.
 //
 // It also keeps what a power cut would leave, as a disk that caches writes does: a file's
-// content only as of its last sync, and the folder's names (created, renamed, removed) only as
-// of the folder's last sync. cutPower() drops the rest.
+// content only as of its last sync, and the folder's names (created, renamed, removed) as of the
+// folder's last sync. Of the changes to names since then, a cut keeps none, or any of them
+// chosen by the test: a disk that keeps no order among them (a memory card, a USB stick) may
+// have written any of them.
 class MemoryFileSystem final : public FileSystem {
 public:
-    // Puts a file there as though it had been there for long: content and name on the disk.
+    // Puts a file there as though it had been there for long: content and name on the disk (the
+    // folder is synced).
     void put(const QString& name, const QByteArray& bytes) {
         writeDurably(name, bytes);
-        syncedNames_[name] = names_.value(name);
+        syncFolder();
     }
     // Every file as the program sees it now, by name.
     QMap<QString, QByteArray> files() const {
@@ -32,17 +35,29 @@ public:
     }
     QStringList folders() const { return folders_; }
 
-    // What the next start finds after the power goes now.
-    void cutPower() {
+    // How many changes to names the folder has had since its last sync.
+    qsizetype unsyncedChanges() const { return unsynced_.size(); }
+
+    // What the next start finds after the power goes now: the folder's names as of its last
+    // sync, with those of the later changes that `kept` marks (by their order) written too.
+    void cutPower(const QList<bool>& kept = {}) {
+        for (qsizetype i = 0; i < unsynced_.size(); ++i) {
+            if (!kept.value(i)) continue;
+            const NameChange& change = unsynced_.at(i);
+            if (!change.to.isEmpty()) syncedNames_.insert(change.to, change.file);
+            if (!change.from.isEmpty() && syncedNames_.value(change.from, -1) == change.file)
+                syncedNames_.remove(change.from);
+        }
+        unsynced_.clear();
         names_ = syncedNames_;
         folders_ = syncedFolders_;
-        QMap<int, Content> kept;
+        QMap<int, Content> contents;
         for (const int file : std::as_const(names_)) {
             Content& content = contents_[file];
             content.live = content.synced;
-            kept.insert(file, content);
+            contents.insert(file, content);
         }
-        contents_ = kept;
+        contents_ = contents;
     }
 
     QByteArray read(const QString& name) const override {
@@ -55,17 +70,24 @@ public:
     void checkReplaceable(const QString&) const override {}
     // Creates or empties the file, as opening it for writing does, and syncs its content.
     void writeDurably(const QString& name, const QByteArray& bytes) override {
-        if (!names_.contains(name)) names_.insert(name, nextFile_++);
+        if (!names_.contains(name)) {
+            names_.insert(name, nextFile_);
+            unsynced_.append({{}, name, nextFile_++});
+        }
         contents_[names_.value(name)] = {bytes, bytes};
     }
     void rename(const QString& from, const QString& to) override {
         if (!names_.contains(from)) throw Failure(FailureKind::CannotWrite, to);
-        names_[to] = names_.take(from);
+        names_[to] = names_.value(from);
+        unsynced_.append({from, to, names_.take(from)});
     }
-    void remove(const QString& name) override { names_.remove(name); }
+    void remove(const QString& name) override {
+        if (names_.contains(name)) unsynced_.append({name, {}, names_.take(name)});
+    }
     void syncFolder() override {
         syncedNames_ = names_;
         syncedFolders_ = folders_;
+        unsynced_.clear();
     }
     std::unique_ptr<FolderLock> lockFolder() override { return std::make_unique<FolderLock>(); }
     // A folder's files are kept apart from these, in the object returned.
@@ -80,9 +102,16 @@ private:
         QByteArray live;    // as the program reads it
         QByteArray synced;  // as of the file's last sync
     };
+    // A change to the folder's names: a file created (no `from`), renamed, or removed (no `to`).
+    struct NameChange {
+        QString from;
+        QString to;
+        int file = 0;
+    };
     // A name stands for a file, which a rename moves to another name with its content.
     QMap<QString, int> names_;
     QMap<QString, int> syncedNames_;
+    QList<NameChange> unsynced_;
     QMap<int, Content> contents_;
     int nextFile_ = 0;
     QStringList folders_;
