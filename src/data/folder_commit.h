@@ -21,10 +21,10 @@ struct NewFile {
 // Each new content goes to a temporary file first and is synced. Several files are then named
 // in a journal (with a checksum, so that a cut journal is recognised); the folder is synced, the
 // journal renamed into place and the folder synced again: from that moment the commit is
-// decided, and a crash is carried through by
-// recoverFolder(). Each old file is set aside and its temporary file renamed in its place, the
-// folder is synced, the journal removed and the old files after it. A single file needs no
-// journal: where a crash leaves it set aside and not replaced, recovery puts it back.
+// decided, and a crash is carried through by recoverFolder(). Each old file is set aside and its
+// temporary file renamed in its place, the folder is synced, the journal removed and the old
+// files after it. A single file needs no journal: where a crash leaves it set aside and not
+// replaced, recovery puts it back.
 //
 // Throws the Failure of the first step that fails, after undoing what was done, so that every
 // file is as it was before and a file that did not exist is gone again. Throws FolderInUse when
