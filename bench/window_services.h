@@ -25,8 +25,9 @@ public:
 // message boxes.
 struct WindowServices {
     explicit WindowServices(FileSystem& files)
-        : services{files, dialogs, fileDialogs, launcher, clock, [](int) {}} {}
+        : services{files, folders, dialogs, fileDialogs, launcher, clock, [](int) {}} {}
 
+    DiskFolderOpener folders;
     SilentDialogs dialogs;
     WidgetFileDialogs fileDialogs{QDir::currentPath()};
     ProcessLauncher launcher;

@@ -23,13 +23,14 @@ int main(int argc, char* argv[]) {
     application.setQuitOnLastWindowClosed(false);  // the first window ends the program
 
     k4::DiskFileSystem files(QDir::currentPath());
+    k4::DiskFolderOpener folders;
     k4::WidgetDialogs dialogs;
     k4::WidgetFileDialogs fileDialogs(QDir::currentPath());
     k4::ProcessLauncher launcher;
     k4::SystemClock clock;
-    k4::Services services{files,       dialogs,
-                          fileDialogs, launcher,
-                          clock,       [](int exitCode) { QCoreApplication::exit(exitCode); }};
+    k4::Services services{files, folders, dialogs, fileDialogs, launcher, clock, [](int exitCode) {
+                              QCoreApplication::exit(exitCode);
+                          }};
 
     k4::ProgramWindows windows(services, options);
     // The window opens inside the event loop, so that a failure in it can end the program.

@@ -117,7 +117,7 @@ void reportWritten(const PastImport& imported, const QString& folderName, Consol
 
 }  // namespace
 
-int runImport(const ImportRequest& request, Console& console, WriteFaults* faults) {
+int runImport(const ImportRequest& request, Console& console, FolderOpener& folders) {
     const std::optional<QByteArray> bytes = readInput(request.file, console);
     if (!bytes) return kExitFailure;
     const PastImport imported = readAndReplay(*bytes, console);
@@ -131,17 +131,17 @@ int runImport(const ImportRequest& request, Console& console, WriteFaults* fault
 
     const QString folder = QDir(request.folder).absolutePath();
     const QString folderName = QDir::toNativeSeparators(folder);
-    DiskFileSystem disk(folder, faults);
+    const std::unique_ptr<FileSystem> files = folders.open(folder);
     DataFilesState found;
     try {
-        found = DataFiles(disk).readState();
+        found = DataFiles(*files).readState();
     } catch (const Failure& failure) {
         console.err << failureText(failure, folderName, console.language) << '\n';
         return kExitFailure;
     }
-    if (refuseFolder(request, disk, console)) return kExitFailure;
+    if (refuseFolder(request, *files, console)) return kExitFailure;
     try {
-        writeImport(disk, *imported.folder, found);
+        writeImport(*files, *imported.folder, found);
     } catch (const Failure& failure) {
         console.err << failureText(failure, folderName, console.language) << '\n';
         return kExitFailure;
