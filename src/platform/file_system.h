@@ -26,6 +26,8 @@ public:
     virtual bool exists(const QString& name) const = 0;
     // The names of every file in the folder, hidden ones too; none when there is no folder.
     virtual QStringList fileNames() const = 0;
+    // The folder as messages name it: its absolute path, with the system's separators.
+    virtual QString folderName() const = 0;
 
     // Throws Failure(CannotWrite) when `name` is something a rewrite must leave alone: a folder,
     // or a file the user made read-only.
@@ -75,6 +77,7 @@ public:
     QByteArray read(const QString& name) const override;
     bool exists(const QString& name) const override;
     QStringList fileNames() const override;
+    QString folderName() const override;
     void checkReplaceable(const QString& name) const override;
     void writeDurably(const QString& name, const QByteArray& bytes) override;
     void rename(const QString& from, const QString& to) override;
@@ -85,8 +88,6 @@ public:
 
 private:
     QString path(const QString& name) const;
-    // The folder as messages name it.
-    QString folderName() const;
     // Throws Failure(CannotWrite, name) when the step is to fail.
     void step(WriteStep step, const QString& name) const;
 
