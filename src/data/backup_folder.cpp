@@ -28,11 +28,13 @@ qsizetype resultLines(const QStringList& history) {
 }
 
 // Why the candidate table is not one of this program's: every registration moves one of the
-// 570 combinations to its end, so a table of the program holds each of them exactly once.
+// 570 combinations to its end, written as drawn, so a table of the program holds each of them
+// exactly once, in some order of its digits.
 QString candidateProblem(const QByteArray& bytes) {
-    QStringList lines = readLines(bytes);
-    std::sort(lines.begin(), lines.end());
-    if (lines == initialCandidateLines()) return {};
+    QStringList combinations = readLines(bytes);
+    for (QString& line : combinations) std::sort(line.begin(), line.end());
+    std::sort(combinations.begin(), combinations.end());
+    if (combinations == initialCandidateLines()) return {};
     return QStringLiteral(
                "%1 は候補表ではありません (570 通りの組み合わせが一つずつ並んでいる"
                "はずです)。")

@@ -76,10 +76,11 @@ void createBackup(Services& services) {
     });
 }
 
-std::optional<QString> restoreBackup(Services& services) {
+void restoreBackup(Services& services,
+                   const std::function<void(const QString& nextRound)>& restored) {
     const std::optional<QString> path = services.fileDialogs.existingFolder(
         QStringLiteral("戻すバックアップのフォルダー"), backupParentFolder());
-    if (!path) return std::nullopt;
+    if (!path) return;
     BackupFolder backup;
     try {
         if (isDataFolder(services, *path))
@@ -93,10 +94,9 @@ std::optional<QString> restoreBackup(Services& services) {
         services.dialogs.notify(QStringLiteral("%1 からは戻せません。\n%2\n%3")
                                     .arg(shownPath(*path), backup.problem, kNothingWritten),
                                 kRestoreTitle, Notice::Warning);
-        return std::nullopt;
+        return;
     }
 
-    std::optional<QString> nextRound;
     runCommand(services, [&] {
         const QString question =
             QStringLiteral(
@@ -110,15 +110,15 @@ std::optional<QString> restoreBackup(Services& services) {
         if (services.dialogs.askYesNo(question, kRestoreTitle) == Answer::No) return;
         const QString kept = backUpDataFiles(services.files, services.clock.today());
         commitFiles(services.files, backup.files);
-        nextRound = QString::number(backup.summary.nextRound);
+        const QString nextRound = QString::number(backup.summary.nextRound);
+        restored(nextRound);
         services.dialogs.notify(
             QStringLiteral("バックアップから戻しました。次回は第 %1 回です。\n"
                            "今までのファイルは %2 に残しました。")
-                .arg(*nextRound,
+                .arg(nextRound,
                      QDir::toNativeSeparators(QDir(services.files.folderName()).filePath(kept))),
             kRestoreTitle, Notice::Information);
     });
-    return nextRound;
 }
 
 }  // namespace k4

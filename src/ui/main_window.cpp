@@ -159,10 +159,10 @@ void MainWindow::dataChanged(const QString& nextRound) {
 }
 
 void MainWindow::restore() {
-    if (const std::optional<QString> nextRound = restoreBackup(services_)) {
-        filesReplaced(*nextRound);
+    restoreBackup(services_, [this](const QString& nextRound) {
+        filesReplaced(nextRound);
         if (statisticsWindow_) statisticsWindow_->reload();
-    }
+    });
 }
 
 void MainWindow::filesReplaced(const QString& nextRound) {

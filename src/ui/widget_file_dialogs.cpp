@@ -35,6 +35,9 @@ std::optional<QString> WidgetFileDialogs::newFolder(const QString& caption,
     dialog.setFileMode(QFileDialog::AnyFile);
     // The command itself refuses a name that is taken by a file or by another backup.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // Only folders are listed, as the places a new one can go.
+    dialog.setFilter(QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot);
+    dialog.setNameFilter(QStringLiteral("フォルダー (*)"));
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("フォルダー名:"));
     dialog.setLabelText(QFileDialog::Accept, QStringLiteral("作成"));
     const QFileInfo suggested(suggestedPath);

@@ -23,10 +23,12 @@ void writeFiles(const QString& folder, const Files& files) {
 }
 
 // Data files as the program leaves them: `history` newest first, the counter, and the
-// candidate table in an order registrations could have given it.
+// candidate table as registrations leave it, the drawn combinations at its end as drawn.
 Files dataFiles(const QStringList& history, const QByteArray& counter) {
     QStringList candidates = initialCandidateLines();
     std::rotate(candidates.begin(), candidates.begin() + 100, candidates.end());
+    for (qsizetype i = 470; i < candidates.size(); ++i)
+        std::next_permutation(candidates[i].begin(), candidates[i].end());
     return {{kHistoryFile, writeLines(history)},
             {kCandidateFile, writeLines(candidates)},
             {kCounterFile, counter + "\r\n"}};
