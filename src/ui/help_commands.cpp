@@ -28,8 +28,9 @@ void openDataFolder(Services& services) {
 void openManual(Services& services) {
     if (services.manualFile.isEmpty()) {
         services.dialogs.notify(
-            QStringLiteral("使いかた (manual.html) がインストールされていません。"), kProgramTitle,
-            Notice::Warning);
+            QStringLiteral("使いかたのファイルが見つかりません。プログラムをインストールし直して"
+                           "ください。"),
+            kProgramTitle, Notice::Warning);
         return;
     }
     startOrTell(services, desktopOpenCommand(services.manualFile));
