@@ -7,20 +7,13 @@
 #include "data/file_names.h"
 #include "data/initial_candidates.h"
 #include "data/lines.h"
+#include "support/folder_snapshot.h"
 
 using namespace k4;
 
 namespace {
 
-using Files = QMap<QString, QByteArray>;
-
-void writeFiles(const QString& folder, const Files& files) {
-    for (auto it = files.begin(); it != files.end(); ++it) {
-        QFile file(QDir(folder).filePath(it.key()));
-        if (!file.open(QIODevice::WriteOnly) || file.write(*it) != it->size())
-            qFatal("cannot write %s", qPrintable(it.key()));
-    }
-}
+using Files = test::FolderContents;
 
 // Data files as the program leaves them: `history` newest first, the counter, and the
 // candidate table as registrations leave it, the drawn combinations at its end as drawn.
@@ -91,7 +84,7 @@ private slots:
         QFETCH(qsizetype, results);
         QFETCH(qint64, nextRound);
         QTemporaryDir folder;
-        writeFiles(folder.path(), files);
+        test::writeFolder(folder.path(), files);
         const BackupFolder backup = readBackupFolder(folder.path());
         QCOMPARE(backup.problem, problem);
         if (!problem.isEmpty()) return;

@@ -14,7 +14,7 @@ using namespace k4;
 
 namespace {
 
-using Files = QMap<QString, QByteArray>;
+using Files = test::FolderContents;
 const QStringList kDataFiles = {kHistoryFile, kCandidateFile, kCounterFile};
 
 // Today's data: two results, next round 3, the table as installed.
@@ -29,24 +29,6 @@ Files backupFiles() {
     return {{kHistoryFile, "0419\r\n5023\r\n7781\r\n"},
             {kCandidateFile, writeLines(candidates)},
             {kCounterFile, "120\r\n"}};
-}
-
-void writeFiles(const QString& folder, const Files& files) {
-    for (auto it = files.begin(); it != files.end(); ++it) {
-        QFile file(QDir(folder).filePath(it.key()));
-        if (!file.open(QIODevice::WriteOnly) || file.write(*it) != it->size())
-            qFatal("cannot write %s", qPrintable(it.key()));
-    }
-}
-
-// Every file of a folder, hidden ones too, by name.
-Files filesIn(const QString& folder) {
-    Files files;
-    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden)) {
-        QFile file(QDir(folder).filePath(name));
-        files.insert(name, file.open(QIODevice::ReadOnly) ? file.readAll() : "<unreadable>");
-    }
-    return files;
 }
 
 QStringList subfolders(const QString& folder) {
@@ -83,13 +65,13 @@ private slots:
         QFETCH(QString, place);
         QFETCH(QString, refusal);
         test::TestBench bench;
-        writeFiles(bench.folder.path(), kToday);
+        test::writeFolder(bench.folder.path(), kToday);
         QTemporaryDir elsewhere;
         const QString target = QDir(elsewhere.path()).filePath(place);
         if (place == "empty" || place == "backup") QVERIFY(QDir().mkdir(target));
-        if (place == "backup") writeFiles(target, backupFiles());
-        if (place == "file") writeFiles(elsewhere.path(), {{"file", "x"}});
-        const Files before = filesIn(target);
+        if (place == "backup") test::writeFolder(target, backupFiles());
+        if (place == "file") test::writeFolder(elsewhere.path(), {{"file", "x"}});
+        const Files before = test::folderContents(target);
         const test::FolderContents data = test::folderContents(bench);
         test::WindowSession session(bench);
         bench.fileDialogs.answerNext(target);
@@ -98,12 +80,12 @@ private slots:
         QCOMPARE(bench.dialogs.shown().size(), 1);
         const QString notice = bench.dialogs.shown()[0].text;
         if (refusal.isEmpty()) {
-            QCOMPARE(filesIn(target), kToday);
+            QCOMPARE(test::folderContents(target), kToday);
             QVERIFY2(notice.contains(QDir::toNativeSeparators(target)), qPrintable(notice));
         } else {
             QVERIFY2(notice.contains(refusal) && notice.contains("何も書き込んでいません。"),
                      qPrintable(notice));
-            QCOMPARE(filesIn(target), before);
+            QCOMPARE(test::folderContents(target), before);
         }
         QCOMPARE(test::folderContents(bench), data);  // the data folder is only read
         QVERIFY(!bench.endedWith);
@@ -129,10 +111,11 @@ private slots:
         QFETCH(std::optional<Answer>, answer);
         QFETCH(QString, refusal);
         test::TestBench bench;
-        writeFiles(bench.folder.path(), kToday);
+        test::writeFolder(bench.folder.path(), kToday);
         QTemporaryDir elsewhere;
-        if (source == "backup") writeFiles(elsewhere.path(), backupFiles());
-        if (source == "photos") writeFiles(elsewhere.path(), {{"IMG_0001.jpg", "\xff\xd8\xff"}});
+        if (source == "backup") test::writeFolder(elsewhere.path(), backupFiles());
+        if (source == "photos")
+            test::writeFolder(elsewhere.path(), {{"IMG_0001.jpg", "\xff\xd8\xff"}});
         const test::FolderContents before = test::folderContents(bench);
         test::WindowSession session(bench);
         RegistrationWindow* registration = session.openRegistration();
@@ -162,14 +145,14 @@ private slots:
             QVERIFY2(shown[1].text.contains("次回は第 121 回です。"), qPrintable(shown[1].text));
             for (const QString& name : kDataFiles)
                 QCOMPARE(bench.fileBytes(name), backupFiles()[name]);
-            QCOMPARE(filesIn(bench.path("backup-2026-12-07")), kToday);
+            QCOMPARE(test::folderContents(bench.path("backup-2026-12-07")), kToday);
             QCOMPARE(session.nextRound(), "121");
             QCOMPARE(session.registrationWindow(), registration);
             QCOMPARE(session.listedHistory(), (QStringList{"0419", "5023", "7781"}));
         }
-        QCOMPARE(filesIn(elsewhere.path()).size(), source == "photos"   ? 1
-                                                   : source == "backup" ? 3
-                                                                        : 0);
+        QCOMPARE(test::folderContents(elsewhere.path()).size(), source == "photos"   ? 1
+                                                                : source == "backup" ? 3
+                                                                                     : 0);
         QVERIFY(!bench.endedWith);
     }
 
@@ -177,9 +160,9 @@ private slots:
     // next dated folder, and restoring that folder brings back what the first replaced.
     void restoresOwnBackupUndoesIt() {
         test::TestBench bench;
-        writeFiles(bench.folder.path(), kToday);
+        test::writeFolder(bench.folder.path(), kToday);
         QTemporaryDir elsewhere;
-        writeFiles(elsewhere.path(), backupFiles());
+        test::writeFolder(elsewhere.path(), backupFiles());
         test::WindowSession session(bench);
         bench.fileDialogs.answerNext(elsewhere.path());
         bench.dialogs.answerNext(Answer::Yes);
@@ -189,7 +172,7 @@ private slots:
         trigger(session, "restoreAction");
 
         for (const QString& name : kDataFiles) QCOMPARE(bench.fileBytes(name), kToday[name]);
-        QCOMPARE(filesIn(bench.path("backup-2026-12-07-2")), backupFiles());
+        QCOMPARE(test::folderContents(bench.path("backup-2026-12-07-2")), backupFiles());
         QCOMPARE(session.nextRound(), "3");
         QVERIFY(!bench.endedWith);
     }
