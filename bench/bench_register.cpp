@@ -93,7 +93,7 @@ void timeOneRegistration() {
         DataFiles data(files);
         QElapsedTimer timer;
         timer.start();
-        registerResult(data, QStringLiteral("0151"), entries);  // matches line 16
+        registerResult(data, QStringLiteral("0151"), entries, data.readState());  // matches line 16
         milliseconds.push_back(timer.nsecsElapsed() / 1e6);
     }
     std::printf("one registration on %d lines (3 reads, one commit of 3 files): median %.2f ms\n",

@@ -76,7 +76,8 @@ int main(int argc, char* argv[]) {
     RegistrationReplay replay(0);
     for (const QString& result : test::randomDraws(kHistoryLines, 20261207))
         replay.registerResult(result);
-    DataFiles(files).commit(replay.files());
+    DataFiles dataFiles(files);
+    dataFiles.commit(replay.files(), dataFiles.readState());
 
     bench::WindowServices world(files);
     Services& services = world.services;

@@ -5,6 +5,7 @@
 
 #include "cli/progress.h"
 #include "cli/tool_messages.h"
+#include "data/data_files.h"
 #include "data/file_names.h"
 #include "import/bad_line_text.h"
 #include "import/past_import.h"
@@ -83,6 +84,13 @@ int runImport(const ImportRequest& request, Console& console, WriteFaults* fault
     const QDir folder(request.folder);
     const QString folderName = QDir::toNativeSeparators(folder.absolutePath());
     DiskFileSystem disk(folder.absolutePath(), faults);
+    DataFilesState found;
+    try {
+        found = DataFiles(disk).readState();
+    } catch (const Failure& failure) {
+        console.err << failureText(failure, folderName, console.language) << '\n';
+        return kExitFailure;
+    }
     const QStringList present = presentDataFiles(disk);
     if (!present.isEmpty() && !request.force) {
         console.err
@@ -106,7 +114,7 @@ int runImport(const ImportRequest& request, Console& console, WriteFaults* fault
 
     const RegistrationReplay& replay = *imported->folder;
     try {
-        writeImport(disk, replay);
+        writeImport(disk, replay, found);
 
         console.out << console
                            .text(QStringLiteral(

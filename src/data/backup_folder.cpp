@@ -22,6 +22,13 @@ const QStringList kDataFileNames = {kHistoryFile, kCandidateFile, kCounterFile};
 // the user type instead.
 constexpr qsizetype kHistoryLineLength = 4;
 
+// The lines of a data file, read as the program reads them: a byte-order mark that an editor
+// put in front is no part of the first line.
+QStringList dataLines(const QByteArray& bytes, qsizetype maxLines = kAllLines) {
+    const QByteArrayView view(bytes);
+    return readLines(view.startsWith("\xEF\xBB\xBF") ? view.sliced(3) : view, maxLines);
+}
+
 qsizetype resultLines(const QStringList& history) {
     return std::count_if(history.begin(), history.end(),
                          [](const QString& line) { return !line.isEmpty(); });
@@ -31,7 +38,7 @@ qsizetype resultLines(const QStringList& history) {
 // 570 combinations to its end, written as drawn, so a table of the program holds each of them
 // exactly once, in some order of its digits.
 QString candidateProblem(const QByteArray& bytes) {
-    QStringList combinations = readLines(bytes);
+    QStringList combinations = dataLines(bytes);
     for (QString& line : combinations) std::sort(line.begin(), line.end());
     std::sort(combinations.begin(), combinations.end());
     if (combinations == initialCandidateLines()) return {};
@@ -43,7 +50,7 @@ QString candidateProblem(const QByteArray& bytes) {
 
 // The round of a counter file as the program writes it (plain decimal, 0 to 32766), if it is.
 std::optional<qint64> counterOf(const QByteArray& bytes) {
-    const QString first = readLines(bytes, 1).value(0).trimmed();
+    const QString first = dataLines(bytes, 1).value(0).trimmed();
     bool whole = false;
     const qint64 counter = first.toLongLong(&whole);
     return whole && counter >= 0 && counter <= kLargestCounter ? std::optional(counter)
@@ -83,11 +90,10 @@ QList<NewFile> readDataFiles(const FileSystem& folder) {
     return files;
 }
 
-DataFilesSummary summarizeDataFiles(FileSystem& folder) {
-    DataFiles files(folder);
+DataFilesSummary summarizeDataFiles(const DataFilesState& state) {
     // The next round as the main window shows it, a 16-bit number.
-    return {resultLines(files.readHistory().lines()),
-            toInt16(files.readCounter() + 1, kCounterFile)};
+    return {resultLines(DataFiles::historyIn(state).lines()),
+            toInt16(DataFiles::counterIn(state) + 1, kCounterFile)};
 }
 
 QString backupFolderProblem(const QString& path) {
@@ -124,7 +130,7 @@ BackupFolder readBackupFolder(const QString& path) {
         }
     }
     backup.files = readDataFiles(folder);
-    const QStringList history = readLines(backup.files[0].bytes);
+    const QStringList history = dataLines(backup.files[0].bytes);
     const std::optional<qint64> counter = counterOf(backup.files[2].bytes);
     backup.problem = candidateProblem(backup.files[1].bytes);
     if (backup.problem.isEmpty() && !counter)

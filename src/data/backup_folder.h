@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 
+#include "data/data_files_state.h"
 #include "data/folder_commit.h"
 
 namespace k4 {
@@ -28,9 +29,9 @@ QString offeredBackupFolder(const QString& parent, QDate date);
 // missing or cannot be read.
 QList<NewFile> readDataFiles(const FileSystem& folder);
 
-// The summary of the data folder's files. Throws the Failure of one that cannot be read, and
+// The summary of data files read before. Throws the Failure of a file that is missing, and
 // Overflow for a counter whose next round the main window cannot show.
-DataFilesSummary summarizeDataFiles(FileSystem& folder);
+DataFilesSummary summarizeDataFiles(const DataFilesState& state);
 
 // Why a backup cannot go into `path`: something other than a folder is there, or a folder that
 // holds data files already (a backup never replaces another one). Empty when it can.

@@ -10,13 +10,51 @@
 #include "platform/numbers.h"
 
 namespace k4 {
+namespace {
 
-double DataFiles::readCounter() const {
-    const QStringList lines = readLines(files_.read(kCounterFile), 1);
+// An editor that saves as UTF-8 may put a byte-order mark in front, which is no part of the
+// first line; the program never writes one.
+QByteArrayView withoutByteOrderMark(const QByteArray& bytes) {
+    const QByteArrayView view(bytes);
+    return view.startsWith("\xEF\xBB\xBF") ? view.sliced(3) : view;
+}
+
+QStringList linesOf(const QByteArray& bytes, qsizetype maxLines = kAllLines) {
+    return readLines(withoutByteOrderMark(bytes), maxLines);
+}
+
+double counterOf(const QByteArray& bytes) {
+    const QStringList lines = linesOf(bytes, 1);
     if (lines.isEmpty()) throw Failure(FailureKind::ReadPastEnd, kCounterFile);
     const double counter = readNumber(lines.first());
     if (!std::isfinite(counter)) throw Failure(FailureKind::Overflow, kCounterFile);
     return counter;
+}
+
+CandidateTable candidatesOf(const QByteArray& bytes) {
+    std::optional<CandidateTable> table =
+        CandidateTable::fromLines(linesOf(bytes, CandidateTable::kSlotCount));
+    if (!table) throw Failure(FailureKind::ReadPastEnd, kCandidateFile);
+    return std::move(*table);
+}
+
+const QByteArray& present(const std::optional<QByteArray>& bytes, const QString& name) {
+    if (!bytes) throw Failure(FailureKind::FileNotFound, name);
+    return *bytes;
+}
+
+DataFilesState stateOf(const FileSystem& files) {
+    const auto bytesOf = [&](const QString& name) -> std::optional<QByteArray> {
+        if (!files.exists(name)) return std::nullopt;
+        return files.read(name);
+    };
+    return {bytesOf(kHistoryFile), bytesOf(kCandidateFile), bytesOf(kCounterFile)};
+}
+
+}  // namespace
+
+double DataFiles::readCounter() const {
+    return counterOf(files_.read(kCounterFile));
 }
 
 QStringList DataFiles::counterLines(double counter) {
@@ -24,25 +62,41 @@ QStringList DataFiles::counterLines(double counter) {
 }
 
 CandidateTable DataFiles::readCandidates() const {
-    std::optional<CandidateTable> table = CandidateTable::fromLines(
-        readLines(files_.read(kCandidateFile), CandidateTable::kSlotCount));
-    if (!table) throw Failure(FailureKind::ReadPastEnd, kCandidateFile);
-    return std::move(*table);
+    return candidatesOf(files_.read(kCandidateFile));
 }
 
 ResultHistory DataFiles::readHistory(qsizetype maxLines) const {
-    return ResultHistory(readLines(files_.read(kHistoryFile), maxLines));
+    return ResultHistory(linesOf(files_.read(kHistoryFile), maxLines));
+}
+
+DataFilesState DataFiles::readState() const {
+    return stateOf(files_);
+}
+
+double DataFiles::counterIn(const DataFilesState& state) {
+    return counterOf(present(state.counter, kCounterFile));
+}
+
+CandidateTable DataFiles::candidatesIn(const DataFilesState& state) {
+    return candidatesOf(present(state.candidates, kCandidateFile));
+}
+
+ResultHistory DataFiles::historyIn(const DataFilesState& state, qsizetype maxLines) {
+    return ResultHistory(linesOf(present(state.history, kHistoryFile), maxLines));
 }
 
 void DataFiles::writeTextFile(const QString& name, const QStringList& lines) {
     commitFiles(files_, {{name, writeLines(lines)}});
 }
 
-void DataFiles::commit(const QList<FileContent>& contents) {
+void DataFiles::commit(const QList<FileContent>& contents, const DataFilesState& readFrom) {
     QList<NewFile> files;
     for (const FileContent& content : contents)
         files.append({content.name, writeLines(content.lines)});
-    commitFiles(files_, files);
+    commitFiles(files_, files, [&] {
+        if (stateOf(files_) != readFrom)
+            throw Failure(FailureKind::ChangedElsewhere, files_.folderName());
+    });
 }
 
 void DataFiles::recover() {

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "data/candidate_table.h"
+#include "data/data_files_state.h"
 #include "data/lines.h"
 #include "data/result_history.h"
 
@@ -38,12 +39,20 @@ public:
     // The first `maxLines` lines of the history file, or every line.
     ResultHistory readHistory(qsizetype maxLines = kAllLines) const;
 
+    // The bytes of the three files as they are now, for a later commit to check against.
+    DataFilesState readState() const;
+    // The same readings from a state read before, so that a command reads each file once.
+    static double counterIn(const DataFilesState& state);
+    static CandidateTable candidatesIn(const DataFilesState& state);
+    static ResultHistory historyIn(const DataFilesState& state, qsizetype maxLines = kAllLines);
+
     // Rewrites any file of the folder with `lines` (the prediction report), whole or not at all.
     void writeTextFile(const QString& name, const QStringList& lines);
 
     // Rewrites several files together: all of them or none, also through a crash or a power
-    // cut (see commitFiles).
-    void commit(const QList<FileContent>& contents);
+    // cut (see commitFiles), and only while the three data files still hold what `readFrom`
+    // says; otherwise nothing is written and it throws ChangedElsewhere naming the folder.
+    void commit(const QList<FileContent>& contents, const DataFilesState& readFrom);
 
     // Completes or drops a commit that a crash interrupted; runs before anything reads the files.
     void recover();

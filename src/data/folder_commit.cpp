@@ -2,6 +2,7 @@
 
 #include <QCryptographicHash>
 #include <QFileInfo>
+#include <algorithm>
 #include <optional>
 
 #include "platform/failure.h"
@@ -117,9 +118,11 @@ void undoRenames(FileSystem& folder, const QList<NewFile>& files, const QList<Pr
 
 }  // namespace
 
-void commitFiles(FileSystem& folder, const QList<NewFile>& files) {
+void commitFiles(FileSystem& folder, const QList<NewFile>& files,
+                 const std::function<void()>& checkUnderLock) {
     const auto lock = folder.lockFolder();
     for (const NewFile& file : files) folder.checkReplaceable(file.name);
+    if (checkUnderLock) checkUnderLock();
     // One rename replaces a single file whole; several need the journal to change together.
     const bool journaled = files.size() > 1;
 
@@ -167,12 +170,34 @@ void commitFiles(FileSystem& folder, const QList<NewFile>& files) {
 }
 
 void commitFileAt(const QString& path, const QByteArray& bytes, WriteFaults* faults) {
-    const QFileInfo file(path);
+    const QFileInfo given(path);
+    // A device, a pipe or a terminal (also behind a link, as /proc/self/fd/1 is) is written
+    // into; only a regular file is replaced whole.
+    if (given.exists() && !given.isFile() && !given.isDir()) return writeInPlaceAt(path, bytes);
+    // A link stays a link: the file it names is replaced.
+    QFileInfo file = given;
+    if (given.isSymLink())
+        file = QFileInfo(given.exists() ? given.canonicalFilePath() : given.symLinkTarget());
     DiskFileSystem folder(file.absolutePath(), faults);
     commitFiles(folder, {{file.fileName(), bytes}});
 }
 
+namespace {
+
+// Whether a commit left anything behind: a journal, or a temporary or set-aside file.
+bool holdsLeftOvers(const FileSystem& folder) {
+    if (folder.exists(kJournal)) return true;
+    const QStringList names = folder.fileNames();
+    return std::any_of(names.begin(), names.end(), isLeftOver);
+}
+
+}  // namespace
+
 void recoverFolder(FileSystem& folder) {
+    // Taking the lock writes and syncs a file: a folder that is only read, perhaps one that
+    // cannot be written, is left untouched when no commit was cut off. What is seen before the
+    // lock may be another program's commit under way; under the lock it is looked at again.
+    if (!holdsLeftOvers(folder)) return;
     const auto lock = folder.lockFolder();
     if (folder.exists(kJournal)) {
         if (const std::optional<QStringList> names = journalNames(folder.read(kJournal))) {

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <functional>
 
 namespace k4 {
 
@@ -29,13 +30,21 @@ struct NewFile {
 // file is as it was before and a file that did not exist is gone again. Throws FolderInUse when
 // another program holds the folder's lock. Where even the undoing fails (a disk that stays
 // dead), the journal stays and the next recovery completes the commit instead.
-void commitFiles(FileSystem& folder, const QList<NewFile>& files);
+//
+// `checkUnderLock`, when given, runs once the lock is held and before anything is written; a
+// Failure it throws stops the commit with nothing written. It is where a commit checks that
+// the folder still holds what the new contents were computed from.
+void commitFiles(FileSystem& folder, const QList<NewFile>& files,
+                 const std::function<void()>& checkUnderLock = {});
 
 // Replaces or creates one file anywhere, named by its path (a table or a picture the user
-// saves), whole or not at all, as commitFiles() does. `faults` fails the writing steps in tests.
+// saves), whole or not at all, as commitFiles() does; through a link, the file it names. A
+// device, a pipe or a terminal is written into as it is. `faults` fails the writing steps in
+// tests.
 void commitFileAt(const QString& path, const QByteArray& bytes, WriteFaults* faults = nullptr);
 
-// Brings the folder to a whole state before anything reads it: a commit whose journal is whole
+// Brings the folder to a whole state before anything reads it, and writes nothing when there is
+// nothing to bring back (the lock is taken only then): a commit whose journal is whole
 // is carried through and a cut journal is dropped, and the temporary files of interrupted
 // commits are removed. Every step can itself be interrupted and recovery run again.
 void recoverFolder(FileSystem& folder);

@@ -19,8 +19,9 @@ std::optional<PastImport> importPastResults(QByteArrayView bytes, const WorkProg
     return imported;
 }
 
-void writeImport(FileSystem& files, const RegistrationReplay& folder) {
-    DataFiles(files).commit(folder.files());
+void writeImport(FileSystem& files, const RegistrationReplay& folder,
+                 const DataFilesState& readFrom) {
+    DataFiles(files).commit(folder.files(), readFrom);
 }
 
 }  // namespace k4

@@ -10,6 +10,7 @@
 namespace k4 {
 
 class FileSystem;
+struct DataFilesState;
 
 // A file of past results read and registered.
 struct PastImport {
@@ -26,7 +27,10 @@ struct PastImport {
 std::optional<PastImport> importPastResults(QByteArrayView bytes,
                                             const WorkProgress& progress = {});
 
-// Commits the three data files of an import into `files`, together.
-void writeImport(FileSystem& files, const RegistrationReplay& folder);
+// Commits the three data files of an import into `files`, together, while they still hold
+// `readFrom`, what they held when the user or the command decided to replace them; otherwise
+// nothing is written (ChangedElsewhere).
+void writeImport(FileSystem& files, const RegistrationReplay& folder,
+                 const DataFilesState& readFrom);
 
 }  // namespace k4

@@ -10,17 +10,24 @@ namespace k4 {
 // What went wrong in a failed step. Every kind names a file operation or a conversion that
 // the program cannot carry on from.
 enum class FailureKind {
-    FileNotFound,  // a file to read does not exist
-    CannotOpen,    // a file exists but cannot be opened for reading
-    ReadPastEnd,   // a read needed a line after the last one
-    CannotWrite,   // a file cannot be created, written or replaced
-    Overflow,      // a number does not fit the integer it must become
-    FolderInUse,   // another program is writing into the data folder, which it names
-    Unexpected,    // anything else that escaped a command (out of memory, say)
+    FileNotFound,       // a file to read does not exist
+    CannotOpen,         // a file exists but cannot be opened for reading
+    ReadPastEnd,        // a read needed a line after the last one
+    CannotWrite,        // a file cannot be created, written or replaced
+    Overflow,           // a number does not fit the integer it must become
+    FolderInUse,        // another program is writing into the data folder, which it names
+    CannotWriteFolder,  // a folder, which it names, takes no new file
+    NotAFile,           // something that is not a regular file (a folder, a pipe, a device)
+                        // stands where a file is read or replaced
+    ChangedElsewhere,   // the data files, whose folder it names, are no longer what a window
+                        // read: a command built on them would undo another program's change
+    LastRound,          // a registration would take the round counter past the last round
+    Unexpected,         // anything else that escaped a command (out of memory, say)
 };
 
 // The one failure the program throws. It is raised where the step fails and turned into a
-// message box at the event-handler boundary, after which the program ends.
+// message box at the event-handler boundary, after which the program ends, unless it is a
+// refusal.
 class Failure : public std::exception {
 public:
     Failure(FailureKind kind, QString fileName);
@@ -37,6 +44,10 @@ private:
     QString fileName_;
     QByteArray what_;
 };
+
+// Whether the failure refused a command before it wrote anything, on files that are whole: the
+// user is told, and the program goes on.
+bool isRefusal(FailureKind kind);
 
 // The description of a failure kind, without the file name. The windows speak Japanese; the
 // companion command speaks the system's language.

@@ -18,6 +18,10 @@ constexpr qsizetype kWriteChunk = 64 * 1024;
 // waits this long before it gives up.
 const QString kLockFile = QStringLiteral(".kirikata4.lock");
 constexpr int kLockWaitMilliseconds = 2000;
+// A lock file this old is older than any commit. Where no live process holds it (Qt asks the
+// system's own file lock before it removes one), it is left over, whichever machine it names:
+// a folder copied from another computer brings its lock file along.
+constexpr int kStaleLockMilliseconds = 30'000;
 
 class DiskFolderLock final : public FolderLock {
 public:
@@ -44,8 +48,9 @@ QString DiskFileSystem::path(const QString& name) const {
 QByteArray DiskFileSystem::read(const QString& name) const {
     const QFileInfo info(path(name));
     if (!info.exists()) throw Failure(FailureKind::FileNotFound, name);
+    // A pipe or a device would block the read or never end it: only a regular file is opened.
     QFile file(info.filePath());
-    if (info.isDir() || !file.open(QIODevice::ReadOnly))
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
         throw Failure(FailureKind::CannotOpen, name);
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) throw Failure(FailureKind::CannotOpen, name);
@@ -67,6 +72,9 @@ void DiskFileSystem::checkReplaceable(const QString& name) const {
     const bool readOnly =
         info.exists() && (!info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner));
     if (info.isDir() || readOnly) throw Failure(FailureKind::CannotWrite, name);
+    // A rename would put a regular file in place of a link, a pipe or a device.
+    if (info.isSymLink() || (info.exists() && !info.isFile()))
+        throw Failure(FailureKind::NotAFile, name);
 }
 
 void DiskFileSystem::writeDurably(const QString& name, const QByteArray& bytes) {
@@ -102,14 +110,20 @@ QString DiskFileSystem::folderName() const {
 
 void DiskFileSystem::syncFolder() {
     step(WriteStep::SyncFolder, folderName());
-    if (!syncFolderToDisk(folder_)) throw Failure(FailureKind::CannotWrite, folderName());
+    if (!syncFolderToDisk(folder_)) throw Failure(FailureKind::CannotWriteFolder, folderName());
 }
 
 std::unique_ptr<FolderLock> DiskFileSystem::lockFolder() {
+    // A folder or anything else of the lock file's name would stop every commit for good; the
+    // user is told what stands there.
+    const QFileInfo lockFile(path(kLockFile));
+    if (lockFile.isSymLink() || (lockFile.exists() && !lockFile.isFile()))
+        throw Failure(FailureKind::NotAFile, QDir::toNativeSeparators(lockFile.absoluteFilePath()));
     auto held = std::make_unique<DiskFolderLock>(path(kLockFile));
     QLockFile& lock = held->lock();
-    // Only a dead holder makes a lock stale, however long a live one has held it.
-    lock.setStaleLockTime(0);
+    // A live holder is never stale, however long it has held the lock: Qt removes a stale lock
+    // file only when it can take the system's lock on it.
+    lock.setStaleLockTime(kStaleLockMilliseconds);
     if (lock.tryLock(0)) return held;
     // A holder killed before it wrote its process number leaves a lock that names nobody. Qt
     // removes such a file only when no live process still holds it open and locked.
@@ -120,7 +134,7 @@ std::unique_ptr<FolderLock> DiskFileSystem::lockFolder() {
     if (lock.tryLock(kLockWaitMilliseconds)) return held;
     // Where even the lock file cannot be made, the folder itself is what cannot be written.
     throw Failure(lock.error() == QLockFile::LockFailedError ? FailureKind::FolderInUse
-                                                             : FailureKind::CannotWrite,
+                                                             : FailureKind::CannotWriteFolder,
                   folderName());
 }
 
@@ -135,6 +149,13 @@ std::unique_ptr<FileSystem> DiskFileSystem::createFolder(const QString& name) {
 QByteArray readFileAt(const QString& path) {
     const QFileInfo file(path);
     return DiskFileSystem(file.absolutePath()).read(file.fileName());
+}
+
+void writeInPlaceAt(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        file.write(bytes) != bytes.size() || !file.flush())
+        throw Failure(FailureKind::CannotWrite, QDir::toNativeSeparators(path));
 }
 
 }  // namespace k4

@@ -26,8 +26,8 @@ public:
     virtual bool exists(const QString& name) const = 0;
     // The names of every file in the folder, hidden ones too; none when there is no folder.
     virtual QStringList fileNames() const = 0;
-    // The folder as messages name it: its absolute path, with the system's separators.
-    virtual QString folderName() const = 0;
+    // The folder as messages name it; empty where it has no place on a disk.
+    virtual QString folderName() const { return {}; }
 
     // Throws Failure(CannotWrite) when `name` is something a rewrite must leave alone: a folder,
     // or a file the user made read-only.
@@ -98,5 +98,9 @@ private:
 // The whole content of a file anywhere, named by its path, read as the data files are; a
 // failure names the file without its folder.
 QByteArray readFileAt(const QString& path);
+
+// Writes `bytes` into what stands at `path` as it is, for a device, a pipe or a terminal that a
+// rename would replace by a regular file. Throws Failure(CannotWrite) naming the path.
+void writeInPlaceAt(const QString& path, const QByteArray& bytes);
 
 }  // namespace k4

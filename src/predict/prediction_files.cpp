@@ -13,6 +13,10 @@ PredictionData readPredictionData(const DataFiles& files) {
     return data;
 }
 
+PredictionData predictionDataIn(const DataFilesState& state) {
+    return {DataFiles::candidatesIn(state), DataFiles::historyIn(state, kHistoryLookback)};
+}
+
 void writeReport(DataFiles& files, const QStringList& lines) {
     files.writeTextFile(kReportFile, lines);
 }

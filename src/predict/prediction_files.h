@@ -8,6 +8,7 @@
 namespace k4 {
 
 class DataFiles;
+struct DataFilesState;
 
 // What a prediction reads from the data folder.
 struct PredictionData {
@@ -18,6 +19,8 @@ struct PredictionData {
 // Reads the candidate file, then the history file. Throws the Failure of the first file that
 // cannot be read.
 PredictionData readPredictionData(const DataFiles& files);
+// The same from the files as they were read before.
+PredictionData predictionDataIn(const DataFilesState& state);
 
 // Replaces the report file with `lines` in one step: a failed write leaves the old report whole.
 void writeReport(DataFiles& files, const QStringList& lines);

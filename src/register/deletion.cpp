@@ -17,11 +17,13 @@ std::optional<DeletionPlan> planDeletion(const QStringList& entries, double coun
     return plan;
 }
 
-std::optional<QString> deleteNewestResult(DataFiles& files, const QStringList& entries) {
+std::optional<QString> deleteNewestResult(DataFiles& files, const QStringList& entries,
+                                          const DataFilesState& readFrom) {
     if (entries.isEmpty()) return std::nullopt;
-    const std::optional<DeletionPlan> plan = planDeletion(entries, files.readCounter());
+    const std::optional<DeletionPlan> plan = planDeletion(entries, DataFiles::counterIn(readFrom));
     files.commit(
-        {{kHistoryFile, plan->history}, {kCounterFile, DataFiles::counterLines(plan->counter)}});
+        {{kHistoryFile, plan->history}, {kCounterFile, DataFiles::counterLines(plan->counter)}},
+        readFrom);
     return plan->nextRound;
 }
 

@@ -7,6 +7,7 @@
 namespace k4 {
 
 class DataFiles;
+struct DataFilesState;
 
 // What deleting the newest result changes.
 struct DeletionPlan {
@@ -19,9 +20,11 @@ struct DeletionPlan {
 // Empty when there is nothing to delete, so that the counter keeps naming the latest round.
 std::optional<DeletionPlan> planDeletion(const QStringList& entries, double counter);
 
-// Reads the counter file, then commits the history and the counter together; nothing is written
-// when the counter cannot be read or the list is empty.
-// Returns the next round to show, or nothing when nothing was deleted.
-std::optional<QString> deleteNewestResult(DataFiles& files, const QStringList& entries);
+// Takes the counter from `readFrom`, what the files held when `entries` were read from them, then
+// commits the history and the counter together while the files still hold `readFrom`; nothing
+// is written when the counter cannot be read, the files changed since (ChangedElsewhere) or the
+// list is empty. Returns the next round to show, or nothing when nothing was deleted.
+std::optional<QString> deleteNewestResult(DataFiles& files, const QStringList& entries,
+                                          const DataFilesState& readFrom);
 
 }  // namespace k4

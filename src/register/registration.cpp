@@ -2,6 +2,7 @@
 
 #include "data/data_files.h"
 #include "data/file_names.h"
+#include "platform/failure.h"
 #include "platform/numbers.h"
 
 namespace k4 {
@@ -30,15 +31,18 @@ std::int32_t registeredCounter(double counter) {
     return toInt32(counter + 1, kCounterFile);
 }
 
-QString registerResult(DataFiles& files, const QString& result, const QStringList& entries) {
-    const CandidateTable candidates = files.readCandidates();
-    const double counter = files.readCounter();
+QString registerResult(DataFiles& files, const QString& result, const QStringList& entries,
+                       const DataFilesState& readFrom) {
+    const CandidateTable candidates = DataFiles::candidatesIn(readFrom);
+    const double counter = DataFiles::counterIn(readFrom);
     const RegistrationPlan plan = planRegistration(result, entries, candidates, counter);
+    // The program must open its data again: a counter past the last round would stop it.
+    if (plan.counter > kLargestCounter) throw Failure(FailureKind::LastRound, kCounterFile);
 
     QList<FileContent> contents = {{kHistoryFile, plan.history}};
     if (plan.candidates) contents.append({kCandidateFile, *plan.candidates});
     contents.append({kCounterFile, DataFiles::counterLines(plan.counter)});
-    files.commit(contents);
+    files.commit(contents, readFrom);
     return plan.nextRound;
 }
 

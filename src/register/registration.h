@@ -10,6 +10,7 @@
 namespace k4 {
 
 class DataFiles;
+struct DataFilesState;
 
 // The history keeps the newest result and at most this many results in all.
 inline constexpr int kHistoryLimit = 2000;
@@ -38,9 +39,12 @@ bool registerInTable(CandidateTable& candidates, const QString& result);
 // it does not fit in 32 bits.
 std::int32_t registeredCounter(double counter);
 
-// Reads the candidate and counter files, then commits the history, the candidates (on a match)
-// and the counter together. Nothing is written when a file cannot be read. Returns the next
-// round to show.
-QString registerResult(DataFiles& files, const QString& result, const QStringList& entries);
+// Takes the candidates and the counter from `readFrom`, what the files held when `entries` were
+// read from them, then commits the history, the candidates (on a match) and the counter
+// together, while the files still hold `readFrom`. Nothing is written when a file cannot be
+// read, when the files changed since (ChangedElsewhere) or when the counter would pass the last
+// round the program shows (LastRound). Returns the next round to show.
+QString registerResult(DataFiles& files, const QString& result, const QStringList& entries,
+                       const DataFilesState& readFrom);
 
 }  // namespace k4

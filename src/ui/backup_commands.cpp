@@ -5,6 +5,7 @@
 
 #include "data/backup.h"
 #include "data/backup_folder.h"
+#include "data/data_files.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/failure.h"
@@ -35,11 +36,11 @@ bool isDataFolder(Services& services, const QString& path) {
            QFileInfo(services.files.folderName()).canonicalFilePath();
 }
 
-// Today's files as the question describes them; a file that cannot be read is said so, since
-// a restore is what mends it.
-QString todaysFilesText(Services& services) {
+// Today's files as the question describes them; a file that is missing or cannot be read is
+// said so, since a restore is what mends it.
+QString todaysFilesText(const DataFilesState& today) {
     try {
-        return summaryText(summarizeDataFiles(services.files));
+        return summaryText(summarizeDataFiles(today));
     } catch (const Failure& failure) {
         return QStringLiteral("読めません (%1)").arg(failure.message());
     }
@@ -76,8 +77,7 @@ void createBackup(Services& services) {
     });
 }
 
-void restoreBackup(Services& services,
-                   const std::function<void(const QString& nextRound)>& restored) {
+void restoreBackup(Services& services, const std::function<void()>& restored) {
     const std::optional<QString> path = services.fileDialogs.existingFolder(
         QStringLiteral("戻すバックアップのフォルダー"), backupParentFolder());
     if (!path) return;
@@ -98,6 +98,9 @@ void restoreBackup(Services& services,
     }
 
     runCommand(services, [&] {
+        // The question is asked on today's files as they are now; a change while it is open
+        // stops the restore with nothing replaced.
+        const DataFilesState today = DataFiles(services.files).readState();
         const QString question =
             QStringLiteral(
                 "今のデータを %1 のバックアップで置き換えます。\n"
@@ -106,12 +109,15 @@ void restoreBackup(Services& services,
                 "今の kri4.dat、kri4key.dat、kaisuu4.txt は、日付の付いたフォルダーに"
                 "そのまま残します。\n"
                 "戻しますか。")
-                .arg(shownPath(*path), summaryText(backup.summary), todaysFilesText(services));
+                .arg(shownPath(*path), summaryText(backup.summary), todaysFilesText(today));
         if (services.dialogs.askYesNo(question, kRestoreTitle) == Answer::No) return;
         const QString kept = backUpDataFiles(services.files, services.clock.today());
-        commitFiles(services.files, backup.files);
+        commitFiles(services.files, backup.files, [&] {
+            if (DataFiles(services.files).readState() != today)
+                throw Failure(FailureKind::ChangedElsewhere, services.files.folderName());
+        });
         const QString nextRound = QString::number(backup.summary.nextRound);
-        restored(nextRound);
+        restored();
         services.dialogs.notify(
             QStringLiteral("バックアップから戻しました。次回は第 %1 回です。\n"
                            "今までのファイルは %2 に残しました。")

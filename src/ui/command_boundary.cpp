@@ -16,16 +16,31 @@ void endAfterFailure(Services& services, const QString& message) {
 
 }  // namespace
 
-bool runCommand(Services& services, const std::function<void()>& handler) {
+bool runCommand(Services& services, const std::function<void()>& handler,
+                const std::function<void()>& afterRefusal) {
     try {
         handler();
         return true;
     } catch (const Failure& failure) {
-        endAfterFailure(services, failure.message());
+        if (!isRefusal(failure.kind())) {
+            endAfterFailure(services, failure.message());
+            return false;
+        }
+        services.dialogs.notify(failure.message(), kProgramTitle, Notice::Warning);
+        if (afterRefusal) runCommand(services, afterRefusal);
     } catch (const std::exception&) {
         endAfterFailure(services, describe(FailureKind::Unexpected));
     }
     return false;
+}
+
+bool followQuietly(const std::function<void()>& handler) {
+    try {
+        handler();
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
 }
 
 }  // namespace k4

@@ -211,6 +211,9 @@ void ImportPage::report(const PastImport& imported) {
 void ImportPage::write(const PastImport& imported) {
     status_->clear();
     runCommand(services_, [&] {
+        // The question is asked on the files as they are now; a change while it is open stops
+        // the import.
+        const DataFilesState asked = DataFiles(services_.files).readState();
         const qsizetype held = resultsHeld(services_.files);
         if (held > 0 &&
             services_.dialogs.askYesNo(
@@ -226,7 +229,7 @@ void ImportPage::write(const PastImport& imported) {
         }
         const QString backup =
             held > 0 ? backUpDataFiles(services_.files, services_.clock.today()) : QString();
-        writeImport(services_.files, *imported.folder);
+        writeImport(services_.files, *imported.folder, asked);
 
         const QString nextRound = QString::number(qint64(imported.folder->counter()) + 1);
         QString done = QStringLiteral("%1 件の結果 (%2) を取り込みました。次回は第 %3 回です。")

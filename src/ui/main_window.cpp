@@ -132,12 +132,22 @@ void MainWindow::load() {
     runCommand(services_, [this] {
         DataFiles files(services_.files);
         files.recover();  // a commit that a crash cut off is completed or dropped first
-        const double counter = files.readCounter();
-        // The next round is a 16-bit number: a counter of 32767 or more stops here with an
-        // overflow that names the counter file.
-        nextRoundBox_->setText(QString::number(toInt16(counter + 1, kCounterFile)));
+        showNextRoundOf(files.readCounter());
         predictionList_->clear();
     });
+}
+
+void MainWindow::showNextRoundOf(double counter) {
+    // The next round is a 16-bit number: a counter of 32767 or more stops here with an overflow
+    // that names the counter file.
+    const QString nextRound = QString::number(toInt16(counter + 1, kCounterFile));
+    if (nextRound != nextRoundOfFiles_) setNextRoundText(nextRound);
+}
+
+void MainWindow::followFiles() {
+    followQuietly([this] { showNextRoundOf(DataFiles(services_.files).readCounter()); });
+    if (registrationWindow_) registrationWindow_->followFiles();
+    if (statisticsWindow_) statisticsWindow_->followFiles();
 }
 
 // The registration and statistics windows go with the main window.
@@ -158,17 +168,10 @@ void MainWindow::dataChanged(const QString& nextRound) {
     if (statisticsWindow_) statisticsWindow_->reload();
 }
 
+// Every window shows the restored files at once, before the user is told, rather than when the
+// folder's watcher reports the change.
 void MainWindow::restore() {
-    restoreBackup(services_, [this](const QString& nextRound) {
-        filesReplaced(nextRound);
-        if (statisticsWindow_) statisticsWindow_->reload();
-    });
-}
-
-void MainWindow::filesReplaced(const QString& nextRound) {
-    setNextRoundText(nextRound);
-    // An open registration window lists the history it would write back: it lists the new one.
-    if (registrationWindow_) registrationWindow_->load();
+    restoreBackup(services_, [this] { followFiles(); });
 }
 
 void MainWindow::openStatistics(StatisticsWindow::Page page) {
@@ -184,7 +187,7 @@ void MainWindow::openStatistics(StatisticsWindow::Page page) {
             count && *count == std::trunc(*count) && *count >= 1 && *count <= kMostPredicted;
         statisticsWindow_ =
             new StatisticsWindow(services_, taken ? int(*count) : BacktestOptions{}.count,
-                                 [this](const QString& nextRound) { filesReplaced(nextRound); });
+                                 [this](const QString& nextRound) { setNextRoundText(nextRound); });
         statisticsWindow_->load();
     }
     statisticsWindow_->showPage(page);
@@ -192,6 +195,7 @@ void MainWindow::openStatistics(StatisticsWindow::Page page) {
 
 void MainWindow::setNextRoundText(const QString& text) {
     nextRoundBox_->setText(text);
+    nextRoundOfFiles_ = text;
 }
 
 void MainWindow::predict() {
@@ -202,8 +206,13 @@ void MainWindow::predict() {
             return;
         }
         predictionList_->clear();
+        // The files are read once, and the report's round is the one they give, unless the user
+        // typed another over the one they gave.
         DataFiles files(services_.files);
-        const PredictionData data = readPredictionData(files);
+        const DataFilesState state = files.readState();
+        const PredictionData data = predictionDataIn(state);
+        // Without a counter that reads, the round is the one shown.
+        followQuietly([&] { showNextRoundOf(DataFiles::counterIn(state)); });
         const QStringList predictions = k4::predict(data.candidates, data.history, *count);
         predictionList_->addItems(predictions);
 

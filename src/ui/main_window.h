@@ -34,6 +34,9 @@ public:
     // Shows `text` as the next round; the registration window corrects it after a command.
     void setNextRoundText(const QString& text);
 
+    // Another program changed the data files: the next round and the open windows follow.
+    void followFiles();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -42,8 +45,6 @@ private:
     void predict();
     void openRegistration();
     void restore();
-    // A restore or an import replaced the data files: the next round is `nextRound`.
-    void filesReplaced(const QString& nextRound);
     // The data files changed: the next round is `nextRound`, and open figures are read again.
     void dataChanged(const QString& nextRound);
     // Opens the statistics window on `page`, or raises it when it is open.
@@ -51,6 +52,9 @@ private:
     void addMenuToTextBox(QLineEdit* box);
     void showReport();
     void exitProgram();
+    // Shows the next round of the counter `counter` unless it is the one shown already, which
+    // the user may have typed over.
+    void showNextRoundOf(double counter);
 
     Services& services_;
     QListWidget* predictionList_;                      // List2
@@ -64,6 +68,7 @@ private:
     QPointer<StatisticsWindow> statisticsWindow_;      // while it is open
     MainMenuBar* menuBar_;
     QMenu* contextMenu_;
+    QString nextRoundOfFiles_;  // the next round the data files gave when last read
 };
 
 }  // namespace k4

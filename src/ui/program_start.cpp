@@ -1,5 +1,6 @@
 #include "ui/program_start.h"
 
+#include <QDir>
 #include <QTimer>
 
 #include "analysis/backtest.h"
@@ -9,6 +10,7 @@
 #include "platform/file_system.h"
 #include "ui/backtest_page.h"
 #include "ui/command_boundary.h"
+#include "ui/data_folder_watcher.h"
 #include "ui/main_window.h"
 #include "ui/services.h"
 #include "ui/statistics_window.h"
@@ -24,7 +26,22 @@ ProgramWindows::~ProgramWindows() {
     delete statistics_;
 }
 
+// A second copy of the program on the same folder is welcome: each window follows what the
+// other writes, and a command built on files that changed since writes nothing.
+void ProgramWindows::followDataFolder() {
+    const QString folder = services_.files.folderName();
+    if (folder.isEmpty()) return;
+    watcher_ = std::make_unique<DataFolderWatcher>(QDir::fromNativeSeparators(folder));
+    QObject::connect(watcher_.get(), &DataFolderWatcher::changed, watcher_.get(), [this] {
+        if (main_)
+            main_->followFiles();
+        else if (statistics_)
+            statistics_->followFiles();
+    });
+}
+
 void ProgramWindows::start() {
+    followDataFolder();
     if (main_) {
         main_->load();
         return;

@@ -6,6 +6,7 @@
 
 namespace k4 {
 
+class DataFolderWatcher;
 class MainWindow;
 class StatisticsWindow;
 struct Services;
@@ -35,11 +36,14 @@ public:
 
 private:
     void writeScreenshot();
+    // Lets the open windows follow what other programs change in the data folder.
+    void followDataFolder();
 
     Services& services_;
     StartOptions options_;
     std::unique_ptr<MainWindow> main_;
     QPointer<StatisticsWindow> statistics_;
+    std::unique_ptr<DataFolderWatcher> watcher_;
 };
 
 }  // namespace k4

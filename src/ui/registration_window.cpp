@@ -67,34 +67,55 @@ RegistrationWindow::RegistrationWindow(Services& services,
 void RegistrationWindow::load() {
     show();
     resultBox_->setFocus();
-    runCommand(services_, [this] {
-        entries_->setStringList(DataFiles(services_.files).readHistory().lines());
+    runCommand(services_, [this] { readList(); });
+}
+
+void RegistrationWindow::readList() {
+    listedFrom_ = DataFiles(services_.files).readState();
+    entries_->setStringList(DataFiles::historyIn(listedFrom_).lines());
+}
+
+void RegistrationWindow::followFiles() {
+    followQuietly([this] {
+        if (DataFiles(services_.files).readState() != listedFrom_) readList();
     });
 }
 
+// A command refused because another program changed the files lists them anew, so that the
+// next try works on what they hold now.
 void RegistrationWindow::registerTyped() {
-    runCommand(services_, [this] {
-        const std::optional<QString> result = storedResult(resultBox_->text());
-        if (!result) {
-            if (services_.dialogs.askYesNo(kInputErrorPrompt, kInputErrorTitle) == Answer::Yes)
-                close();
-            return;
-        }
-        DataFiles files(services_.files);
-        showNextRound_(registerResult(files, *result, entries_->stringList()));
-        close();
-    });
+    runCommand(
+        services_,
+        [this] {
+            const std::optional<QString> result = storedResult(resultBox_->text());
+            if (!result) {
+                if (services_.dialogs.askYesNo(kInputErrorPrompt, kInputErrorTitle) == Answer::Yes)
+                    close();
+                return;
+            }
+            DataFiles files(services_.files);
+            showNextRound_(registerResult(files, *result, entries_->stringList(), listedFrom_));
+            close();
+        },
+        [this] { readList(); });
 }
 
 void RegistrationWindow::deleteNewest() {
-    runCommand(services_, [this] {
-        if (services_.dialogs.askYesNo(kDeletePrompt, kDeleteTitle) == Answer::Yes) {
-            DataFiles files(services_.files);
-            if (const auto nextRound = deleteNewestResult(files, entries_->stringList()))
-                showNextRound_(*nextRound);
-        }
-        close();
-    });
+    runCommand(
+        services_,
+        [this] {
+            // The user agrees to delete the newest of the list as it stands now; should another
+            // program change the files while the question is open, the deletion is refused.
+            const QStringList entries = entries_->stringList();
+            const DataFilesState listedFrom = listedFrom_;
+            if (services_.dialogs.askYesNo(kDeletePrompt, kDeleteTitle) == Answer::Yes) {
+                DataFiles files(services_.files);
+                if (const auto nextRound = deleteNewestResult(files, entries, listedFrom))
+                    showNextRound_(*nextRound);
+            }
+            close();
+        },
+        [this] { readList(); });
 }
 
 }  // namespace k4

@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "data/data_files_state.h"
+
 class QLineEdit;
 class QListView;
 class QPushButton;
@@ -24,8 +26,12 @@ public:
 
     // The load step: shows the window, then lists every line of the history file.
     void load();
+    // Lists the history file anew when another program changed the data files.
+    void followFiles();
 
 private:
+    // Reads the data files and lists the history.
+    void readList();
     void registerTyped();
     void deleteNewest();
 
@@ -34,6 +40,7 @@ private:
     QLineEdit* resultBox_;         // Text1: the result just drawn
     QListView* historyList_;       // List1
     QStringListModel* entries_;    // the listed history, from which the commands rewrite it
+    DataFilesState listedFrom_;    // what the files held when the list was read
     QPushButton* registerButton_;  // Command1
     QPushButton* deleteButton_;    // Command2
     QPushButton* closeButton_;     // Command3

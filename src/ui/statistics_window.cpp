@@ -67,7 +67,14 @@ void StatisticsWindow::reload() {
     runCommand(services_, [this] { fill(); });
 }
 
+void StatisticsWindow::followFiles() {
+    followQuietly([this] {
+        if (DataFiles(services_.files).readState() != shownFrom_) fill();
+    });
+}
+
 void StatisticsWindow::fill() {
+    shownFrom_ = DataFiles(services_.files).readState();
     const auto data =
         std::make_shared<const StatisticsData>(readStatisticsData(DataFiles(services_.files)));
     backtest_->showData(data);

@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "data/data_files_state.h"
+
 class QTabWidget;
 
 namespace k4 {
@@ -31,6 +33,8 @@ public:
     void load();
     // Reads the data files again and fills the pages anew.
     void reload();
+    // Fills the pages anew when another program changed the data files.
+    void followFiles();
     void showPage(Page page);
 
     BacktestPage* backtestPage() const { return backtest_; }
@@ -53,6 +57,7 @@ private:
     DigitPage* digits_;
     LookupPage* lookup_;
     ImportPage* import_;
+    DataFilesState shownFrom_;  // what the files held when the pages were filled
 };
 
 }  // namespace k4

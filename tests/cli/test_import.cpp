@@ -51,7 +51,8 @@ private slots:
         test::MemoryFileSystem byHand;
         installInitialFiles(byHand, firstRound > 0 ? firstRound - 1 : 0);
         DataFiles files(byHand);
-        for (const QString& draw : draws) registerResult(files, draw, files.readHistory().lines());
+        for (const QString& draw : draws)
+            registerResult(files, draw, files.readHistory().lines(), files.readState());
 
         test::TestBench imported;
         QStringList input;

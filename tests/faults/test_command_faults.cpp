@@ -210,7 +210,7 @@ private slots:
         QCOMPARE(folderContents(bench), before);
         QCOMPARE(bench.endedWith, 1);
         QCOMPARE(bench.dialogs.shown().last().text,
-                 kCannotWrite + QDir::toNativeSeparators(bench.folder.path()));
+                 "フォルダに書き込めません: " + QDir::toNativeSeparators(bench.folder.path()));
     }
 
     // A read-only file is kept as it is even by root. A command that must rewrite it fails and
@@ -294,10 +294,10 @@ private slots:
             << kHistoryFile << true << Action::RegisterMatch << kCannotWrite + kHistoryFile;
         QTest::newRow("kri4.dat, delete")
             << kHistoryFile << true << Action::Delete << kCannotWrite + kHistoryFile;
-        QTest::newRow("kri4key.dat, register") << kCandidateFile << true << Action::RegisterMatch
-                                               << "ファイルを開けません: kri4key.dat";
+        QTest::newRow("kri4key.dat, register")
+            << kCandidateFile << true << Action::RegisterMatch << kCannotWrite + kCandidateFile;
         QTest::newRow("kaisuu4.txt, delete")
-            << kCounterFile << true << Action::Delete << "ファイルを開けません: kaisuu4.txt";
+            << kCounterFile << true << Action::Delete << kCannotWrite + kCounterFile;
     }
     void folderInPlaceOfAFileIsReported() {
         QFETCH(QString, replaced);

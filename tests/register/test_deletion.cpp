@@ -58,7 +58,7 @@ private slots:
         bench.writeFile(kHistoryFile, "");
         bench.writeFile(kCounterFile, "41\r\n");
         DataFiles files(bench.files);
-        QVERIFY(!deleteNewestResult(files, {}));
+        QVERIFY(!deleteNewestResult(files, {}, files.readState()));
         QCOMPARE(bench.fileBytes(kCounterFile), QByteArray("41\r\n"));
         QCOMPARE(bench.fileBytes(kHistoryFile), QByteArray());
     }
@@ -80,7 +80,7 @@ private slots:
         bench.writeFile(kHistoryFile, "1111\r\n2222\r\n3333\r\n");
         bench.writeFile(kCounterFile, counterFile);
         DataFiles files(bench.files);
-        QCOMPARE(deleteNewestResult(files, {"1111", "2222", "3333"}), nextRound);
+        QCOMPARE(deleteNewestResult(files, {"1111", "2222", "3333"}, files.readState()), nextRound);
         QCOMPARE(bench.fileBytes(kHistoryFile), QByteArray("2222\r\n3333\r\n"));
         QCOMPARE(bench.fileBytes(kCounterFile), newCounterFile);
     }
@@ -92,7 +92,7 @@ private slots:
         bench.writeFile(kCounterFile, "41\r\n");
         const int failedSteps = test::failEachWriteStep(bench, [&] {
             DataFiles files(bench.files);
-            deleteNewestResult(files, {"1111", "2222"});
+            deleteNewestResult(files, {"1111", "2222"}, files.readState());
         });
         QVERIFY2(failedSteps > 0, "a failed write left the folder changed");
         QCOMPARE(bench.fileBytes(kHistoryFile), QByteArray("2222\r\n"));
@@ -103,7 +103,8 @@ private slots:
         test::TestBench bench;
         bench.writeFile(kHistoryFile, "1111\r\n2222\r\n");
         DataFiles files(bench.files);
-        QVERIFY_THROWS_EXCEPTION(Failure, deleteNewestResult(files, {"1111", "2222"}));
+        QVERIFY_THROWS_EXCEPTION(Failure,
+                                 deleteNewestResult(files, {"1111", "2222"}, files.readState()));
         QCOMPARE(bench.fileBytes(kHistoryFile), QByteArray("1111\r\n2222\r\n"));
     }
 };

@@ -118,7 +118,7 @@ private slots:
         bench.writeFile(kCounterFile, " 41\r\n99\r\n");  // only the first line counts
         bench.writeFile(kHistoryFile, "1111\r\n");
         DataFiles files(bench.files);
-        QCOMPARE(registerResult(files, "0151", {"1111"}), "43");
+        QCOMPARE(registerResult(files, "0151", {"1111"}, files.readState()), "43");
         QCOMPARE(bench.fileBytes(kHistoryFile), QByteArray("0151\r\n1111\r\n"));
         QCOMPARE(bench.fileBytes(kCounterFile), QByteArray("42\r\n"));
         const QStringList candidates = readLines(*bench.fileBytes(kCandidateFile));
@@ -151,7 +151,8 @@ private slots:
             bench.writeFile(brokenFile, brokenBytes);
         const test::FolderContents before = test::folderContents(bench);
         DataFiles files(bench.files);
-        QVERIFY_THROWS_EXCEPTION(Failure, registerResult(files, "4321", {"1111"}));
+        QVERIFY_THROWS_EXCEPTION(Failure,
+                                 registerResult(files, "4321", {"1111"}, files.readState()));
         QCOMPARE(test::folderContents(bench), before);
     }
 
@@ -171,7 +172,7 @@ private slots:
         bench.writeFile(kCounterFile, "41\r\n");
         const int failedSteps = test::failEachWriteStep(bench, [&] {
             DataFiles files(bench.files);
-            registerResult(files, result, {"1111"});
+            registerResult(files, result, {"1111"}, files.readState());
         });
         QVERIFY2(failedSteps > 0, "a failed write left the folder changed");
         QCOMPARE(bench.fileBytes(kHistoryFile), (result + "\r\n1111\r\n").toLatin1());

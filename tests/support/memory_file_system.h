@@ -20,7 +20,6 @@ public:
     }
     bool exists(const QString& name) const override { return files.contains(name); }
     QStringList fileNames() const override { return files.keys(); }
-    QString folderName() const override { return QStringLiteral("memory"); }
     void checkReplaceable(const QString&) const override {}
     void writeDurably(const QString& name, const QByteArray& bytes) override {
         files[name] = bytes;
