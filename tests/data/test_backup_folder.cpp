@@ -48,6 +48,10 @@ private slots:
                      {kCandidateFile, writeLines(initialCandidateLines())},
                      {kCounterFile, "0\r\n"}}
             << "" << qsizetype(0) << qint64(1);
+        Files marked = valid;
+        for (QByteArray& bytes : marked) bytes.prepend("\xEF\xBB\xBF");
+        QTest::newRow("byte-order marks an editor added")
+            << marked << "" << qsizetype(3) << qint64(121);
         QTest::newRow("a folder of photos")
             << Files{{"IMG_0001.jpg", "\xff\xd8\xff"}}
             << "このフォルダーには kri4.dat がありません。" << qsizetype(0) << qint64(0);
