@@ -47,8 +47,9 @@ int runQuietly(const QStringList& arguments) {
     QString out, err;
     QTextStream outStream(&out), errStream(&err);
     Console console{outStream, errStream, Language::English, false};
+    DiskFolderOpener folders;
     return runTool(parseToolArguments(QStringList{"kirikata4-tool"} + arguments, Language::English),
-                   console);
+                   console, folders);
 }
 
 // A round counter numbers at most 32766 rounds, so no file imports a million results; the two

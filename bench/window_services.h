@@ -24,8 +24,9 @@ public:
 // message boxes.
 struct WindowServices {
     explicit WindowServices(FileSystem& files)
-        : services{files, dialogs, fileDialogs, launcher, clock, [](int) {}} {}
+        : services{files, folders, dialogs, fileDialogs, launcher, clock, [](int) {}} {}
 
+    DiskFolderOpener folders;
     SilentDialogs dialogs;
     WidgetFileDialogs fileDialogs;
     ProcessLauncher launcher;

@@ -29,13 +29,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const double count = input.ConsumeIntegralInRange<int>(-2, 300) / 2.0;
     const QString roundText = QString::fromUtf8(bytesOf(input, 24));
     fuzz::MemoryFileSystem folder;
-    folder.files[kHistoryFile] = bytesOf(input, 16 * 1024);
+    folder.put(kHistoryFile, bytesOf(input, 16 * 1024));
     // Mostly a whole table, so that the filters run; sometimes a short one, which must fail.
     QByteArray table = input.ConsumeBool() ? QByteArray() : bytesOf(input, 16 * 1024);
     if (readLines(table).size() < CandidateTable::kSlotCount)
         table += QByteArray("0123\r\n").repeated(CandidateTable::kSlotCount);
     if (input.ConsumeBool()) table.truncate(table.size() / 3);
-    folder.files[kCandidateFile] = table;
+    folder.put(kCandidateFile, table);
 
     DataFiles files(folder);
     PredictionData loaded;
@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         reportLines({roundText, *round, listed, loaded.history, QDate(2026, 12, 7)});
     check(report.size() == kReportLineCount, "the report has 45 lines");
     writeReport(files, report);
-    const QStringList reread = readLines(folder.files.value(kReportFile));
+    const QStringList reread = readLines(folder.files().value(kReportFile));
     check(reread.size() == kReportLineCount || roundText.contains(u'\r') ||
               roundText.contains(u'\n') || listed.join(QString()).contains(u'\r') ||
               listed.join(QString()).contains(u'\n'),

@@ -31,48 +31,48 @@ void checkRegistration(fuzz::MemoryFileSystem& folder, const QString& typed,
     const std::optional<QString> result = storedResult(typed);
     if (!result) return;
     check(result->size() == 4, "a stored result is four characters");
-    const auto before = folder.files;
+    const auto before = folder.files();
     DataFiles files(folder);
     try {
         registerResult(files, *result, entries, files.readState());
     } catch (const Failure&) {
-        check(folder.files == before, "a failed registration writes nothing");
+        check(folder.files() == before, "a failed registration writes nothing");
         return;
     }
-    const QStringList history = readLines(folder.files.value(kHistoryFile));
+    const QStringList history = readLines(folder.files().value(kHistoryFile));
     check(!history.isEmpty() && history.first() == *result, "the history starts with the result");
     check(history.size() <= kHistoryLimit, "the history holds at most 2000 results");
     check(history.mid(1) == writtenNonEmpty(entries.mid(0, kHistoryLimit - 1)),
           "the older results follow in order");
-    const QStringList candidates = readLines(folder.files.value(kCandidateFile));
-    if (folder.files.value(kCandidateFile) != before.value(kCandidateFile)) {
+    const QStringList candidates = readLines(folder.files().value(kCandidateFile));
+    if (folder.files().value(kCandidateFile) != before.value(kCandidateFile)) {
         check(candidates.last() == *result, "a matched combination moves to the end as drawn");
         check(candidates.size() <= CandidateTable::kSlotCount + 1, "no line is added");
     }
 }
 
 void checkDeletion(fuzz::MemoryFileSystem& folder, const QStringList& entries) {
-    const auto before = folder.files;
+    const auto before = folder.files();
     DataFiles files(folder);
     std::optional<QString> nextRound;
     try {
         nextRound = deleteNewestResult(files, entries, files.readState());
     } catch (const Failure&) {
-        check(folder.files == before, "a failed deletion writes nothing");
+        check(folder.files() == before, "a failed deletion writes nothing");
         return;
     }
     if (!nextRound) {
-        check(entries.isEmpty() && folder.files == before, "only an empty list deletes nothing");
+        check(entries.isEmpty() && folder.files() == before, "only an empty list deletes nothing");
         return;
     }
-    check(readLines(folder.files.value(kHistoryFile)) ==
+    check(readLines(folder.files().value(kHistoryFile)) ==
               writtenNonEmpty(entries.mid(1, kHistoryLimit - 1)),
           "a deletion drops the newest entry and no other");
     // A UTF-8 byte-order mark before the number is skipped, as an editor may save one.
     QByteArray oldCounterFile = before.value(kCounterFile);
     if (oldCounterFile.startsWith("\xEF\xBB\xBF")) oldCounterFile.remove(0, 3);
     const double oldCounter = readNumber(readLines(oldCounterFile).value(0));
-    const double newCounter = readNumber(readLines(folder.files.value(kCounterFile)).value(0));
+    const double newCounter = readNumber(readLines(folder.files().value(kCounterFile)).value(0));
     if (std::fabs(oldCounter) < 1e15 && oldCounter == std::trunc(oldCounter))
         check(newCounter == oldCounter - 1, "the counter goes down by one");
 }
@@ -83,13 +83,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider input(data, size);
     const QString typed = QString::fromUtf8(bytesOf(input, 32));
     fuzz::MemoryFileSystem folder;
-    if (input.ConsumeBool()) folder.files[kCounterFile] = bytesOf(input, 64);
+    if (input.ConsumeBool()) folder.put(kCounterFile, bytesOf(input, 64));
     QByteArray table = bytesOf(input, 8 * 1024);
     if (input.ConsumeBool()) table += QByteArray("0123\r\n0124\r\n").repeated(300);
-    folder.files[kCandidateFile] = table;
+    folder.put(kCandidateFile, table);
     const std::string rest = input.ConsumeRemainingBytesAsString();
     const QByteArray history(rest.data(), qsizetype(rest.size()));
-    folder.files[kHistoryFile] = history;
+    folder.put(kHistoryFile, history);
     const QStringList entries = readLines(history);
 
     fuzz::MemoryFileSystem forDeletion = folder;

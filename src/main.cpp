@@ -28,11 +28,13 @@ int main(int argc, char* argv[]) {
     k4::installQtTranslation(k4::Language::Japanese);
 
     k4::DiskFileSystem files(QDir::currentPath());
+    k4::DiskFolderOpener folders;
     k4::WidgetDialogs dialogs;
     k4::WidgetFileDialogs fileDialogs;
     k4::ProcessLauncher launcher;
     k4::SystemClock clock;
     k4::Services services{files,
+                          folders,
                           dialogs,
                           fileDialogs,
                           launcher,

@@ -31,9 +31,9 @@ bool candidatesAgree(const DataFiles& files, const QDir& folder, const Candidate
 
 // Writes a whole file or leaves the old one as it was.
 bool writeOutput(const QString& path, const QByteArray& bytes, Console& console,
-                 WriteFaults* faults) {
+                 FolderOpener& folders) {
     try {
-        commitFileAt(path, bytes, faults);
+        commitFileAt(folders, path, bytes);
         return true;
     } catch (const Failure& failure) {
         console.err << failureText(failure, QFileInfo(path).absolutePath(), console.language)
@@ -44,11 +44,11 @@ bool writeOutput(const QString& path, const QByteArray& bytes, Console& console,
 
 }  // namespace
 
-int runBacktestCommand(const BacktestRequest& request, Console& console, WriteFaults* faults) {
+int runBacktestCommand(const BacktestRequest& request, Console& console, FolderOpener& folders) {
     const QDir folder(request.folder);
     const QString folderName = QDir::toNativeSeparators(folder.absolutePath());
-    DiskFileSystem disk(folder.absolutePath());
-    const DataFiles files(disk);
+    const std::unique_ptr<FileSystem> dataFolder = folders.open(folder.absolutePath());
+    const DataFiles files(*dataFolder);
 
     Backtest backtest;
     try {
@@ -85,10 +85,10 @@ int runBacktestCommand(const BacktestRequest& request, Console& console, WriteFa
     bool written = true;
     if (!request.csvFile.isEmpty())
         written =
-            writeOutput(request.csvFile, csvBytes(backtest.rounds), console, faults) && written;
+            writeOutput(request.csvFile, csvBytes(backtest.rounds), console, folders) && written;
     if (!request.pngFile.isEmpty()) {
         const QImage chart = drawBacktestChart(backtest.rounds, console.language);
-        written = writeOutput(request.pngFile, pngBytes(chart), console, faults) && written;
+        written = writeOutput(request.pngFile, pngBytes(chart), console, folders) && written;
     }
     console.out.flush();
     return written ? kExitSuccess : kExitFailure;

@@ -45,7 +45,7 @@ QStringList presentDataFiles(const FileSystem& folder) {
 
 }  // namespace
 
-int runImport(const ImportRequest& request, Console& console, WriteFaults* faults) {
+int runImport(const ImportRequest& request, Console& console, FolderOpener& folders) {
     const QFileInfo input(request.file);
     QByteArray bytes;
     try {
@@ -83,15 +83,15 @@ int runImport(const ImportRequest& request, Console& console, WriteFaults* fault
 
     const QDir folder(request.folder);
     const QString folderName = QDir::toNativeSeparators(folder.absolutePath());
-    DiskFileSystem disk(folder.absolutePath(), faults);
+    const std::unique_ptr<FileSystem> files = folders.open(folder.absolutePath());
     DataFilesState found;
     try {
-        found = DataFiles(disk).readState();
+        found = DataFiles(*files).readState();
     } catch (const Failure& failure) {
         console.err << failureText(failure, folderName, console.language) << '\n';
         return kExitFailure;
     }
-    const QStringList present = presentDataFiles(disk);
+    const QStringList present = presentDataFiles(*files);
     if (!present.isEmpty() && !request.force) {
         console.err
             << console
@@ -114,7 +114,7 @@ int runImport(const ImportRequest& request, Console& console, WriteFaults* fault
 
     const RegistrationReplay& replay = *imported->folder;
     try {
-        writeImport(disk, replay, found);
+        writeImport(*files, replay, found);
 
         console.out << console
                            .text(QStringLiteral(

@@ -15,12 +15,11 @@ namespace {
 // Completes or drops a commit that a crash cut off in the folder, as the program does at
 // start-up, before the command reads or writes anything there. A folder that does not exist
 // yet holds nothing to recover.
-bool recoverBeforeCommand(const QString& folder, Console& console, WriteFaults* faults) {
+bool recoverBeforeCommand(const QString& folder, Console& console, FolderOpener& folders) {
     const QString path = QDir(folder).absolutePath();
     if (!QDir(path).exists()) return true;
     try {
-        DiskFileSystem disk(path, faults);
-        DataFiles(disk).recover();
+        DataFiles(*folders.open(path)).recover();
         return true;
     } catch (const Failure& failure) {
         console.err << failureText(failure, path, console.language) << '\n';
@@ -30,14 +29,14 @@ bool recoverBeforeCommand(const QString& folder, Console& console, WriteFaults* 
 
 }  // namespace
 
-int runTool(const ToolRequest& request, Console& console, WriteFaults* faults) {
+int runTool(const ToolRequest& request, Console& console, FolderOpener& folders) {
     if (const auto* import = std::get_if<ImportRequest>(&request))
-        return recoverBeforeCommand(import->folder, console, faults)
-                   ? runImport(*import, console, faults)
+        return recoverBeforeCommand(import->folder, console, folders)
+                   ? runImport(*import, console, folders)
                    : kExitFailure;
     if (const auto* backtest = std::get_if<BacktestRequest>(&request))
-        return recoverBeforeCommand(backtest->folder, console, faults)
-                   ? runBacktestCommand(*backtest, console, faults)
+        return recoverBeforeCommand(backtest->folder, console, folders)
+                   ? runBacktestCommand(*backtest, console, folders)
                    : kExitFailure;
     if (const auto* usage = std::get_if<UsageError>(&request)) {
         console.err << "kirikata4-tool: " << usage->message << "\n\n"

@@ -5,10 +5,10 @@
 
 namespace k4 {
 
-class WriteFaults;
+class FolderOpener;
 
 // Carries out a request of the command line, after recovering the data folder from a commit a
-// crash cut off. `faults` fails the writing steps in tests. Returns the exit status.
-int runTool(const ToolRequest& request, Console& console, WriteFaults* faults = nullptr);
+// crash cut off, on the folders `folders` opens. Returns the exit status.
+int runTool(const ToolRequest& request, Console& console, FolderOpener& folders);
 
 }  // namespace k4

@@ -6,6 +6,7 @@
 
 #include "cli/tool_arguments.h"
 #include "cli/tool_command.h"
+#include "platform/file_system.h"
 #include "platform/image_only_gui.h"
 #include "platform/qt_translations.h"
 #include "platform/terminal.h"
@@ -38,7 +39,8 @@ int main(int argc, char* argv[]) {
     out.setEncoding(QStringConverter::System);
     err.setEncoding(QStringConverter::System);
     k4::Console console{out, err, language, k4::standardErrorIsTerminal()};
-    const int status = k4::runTool(request, console);
+    k4::DiskFolderOpener folders;
+    const int status = k4::runTool(request, console, folders);
     out.flush();
     err.flush();
     return status;

@@ -111,13 +111,15 @@ QString backupFolderProblem(const QString& path) {
     return {};
 }
 
-void writeBackupFolder(const QString& path, const QList<NewFile>& dataFiles) {
+void writeBackupFolder(FolderOpener& folders, const QString& path,
+                       const QList<NewFile>& dataFiles) {
     const QFileInfo target(path);
-    DiskFileSystem parent(target.absolutePath());
-    std::unique_ptr<FileSystem> created = parent.createFolder(target.fileName());
-    DiskFileSystem existing(target.absoluteFilePath());
-    commitFiles(created ? *created : existing, dataFiles);
-    if (created) parent.syncFolder();  // the new folder's own entry
+    const std::unique_ptr<FileSystem> parent = folders.open(target.absolutePath());
+    std::unique_ptr<FileSystem> backup = parent->createFolder(target.fileName());
+    const bool created = backup != nullptr;
+    if (!created) backup = folders.open(target.absoluteFilePath());
+    commitFiles(*backup, dataFiles);
+    if (created) parent->syncFolder();  // the new folder's own entry
 }
 
 BackupFolder readBackupFolder(const QString& path) {

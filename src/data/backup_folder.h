@@ -10,6 +10,7 @@
 namespace k4 {
 
 class FileSystem;
+class FolderOpener;
 
 // What the data files of a folder hold, as the backup and the restore tell the user.
 struct DataFilesSummary {
@@ -37,9 +38,10 @@ DataFilesSummary summarizeDataFiles(const DataFilesState& state);
 // holds data files already (a backup never replaces another one). Empty when it can.
 QString backupFolderProblem(const QString& path);
 
-// Writes the data files into the folder at `path`, creating it when it is missing, whole or not
-// at all and on the disk when it returns. Throws the Failure of the step that fails.
-void writeBackupFolder(const QString& path, const QList<NewFile>& dataFiles);
+// Writes the data files into the folder at `path`, opened through `folders`, creating it when
+// it is missing, whole or not at all and on the disk when it returns. Throws the Failure of the
+// step that fails.
+void writeBackupFolder(FolderOpener& folders, const QString& path, const QList<NewFile>& dataFiles);
 
 // The data files of a backup folder, checked as a restore needs them.
 struct BackupFolder {

@@ -132,10 +132,12 @@ void commitFiles(FileSystem& folder, const QList<NewFile>& files,
         for (const NewFile& file : files)
             forFile(file.name, [&] { folder.writeDurably(newName(file.name), file.bytes); });
         if (journaled) {
-            forFile(kJournal, [&] {
-                folder.writeDurably(newName(kJournal), journalBytes(files));
-                folder.rename(newName(kJournal), kJournal);
-            });
+            forFile(kJournal, [&] { folder.writeDurably(newName(kJournal), journalBytes(files)); });
+            // The temporary files are on the disk by name before the journal is: a disk that
+            // keeps no order among a folder's changes could otherwise keep a journal naming a
+            // temporary file it lost, and recovery would complete the commit in part.
+            folder.syncFolder();
+            forFile(kJournal, [&] { folder.rename(newName(kJournal), kJournal); });
             folder.syncFolder();
         }
     } catch (const Failure&) {
@@ -169,7 +171,7 @@ void commitFiles(FileSystem& folder, const QList<NewFile>& files,
     removeQuietly(folder, setAside);
 }
 
-void commitFileAt(const QString& path, const QByteArray& bytes, WriteFaults* faults) {
+void commitFileAt(FolderOpener& folders, const QString& path, const QByteArray& bytes) {
     const QFileInfo given(path);
     // A device, a pipe or a terminal (also behind a link, as /proc/self/fd/1 is) is written
     // into; only a regular file is replaced whole.
@@ -178,8 +180,7 @@ void commitFileAt(const QString& path, const QByteArray& bytes, WriteFaults* fau
     QFileInfo file = given;
     if (given.isSymLink())
         file = QFileInfo(given.exists() ? given.canonicalFilePath() : given.symLinkTarget());
-    DiskFileSystem folder(file.absolutePath(), faults);
-    commitFiles(folder, {{file.fileName(), bytes}});
+    commitFiles(*folders.open(file.absolutePath()), {{file.fileName(), bytes}});
 }
 
 namespace {

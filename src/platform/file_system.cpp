@@ -11,9 +11,6 @@
 namespace k4 {
 namespace {
 
-// New content is written in chunks of this size, so a failing disk can stop a write midway.
-constexpr qsizetype kWriteChunk = 64 * 1024;
-
 // The lock file of a folder's writer. A commit holds it for milliseconds, so a second writer
 // waits this long before it gives up.
 const QString kLockFile = QStringLiteral(".kirikata4.lock");
@@ -34,12 +31,7 @@ private:
 
 }  // namespace
 
-DiskFileSystem::DiskFileSystem(QString folder, WriteFaults* faults)
-    : folder_(std::move(folder)), faults_(faults) {}
-
-void DiskFileSystem::step(WriteStep step, const QString& name) const {
-    if (faults_ && faults_->fails(step, name)) throw Failure(FailureKind::CannotWrite, name);
-}
+DiskFileSystem::DiskFileSystem(QString folder) : folder_(std::move(folder)) {}
 
 QString DiskFileSystem::path(const QString& name) const {
     return QDir(folder_).filePath(name);
@@ -79,27 +71,17 @@ void DiskFileSystem::checkReplaceable(const QString& name) const {
 
 void DiskFileSystem::writeDurably(const QString& name, const QByteArray& bytes) {
     QFile file(path(name));
-    step(WriteStep::Create, name);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         throw Failure(FailureKind::CannotWrite, name);
-    for (qsizetype at = 0; at < bytes.size(); at += kWriteChunk) {
-        const QByteArrayView chunk =
-            QByteArrayView(bytes).sliced(at, qMin(kWriteChunk, bytes.size() - at));
-        step(WriteStep::Write, name);
-        if (file.write(chunk.data(), chunk.size()) != chunk.size())
-            throw Failure(FailureKind::CannotWrite, name);
-    }
-    step(WriteStep::Sync, name);
+    if (file.write(bytes) != bytes.size()) throw Failure(FailureKind::CannotWrite, name);
     if (!syncFileToDisk(file)) throw Failure(FailureKind::CannotWrite, name);
 }
 
 void DiskFileSystem::rename(const QString& from, const QString& to) {
-    step(WriteStep::Rename, to);
     if (!renameReplacing(path(from), path(to))) throw Failure(FailureKind::CannotWrite, to);
 }
 
 void DiskFileSystem::remove(const QString& name) {
-    step(WriteStep::Remove, name);
     QFile file(path(name));
     if (file.exists() && !file.remove()) throw Failure(FailureKind::CannotWrite, name);
 }
@@ -109,7 +91,6 @@ QString DiskFileSystem::folderName() const {
 }
 
 void DiskFileSystem::syncFolder() {
-    step(WriteStep::SyncFolder, folderName());
     if (!syncFolderToDisk(folder_)) throw Failure(FailureKind::CannotWriteFolder, folderName());
 }
 
@@ -141,9 +122,12 @@ std::unique_ptr<FolderLock> DiskFileSystem::lockFolder() {
 std::unique_ptr<FileSystem> DiskFileSystem::createFolder(const QString& name) {
     const QString folder = path(name);
     if (QFileInfo::exists(folder)) return nullptr;
-    step(WriteStep::Create, name);
     if (!QDir().mkdir(folder)) throw Failure(FailureKind::CannotWrite, name);
-    return std::make_unique<DiskFileSystem>(folder, faults_);
+    return std::make_unique<DiskFileSystem>(folder);
+}
+
+std::unique_ptr<FileSystem> DiskFolderOpener::open(const QString& path) {
+    return std::make_unique<DiskFileSystem>(path);
 }
 
 QByteArray readFileAt(const QString& path) {

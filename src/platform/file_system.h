@@ -51,28 +51,10 @@ public:
     virtual std::unique_ptr<FileSystem> createFolder(const QString& name) = 0;
 };
 
-// The steps of writing to the disk, each of which a test can make fail or crash.
-enum class WriteStep {
-    Create,      // creating or emptying a file
-    Write,       // writing one chunk of a file's content
-    Sync,        // waiting for a file's content to reach the disk
-    Rename,      // renaming a file over another
-    Remove,      // removing a file
-    SyncFolder,  // waiting for the folder's entries to reach the disk
-};
-
-// Decides, before each step, whether that step fails. Tests use it to fail, or to crash at,
-// every step of every command in turn; the program has none.
-class WriteFaults {
-public:
-    virtual ~WriteFaults() = default;
-    virtual bool fails(WriteStep step, const QString& name) = 0;
-};
-
 // Files in a folder on disk.
 class DiskFileSystem final : public FileSystem {
 public:
-    explicit DiskFileSystem(QString folder, WriteFaults* faults = nullptr);
+    explicit DiskFileSystem(QString folder);
 
     QByteArray read(const QString& name) const override;
     bool exists(const QString& name) const override;
@@ -88,11 +70,24 @@ public:
 
 private:
     QString path(const QString& name) const;
-    // Throws Failure(CannotWrite, name) when the step is to fail.
-    void step(WriteStep step, const QString& name) const;
 
     QString folder_;
-    WriteFaults* faults_;
+};
+
+// Opens the folders a command names by their paths (a data folder given on the command line,
+// the folder of a file the user saves), so that a command can be handed other file systems
+// than the disk's.
+class FolderOpener {
+public:
+    virtual ~FolderOpener() = default;
+    // The files of the folder at `path`, which need not exist yet.
+    virtual std::unique_ptr<FileSystem> open(const QString& path) = 0;
+};
+
+// The program's folders: those on the disk.
+class DiskFolderOpener final : public FolderOpener {
+public:
+    std::unique_ptr<FileSystem> open(const QString& path) override;
 };
 
 // The whole content of a file anywhere, named by its path, read as the data files are; a

@@ -209,7 +209,7 @@ void BacktestPage::save(const QString& caption, const QString& suggestedName, co
         services_.fileDialogs.fileToSave(caption, suggestedName, filter);
     if (!path || !shown_) return;
     try {
-        commitFileAt(*path, bytesOf(*shown_));
+        commitFileAt(services_.folders, *path, bytesOf(*shown_));
     } catch (const Failure& failure) {
         services_.dialogs.notify(failure.message(), kSaveFailedTitle, Notice::Warning);
     }

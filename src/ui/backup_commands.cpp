@@ -60,7 +60,7 @@ void createBackup(Services& services) {
         QString problem = backupFolderProblem(*path);
         if (problem.isEmpty()) {
             try {
-                writeBackupFolder(*path, dataFiles);
+                writeBackupFolder(services.folders, *path, dataFiles);
             } catch (const Failure& failure) {
                 problem = failure.message();
             }

@@ -58,7 +58,8 @@ void ProgramWindows::start() {
 
 void ProgramWindows::writeScreenshot() {
     if (runCommand(services_, [this] {
-            commitFileAt(options_.screenshotFile, pngBytes(statistics_->grab().toImage()));
+            commitFileAt(services_.folders, options_.screenshotFile,
+                         pngBytes(statistics_->grab().toImage()));
         }))
         services_.endProgram(0);
 }

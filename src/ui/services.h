@@ -9,13 +9,15 @@ class Clock;
 class Dialogs;
 class FileDialogs;
 class FileSystem;
+class FolderOpener;
 class ProgramLauncher;
 
 // What the windows use of the world outside them. The program passes the real services; tests
 // pass a temporary data folder, scripted message boxes and file choosers and a recording
 // launcher.
 struct Services {
-    FileSystem& files;
+    FileSystem& files;      // the data folder
+    FolderOpener& folders;  // where the files the user saves go
     Dialogs& dialogs;
     FileDialogs& fileDialogs;
     ProgramLauncher& launcher;

@@ -9,7 +9,7 @@
 #include "predict/prediction_files.h"
 #include "register/registration_replay.h"
 #include "support/test_services.h"
-#include "tool_run.h"
+#include "support/tool_run.h"
 
 using namespace k4;
 using test::runToolWith;

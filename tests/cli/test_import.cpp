@@ -8,7 +8,7 @@
 #include "support/folder_snapshot.h"
 #include "support/memory_file_system.h"
 #include "support/test_services.h"
-#include "tool_run.h"
+#include "support/tool_run.h"
 
 using namespace k4;
 using test::runToolWith;
@@ -25,8 +25,8 @@ QByteArray lines(const QStringList& texts) {
 // The shipped files, in memory: registering hundreds of results by hand needs no disk.
 void installInitialFiles(test::MemoryFileSystem& folder, int counter) {
     for (const QString& name : kDataFiles)
-        folder.files[name] = test::readAll(QStringLiteral(K4_INITIAL_DIR "/") + name);
-    folder.files[kCounterFile] = QByteArray::number(counter) + "\r\n";
+        folder.put(name, test::readAll(QStringLiteral(K4_INITIAL_DIR "/") + name));
+    folder.put(kCounterFile, QByteArray::number(counter) + "\r\n");
 }
 
 }  // namespace
@@ -64,7 +64,7 @@ private slots:
         const test::ToolRun run = runToolWith({"import", source, "--folder", imported.path({})});
         QCOMPARE(run.status, kExitSuccess);
         for (const QString& name : kDataFiles)
-            QCOMPARE(*imported.fileBytes(name), byHand.files.value(name));
+            QCOMPARE(*imported.fileBytes(name), byHand.files().value(name));
     }
 
     // Whichever write step fails, the folder is as it was, the files the import would have
@@ -76,7 +76,7 @@ private slots:
         const QStringList arguments = {"import", source.path("past.txt"), "--folder",
                                        bench.path({})};
         const int failed = test::failEachWriteStep(bench, [&] {
-            const test::ToolRun run = runToolWith(arguments, Language::English, &bench.faults);
+            const test::ToolRun run = runToolWith(arguments, Language::English, &bench.folders);
             if (run.status != kExitSuccess) throw Failure(FailureKind::CannotWrite, run.err);
         });
         QVERIFY(failed > 0);

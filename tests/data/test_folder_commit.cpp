@@ -110,7 +110,7 @@ private slots:
         for (int step = 1;; ++step) {
             test::TestBench bench;
             fill(bench, kOld);
-            bench.faults.arm(12, true);  // the disk dies once the journal is on it
+            bench.faults.arm(13, true);  // the disk dies once the journal is on it
             QVERIFY_THROWS_EXCEPTION(Failure, commitFiles(bench.files, newFiles(files)));
             bench.faults.arm(step, true);
             try {

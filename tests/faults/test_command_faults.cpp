@@ -14,8 +14,7 @@ using test::golden;
 
 namespace {
 
-// DiskFileSystem hands new content to the disk in chunks of this size.
-constexpr qsizetype kWriteChunk = 64 * 1024;
+constexpr qsizetype kWriteChunk = test::FaultyFileSystem::kWriteChunk;
 
 // A data folder with a history long enough for the prediction to list something, a candidate
 // table in which the registered result matches, a counter and an earlier report. With a long
@@ -59,8 +58,8 @@ Folder intended(Action action) {
 }
 
 // The write steps of a command that rewrites the files that differ: writing each temporary
-// file (create, each chunk, sync), for several files the journal (create, write, sync, rename,
-// folder sync), setting each old file aside and renaming the new one in, the folder sync,
+// file (create, each chunk, sync), for several files the journal (create, write, sync, folder
+// sync, rename, folder sync), setting each old file aside and renaming the new one in, the folder sync,
 // removing the journal and the old files.
 int writeSteps(const Folder& before, const Folder& after) {
     int files = 0, existed = 0, steps = 0;
@@ -71,7 +70,7 @@ int writeSteps(const Folder& before, const Folder& after) {
         steps += 2 + int((it.value().size() + kWriteChunk - 1) / kWriteChunk);
     }
     const bool journaled = files > 1;
-    return steps + (journaled ? 5 + 1 : 0) + files + 2 * existed + 1;
+    return steps + (journaled ? 6 + 1 : 0) + files + 2 * existed + 1;
 }
 
 // The file a failed step was writing for: a temporary file stands for its data file.

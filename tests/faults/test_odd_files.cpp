@@ -144,7 +144,7 @@ private slots:
                 // A reader holds the pipe open, so that writing into it does not wait.
                 if (odd == Odd::OutputPipe)
                     QVERIFY(reader.open(QIODevice::ReadWrite | QIODevice::Unbuffered));
-                commitFileAt(bench.path("out.csv"), "new table\r\n");
+                commitFileAt(bench.folders, bench.path("out.csv"), "new table\r\n");
                 if (odd == Odd::OutputPipe) {
                     QCOMPARE(reader.read(11), "new table\r\n");
                     QVERIFY(!QFileInfo(bench.path("out.csv")).isFile());

@@ -64,10 +64,15 @@ bool RecordingLauncher::startDetached(const Command& command) {
 }
 
 TestBench::TestBench()
-    : files(folder.path(), &faults), services{files,       dialogs,
-                                              fileDialogs, launcher,
-                                              clock,       [this](int code) {
-                                                  endedWith = code; }} {}
+    : disk(folder.path()),
+      files(disk, faults, QDir::toNativeSeparators(folder.path())),
+      services{files,
+               folders,
+               dialogs,
+               fileDialogs,
+               launcher,
+               clock,
+               [this](int code) { endedWith = code; }} {}
 
 QString TestBench::path(const QString& name) const {
     return QDir(folder.path()).filePath(name);

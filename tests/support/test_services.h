@@ -13,6 +13,7 @@
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "platform/program_launcher.h"
+#include "support/faulty_file_system.h"
 #include "ui/services.h"
 
 namespace k4::test {
@@ -84,40 +85,9 @@ private:
     QDate date_;
 };
 
-// Fails the n-th step of file replacement counted from when it is armed, every file and step
-// counted; disarmed, it fails nothing. Arming it with 1, 2, 3 … fails each step of a command's
-// rewrites in turn. Armed to keep failing, it fails the n-th step and every later one, as a disk
-// that dies midway does, so the undoing of earlier rewrites fails too.
-class CountdownFaults final : public WriteFaults {
-public:
-    void arm(int failingStep, bool keepFailing = false) {
-        failingStep_ = failingStep;
-        keepFailing_ = keepFailing;
-        stepsSeen_ = 0;
-        failedFile_.clear();
-    }
-    void disarm() { failingStep_ = 0; }
-    // How many steps ran since the faults were armed.
-    int stepsSeen() const { return stepsSeen_; }
-    bool fired() const { return failingStep_ > 0 && stepsSeen_ >= failingStep_; }
-    // The file whose step failed first.
-    const QString& failedFile() const { return failedFile_; }
-
-    bool fails(WriteStep, const QString& name) override {
-        ++stepsSeen_;
-        if (failingStep_ <= 0 || stepsSeen_ < failingStep_) return false;
-        if (stepsSeen_ == failingStep_) failedFile_ = name;
-        return stepsSeen_ == failingStep_ || keepFailing_;
-    }
-
-private:
-    int failingStep_ = 0;
-    bool keepFailing_ = false;
-    int stepsSeen_ = 0;
-    QString failedFile_;
-};
-
-// A temporary data folder and test doubles for everything else a window uses.
+// A temporary data folder and test doubles for everything else a window uses. Every file the
+// windows write, in the data folder or elsewhere, goes through `faults`, which is disarmed until
+// a test arms it.
 class TestBench {
 public:
     TestBench();
@@ -130,7 +100,9 @@ public:
 
     QTemporaryDir folder;
     CountdownFaults faults;
-    DiskFileSystem files;
+    DiskFileSystem disk;
+    FaultyFileSystem files;
+    FaultyFolderOpener folders{faults};
     ScriptedDialogs dialogs;
     ScriptedFileDialogs fileDialogs;
     RecordingLauncher launcher;

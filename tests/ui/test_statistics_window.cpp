@@ -231,27 +231,39 @@ private slots:
 
     void savesTheShownFigures_data() {
         QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("file");  // in the test folder
-        QTest::addColumn<int>("written");   // CSV lines, or the picture's width; 0: refused
+        QTest::addColumn<QString>("file");     // in the test folder
+        QTest::addColumn<int>("written");      // CSV lines, or the picture's width; 0: refused
+        QTest::addColumn<int>("failingStep");  // of writing the file; 0: none
         QTest::newRow("CSV") << "saveCsvButton"
-                             << "rounds.csv" << 1 + 299;
+                             << "rounds.csv" << 1 + 299 << 0;
         QTest::newRow("picture") << "saveChartButton"
-                                 << "chart.png" << 800;
+                                 << "chart.png" << 800 << 0;
         QTest::newRow("folder missing") << "saveCsvButton"
-                                        << "missing/rounds.csv" << 0;
+                                        << "missing/rounds.csv" << 0 << 0;
+        QTest::newRow("CSV, the disk failing at the sync") << "saveCsvButton"
+                                                           << "rounds.csv" << 0 << 3;
+        QTest::newRow("picture, the disk failing at the rename") << "saveChartButton"
+                                                                 << "chart.png" << 0 << 5;
     }
+    // A save that fails keeps the file that was there, and leaves nothing else behind.
     void savesTheShownFigures() {
         QFETCH(QString, button);
         QFETCH(QString, file);
         QFETCH(int, written);
+        QFETCH(int, failingStep);
         test::TestBench bench;
         writeDataSet(bench);
+        if (failingStep > 0) bench.writeFile(file, "an earlier file\r\n");
+        const test::FolderContents before = test::folderContents(bench);
         OpenWindow window(bench);
         bench.fileDialogs.answerNext(bench.path(file));
+        bench.faults.arm(failingStep);
         QTest::mouseClick(window.find<QPushButton>(qPrintable(button)), Qt::LeftButton);
+        QCOMPARE(bench.faults.fired(), failingStep > 0);
         if (written == 0) {
             QCOMPARE(bench.dialogs.shown().size(), 1);
             QCOMPARE(bench.dialogs.shown()[0].title, QStringLiteral("保存できません"));
+            QCOMPARE(test::folderContents(bench), before);
         } else if (file.endsWith(".csv")) {
             QCOMPARE(bench.fileBytes(file)->count("\r\n"), written);
         } else {

@@ -9,6 +9,7 @@
 #include "cli/console.h"
 #include "cli/tool_arguments.h"
 #include "cli/tool_command.h"
+#include "platform/file_system.h"
 #include "support/random_draws.h"
 
 namespace k4::test {
@@ -21,15 +22,16 @@ struct ToolRun {
 };
 
 // Runs the tool in this process as `kirikata4-tool arguments…`, standard error not a terminal,
-// its writes going through `faults` where given.
+// on the folders `folders` opens where given and on the disk's otherwise.
 inline ToolRun runToolWith(const QStringList& arguments, Language language = Language::English,
-                           WriteFaults* faults = nullptr) {
+                           FolderOpener* folders = nullptr) {
+    DiskFolderOpener disk;
     ToolRun run;
     QTextStream out(&run.out);
     QTextStream err(&run.err);
     Console console{out, err, language, false};
     const QStringList full = QStringList{QStringLiteral("kirikata4-tool")} + arguments;
-    run.status = runTool(parseToolArguments(full, language), console, faults);
+    run.status = runTool(parseToolArguments(full, language), console, folders ? *folders : disk);
     out.flush();
     err.flush();
     return run;

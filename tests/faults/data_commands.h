@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QStringList>
+#include <QTest>
+
+#include "data/data_files.h"
+#include "data/file_names.h"
+#include "platform/failure.h"
+#include "platform/file_system.h"
+#include "register/deletion.h"
+#include "register/registration.h"
+#include "support/test_data.h"
+#include "support/tool_run.h"
+
+// The commands that change the data folder, run as the windows and the tool run them, for the
+// tables that interrupt each of them at every step.
+namespace k4::test {
+
+enum class DataCommand {
+    RegisterMatch,
+    RegisterNoMatch,
+    Delete,
+    ImportIntoEmpty,
+    ImportOverFull,
+    Report
+};
+
+// Every command, with the name of its row in a table.
+struct DataCommandRow {
+    const char* name;
+    DataCommand command;
+};
+inline const QList<DataCommandRow> kDataCommands = {
+    {"register, a match", DataCommand::RegisterMatch},
+    {"register, no match", DataCommand::RegisterNoMatch},
+    {"delete", DataCommand::Delete},
+    {"import into an empty folder", DataCommand::ImportIntoEmpty},
+    {"import over a full folder", DataCommand::ImportOverFull},
+    {"report", DataCommand::Report},
+};
+
+// The folder the command starts on, on the disk before it runs: empty for the import into an
+// empty folder, else a history in which registering 0123 matches, a counter and a report.
+inline void prepareFolder(DataCommand command, FileSystem& folder) {
+    if (command == DataCommand::ImportIntoEmpty) return;
+    folder.writeDurably(kHistoryFile, golden(kHistoryFile));
+    folder.writeDurably(kCandidateFile, golden(kCandidateFile));
+    folder.writeDurably(kCounterFile, "56\r\n");
+    folder.writeDurably(kReportFile, "an earlier report\r\n");
+    folder.syncFolder();
+}
+
+// Runs the command on `folder`, the data folder at `path`; the import goes through the tool,
+// which opens the folder with `folders` and imports `pastResults`. Throws a Failure when the
+// command fails.
+inline void runDataCommand(DataCommand command, FileSystem& folder, FolderOpener& folders,
+                           const QString& path, const QString& pastResults) {
+    DataFiles files(folder);
+    switch (command) {
+        case DataCommand::RegisterMatch:
+            registerResult(files, "0123", files.readHistory().lines(), files.readState());
+            return;
+        case DataCommand::RegisterNoMatch:
+            registerResult(files, "1122", files.readHistory().lines(), files.readState());
+            return;
+        case DataCommand::Delete:
+            deleteNewestResult(files, files.readHistory().lines(), files.readState());
+            return;
+        case DataCommand::ImportIntoEmpty:
+        case DataCommand::ImportOverFull: {
+            const ToolRun run = runToolWith({"import", pastResults, "--folder", path, "--force"},
+                                            Language::English, &folders);
+            if (run.status != kExitSuccess) throw Failure(FailureKind::CannotWrite, run.err);
+            return;
+        }
+        case DataCommand::Report:
+            files.writeTextFile(kReportFile, QStringList(45, QStringLiteral("a new report")));
+            return;
+    }
+}
+
+}  // namespace k4::test
