@@ -8,6 +8,7 @@
 #   share/icons/hicolor/32x32/apps/kirikata4.png   the icon
 #   share/applications/kirikata4.desktop           the menu entry
 #   share/metainfo/kirikata4.metainfo.xml          what software centres show (AppStream)
+#   share/doc/kirikata4/manual.html                the manual that the menu's 使いかた opens
 #   share/man/man1/, share/doc/kirikata4/          manual pages, changelog, copyright
 #                                                  (cmake/documentation.cmake)
 include(GNUInstallDirs)
@@ -53,6 +54,8 @@ add_custom_command(OUTPUT ${K4_ICON_PNG}
 add_custom_target(k4_icon_png ALL DEPENDS ${K4_ICON_PNG})
 install(FILES ${K4_ICON_PNG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps)
 
+install(FILES ${PROJECT_SOURCE_DIR}/resources/manual.html DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
 install(FILES ${PROJECT_SOURCE_DIR}/resources/kirikata4.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/kirikata4.metainfo.xml
@@ -61,8 +64,9 @@ install(FILES ${PROJECT_SOURCE_DIR}/resources/kirikata4.metainfo.xml
 # The Debian package. The libraries the program links (Qt 6 Core, Gui and Widgets, the C++
 # runtime) are found by dpkg-shlibdeps, which also sets their minimum versions; the xcb platform
 # plugin ships in libqt6gui6 on Debian 12. Declared by hand are what the program uses without
-# linking it: the Japanese Gothic fonts of its windows and xdg-open for the report. The Wayland
-# platform plugin is only recommended: without it the program runs through XWayland.
+# linking it: the Japanese Gothic fonts of its windows, Qt's Japanese translations and xdg-open
+# for the report, the data folder and the manual. The Wayland platform plugin is only
+# recommended: without it the program runs through XWayland.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kirikata4)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -80,7 +84,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/cpack_project_config.cmake)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, qt6-translations-l10n, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 include(${CMAKE_CURRENT_LIST_DIR}/documentation.cmake)
 include(CPack)

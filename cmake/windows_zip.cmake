@@ -5,6 +5,7 @@
 #   kirikata4.exe, kirikata4-tool.exe     the program and its companion command
 #   kri4.dat, kri4key.dat, kaisuu4.txt    the initial data files
 #   はじめにお読みください.txt            how to start, where the data lives, the licences
+#   使いかた.html                         the manual that the menu's 使いかた opens
 #   licenses/                             the licence texts of the program and what it carries
 install(TARGETS kirikata4 kirikata4-tool RUNTIME DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/initial/kri4.dat
@@ -22,6 +23,8 @@ function(k4_install_windows_text source destination name)
     file(WRITE ${PROJECT_BINARY_DIR}/windows/${name} "${byte_order_mark}${text}")
     install(FILES ${PROJECT_BINARY_DIR}/windows/${name} DESTINATION ${destination})
 endfunction()
+
+install(FILES ${PROJECT_SOURCE_DIR}/resources/manual.html DESTINATION . RENAME 使いかた.html)
 
 set(k4_readme はじめにお読みください.txt)
 k4_install_windows_text(${PROJECT_SOURCE_DIR}/resources/windows/${k4_readme} . ${k4_readme})

@@ -3,8 +3,10 @@
 
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# Debian packages the program needs to build and run; help2man makes the manual pages.
-build_packages=(cmake ninja-build g++ qt6-base-dev fonts-ipafont-gothic xdg-utils help2man)
+# Debian packages the program needs to build and run: qt6-translations-l10n has Qt's own texts
+# in Japanese; help2man makes the manual pages.
+build_packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic
+    xdg-utils help2man)
 # Debian packages that making and checking the package needs: dpkg-dev and file for the library
 # dependencies (cpack's Debian generator needs both, and dpkg-dev does not bring file), the
 # validators of the desktop entry and the AppStream metadata, and lintian.

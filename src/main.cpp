@@ -5,7 +5,9 @@
 #include "command_line.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
+#include "platform/installed_manual.h"
 #include "platform/program_launcher.h"
+#include "platform/qt_translations.h"
 #include "ui/program_start.h"
 #include "ui/services.h"
 #include "ui/widget_dialogs.h"
@@ -21,6 +23,9 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const k4::StartOptions options = k4::readCommandLine(application);
     application.setQuitOnLastWindowClosed(false);  // the first window ends the program
+    // The windows speak Japanese, Qt's own texts in them too (edit menus, file dialogs). The
+    // command line above stays in the English of its help.
+    k4::installQtTranslation(k4::Language::Japanese);
 
     k4::DiskFileSystem files(QDir::currentPath());
     k4::DiskFolderOpener folders;
@@ -28,9 +33,14 @@ int main(int argc, char* argv[]) {
     k4::WidgetFileDialogs fileDialogs(QDir::currentPath());
     k4::ProcessLauncher launcher;
     k4::SystemClock clock;
-    k4::Services services{files, folders, dialogs, fileDialogs, launcher, clock, [](int exitCode) {
-                              QCoreApplication::exit(exitCode);
-                          }};
+    k4::Services services{files,
+                          folders,
+                          dialogs,
+                          fileDialogs,
+                          launcher,
+                          clock,
+                          [](int exitCode) { QCoreApplication::exit(exitCode); },
+                          k4::installedManual()};
 
     k4::ProgramWindows windows(services, options);
     // The window opens inside the event loop, so that a failure in it can end the program.

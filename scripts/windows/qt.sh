@@ -127,6 +127,37 @@ compile_qt() {
     )
 }
 
+# Qt's Japanese texts (qtbase_ja.qm), which the Windows programs embed: compiled once into the
+# Qt cache's translations folder, where the Windows build's CMake finds them, from Debian's
+# qt6-translations source of the version of the host's qt6-translations-l10n, with the host's
+# lrelease (qt6-l10n-tools). A new Debian version compiles them again.
+qt_translations_version() {
+    dpkg-query -W -f='${Version}' qt6-translations-l10n
+}
+
+build_qt_translation() {
+    local folder version work catalog
+    folder=$(qt_prefix)/translations
+    version=$(qt_translations_version)
+    [ "$(cat "$folder/qtbase_ja.version" 2>/dev/null)" = "$version" ] && return 0
+    echo "Compiling Qt's Japanese translation $version into $folder" >&2
+    add_source_entry
+    work=$(mktemp -d)
+    (cd "$work" && apt-get source -qq "qt6-translations=$version" 2>&1 | grep -v unsandboxed) >&2 ||
+        true
+    catalog=$(find "$work" -path '*/translations/qtbase_ja.ts' | head -n 1)
+    if [ -z "$catalog" ]; then
+        echo "apt-get source qt6-translations=$version gave no translations/qtbase_ja.ts" >&2
+        rm -rf "$work"
+        return 1
+    fi
+    mkdir -p "$folder"
+    /usr/lib/qt6/bin/lrelease -silent "$catalog" -qm "$folder/qtbase_ja.qm.new"
+    mv "$folder/qtbase_ja.qm.new" "$folder/qtbase_ja.qm"
+    echo "$version" >"$folder/qtbase_ja.version"
+    rm -rf "$work"
+}
+
 # Qt's licence texts and those of the libraries it bundles, which the programs carry statically.
 collect_qt_licences() {
     local source=$1 licences=$2 file relative

@@ -8,6 +8,7 @@
 #include "cli/tool_command.h"
 #include "platform/file_system.h"
 #include "platform/image_only_gui.h"
+#include "platform/qt_translations.h"
 #include "platform/terminal.h"
 
 // The companion command of the program: imports past results into a data folder and backtests
@@ -17,16 +18,19 @@ int main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
     const k4::Language language = k4::systemLanguage();
-    const k4::ToolRequest request = k4::parseToolArguments(arguments, language);
 
     // Text on a chart needs the fonts of the GUI part; drawn into an image, it needs no display.
     std::unique_ptr<QCoreApplication> application;
-    if (k4::drawsChart(request)) {
+    if (k4::drawsChart(k4::parseToolArguments(arguments, language))) {
         k4::chooseImageOnlyGui();
         application = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);
     }
+    // Qt's own messages ("Unknown option …") are in the user's language once the application
+    // exists, so the arguments are read for the request only now.
+    k4::installQtTranslation(language);
+    const k4::ToolRequest request = k4::parseToolArguments(arguments, language);
 
     // The system's encoding is UTF-8 on Linux and the ANSI code page on Windows (932 on a
     // Japanese system), which the console and redirected output there expect.

@@ -6,8 +6,9 @@ namespace k4 {
 
 enum class Answer { Yes, No };
 
-// How grave a notice is: a warning lets the user correct the input, an error reports a failure.
-enum class Notice { Warning, Error };
+// How grave a notice is: information tells what was done, a warning lets the user correct the
+// input, an error reports a failure.
+enum class Notice { Information, Warning, Error };
 
 // The program's modal message boxes. The window implementation shows real boxes; tests answer
 // them in advance, so no test ever waits on a dialog.

@@ -18,6 +18,16 @@ public:
     // user cancels.
     virtual std::optional<QString> fileToSave(const QString& caption, const QString& suggestedName,
                                               const QString& filter) = 0;
+
+    // The path of a new folder the user names, offered `suggestedPath` first, or none when the
+    // user cancels. The folder is not made yet; the path may also name an existing folder.
+    virtual std::optional<QString> newFolder(const QString& caption,
+                                             const QString& suggestedPath) = 0;
+
+    // An existing folder the user picks, starting in `startFolder`, or none when the user
+    // cancels.
+    virtual std::optional<QString> existingFolder(const QString& caption,
+                                                  const QString& startFolder) = 0;
 };
 
 }  // namespace k4

@@ -32,4 +32,9 @@ public:
 // platform has its own source file for it.
 Command textEditorCommand(const QString& fileName);
 
+// The desktop opening a file or folder, named by its path, as a double-click in the file
+// manager would: a folder in the file manager, a web page in the browser. Each platform has its
+// own source file for it.
+Command desktopOpenCommand(const QString& path);
+
 }  // namespace k4

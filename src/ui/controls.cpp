@@ -3,7 +3,9 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace k4 {
 
@@ -33,14 +35,39 @@ QLineEdit* placeTextBox(QWidget* window, const char* name, QRect geometry, const
     return box;
 }
 
-void setUpFixedWindow(QWidget* window, const QString& caption, QRect clientGeometry) {
+namespace {
+
+void setUpWindowFrame(QWidget* window, const QString& caption) {
     window->setWindowTitle(caption);
     window->setWindowIcon(QIcon(QStringLiteral(":/kirikata4.xpm")));
     // Minimise but no maximise: the layout is fixed, so the window keeps its size.
     window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+}
+
+}  // namespace
+
+void setUpFixedWindow(QWidget* window, const QString& caption, QRect clientGeometry) {
+    setUpWindowFrame(window, caption);
     window->setGeometry(clientGeometry);
     window->setFixedSize(clientGeometry.size());
+}
+
+void setUpFixedWindow(QWidget* window, const QString& caption, QRect clientGeometry,
+                      QMenuBar* menuBar, QWidget* clientArea) {
+    setUpWindowFrame(window, caption);
+    clientArea->setFixedSize(clientGeometry.size());
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menuBar);
+    layout->addWidget(clientArea);
+    // The window takes the size the layout asks for, and keeps it: the client area's, with the
+    // menu bar's height above it (a menu bar too wide for the client area wraps, growing the
+    // height, never the width).
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->activate();
+    window->move(clientGeometry.topLeft());
 }
 
 void chainTabOrder(std::initializer_list<QWidget*> controls) {

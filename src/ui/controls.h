@@ -7,6 +7,7 @@
 
 class QLabel;
 class QLineEdit;
+class QMenuBar;
 class QPushButton;
 
 namespace k4 {
@@ -48,6 +49,11 @@ QLineEdit* placeTextBox(QWidget* window, const char* name, QRect geometry, const
 
 // Gives a top-level window its fixed client size and the program's icon.
 void setUpFixedWindow(QWidget* window, const QString& caption, QRect clientGeometry);
+
+// The same for a window with a menu bar above its client area, the window's only child beside
+// the menu bar: the client area keeps its size and the window grows by the menu bar's height.
+void setUpFixedWindow(QWidget* window, const QString& caption, QRect clientGeometry,
+                      QMenuBar* menuBar, QWidget* clientArea);
 
 // Chains the keyboard focus through `controls` in the order given.
 void chainTabOrder(std::initializer_list<QWidget*> controls);

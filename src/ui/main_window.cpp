@@ -17,9 +17,12 @@
 #include "predict/prediction.h"
 #include "predict/prediction_files.h"
 #include "predict/report.h"
+#include "ui/backup_commands.h"
 #include "ui/command_boundary.h"
 #include "ui/controls.h"
 #include "ui/gothic_fonts.h"
+#include "ui/help_commands.h"
+#include "ui/main_menu_bar.h"
 #include "ui/registration_window.h"
 #include "ui/services.h"
 #include "ui/statistics_window.h"
@@ -42,32 +45,36 @@ const QString kRoundOutOfRange =
 
 MainWindow::MainWindow(Services& services, QWidget* parent) : QWidget(parent), services_(services) {
     setObjectName(QStringLiteral("Form1"));
-    setUpFixedWindow(this, kCaption, kClientArea);
+    // The controls keep their places in the client area, below the menu bar.
+    auto* clientArea = new QWidget(this);
+    clientArea->setObjectName(QStringLiteral("clientArea"));
+    menuBar_ = new MainMenuBar(this);
+    setUpFixedWindow(this, kCaption, kClientArea, menuBar_, clientArea);
 
     const QFont fixed14 = gothicFont(Gothic::Fixed, 14.25);
     const QFont proportional11 = gothicFont(Gothic::Proportional, 11.25);
     const QFont proportional12 = gothicFont(Gothic::Proportional, 12);
 
-    placeLabel(this, "Label2", fromTwips(120, 90, 2490, 195),
+    placeLabel(clientArea, "Label2", fromTwips(120, 90, 2490, 195),
                gothicFont(Gothic::Proportional, 9.75, true),
                QStringLiteral("キリカータ４予想プログラム"));
     predictionList_ =
-        placeListBox<QListWidget>(this, "List2", fromTwips(240, 480, 1095, 3195), fixed14);
-    countBox_ = placeTextBox(this, "Text2", fromTwips(480, 3840, 495, 375), fixed14,
+        placeListBox<QListWidget>(clientArea, "List2", fromTwips(240, 480, 1095, 3195), fixed14);
+    countBox_ = placeTextBox(clientArea, "Text2", fromTwips(480, 3840, 495, 375), fixed14,
                              QString::number(kStartCount));
-    placeLabel(this, "Label1", fromTwips(1440, 600, 735, 375), proportional11,
+    placeLabel(clientArea, "Label1", fromTwips(1440, 600, 735, 375), proportional11,
                QStringLiteral("次回は"));
-    nextRoundBox_ = placeTextBox(this, "Text1", fromTwips(2160, 480, 615, 375),
+    nextRoundBox_ = placeTextBox(clientArea, "Text1", fromTwips(2160, 480, 615, 375),
                                  gothicFont(Gothic::Fixed, 12), QStringLiteral("Text1"));
-    placeLabel(this, "Label3", fromTwips(2880, 600, 255, 375), proportional11,
+    placeLabel(clientArea, "Label3", fromTwips(2880, 600, 255, 375), proportional11,
                QStringLiteral("回"));
-    exitButton_ = placeButton(this, "Command10", fromTwips(1680, 960, 1335, 705), fixed14,
+    exitButton_ = placeButton(clientArea, "Command10", fromTwips(1680, 960, 1335, 705), fixed14,
                               QStringLiteral("終  了"));
-    predictButton_ = placeButton(this, "Command5", fromTwips(1680, 1800, 1335, 735), fixed14,
+    predictButton_ = placeButton(clientArea, "Command5", fromTwips(1680, 1800, 1335, 735), fixed14,
                                  QStringLiteral("予  想 "));
-    showTextButton_ = placeButton(this, "Command1", fromTwips(1680, 2760, 1335, 735),
+    showTextButton_ = placeButton(clientArea, "Command1", fromTwips(1680, 2760, 1335, 735),
                                   proportional12, QStringLiteral("TEXT表示"));
-    registerButton_ = placeButton(this, "Command2", fromTwips(1680, 3720, 1335, 735),
+    registerButton_ = placeButton(clientArea, "Command2", fromTwips(1680, 3720, 1335, 735),
                                   proportional12, QStringLiteral("データ登録"));
 
     predictionList_->setAccessibleName(QStringLiteral("予想結果の一覧"));
@@ -83,14 +90,20 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QWidget(parent), s
     connect(registerButton_, &QPushButton::clicked, this, &MainWindow::openRegistration);
     connect(exitButton_, &QPushButton::clicked, this, &MainWindow::exitProgram);
 
-    statisticsAction_ = new QAction(QStringLiteral("成績と統計…"), this);
-    importAction_ = new QAction(QStringLiteral("過去の結果を取り込む…"), this);
-    connect(statisticsAction_, &QAction::triggered, this,
+    connect(menuBar_->statisticsAction, &QAction::triggered, this,
             [this] { openStatistics(StatisticsWindow::Page::Backtest); });
-    connect(importAction_, &QAction::triggered, this,
+    connect(menuBar_->importAction, &QAction::triggered, this,
             [this] { openStatistics(StatisticsWindow::Page::Import); });
+    connect(menuBar_->openFolderAction, &QAction::triggered, this,
+            [this] { openDataFolder(services_); });
+    connect(menuBar_->backupAction, &QAction::triggered, this, [this] { createBackup(services_); });
+    connect(menuBar_->restoreAction, &QAction::triggered, this, &MainWindow::restore);
+    connect(menuBar_->exitAction, &QAction::triggered, this, &MainWindow::exitProgram);
+    connect(menuBar_->manualAction, &QAction::triggered, this, [this] { openManual(services_); });
+    connect(menuBar_->aboutAction, &QAction::triggered, this,
+            [this] { showVersionInfo(services_); });
     contextMenu_ = new QMenu(this);
-    contextMenu_->addActions({statisticsAction_, importAction_});
+    contextMenu_->addActions({menuBar_->statisticsAction, menuBar_->importAction});
     addMenuToTextBox(countBox_);
     addMenuToTextBox(nextRoundBox_);
 }
@@ -101,7 +114,7 @@ void MainWindow::addMenuToTextBox(QLineEdit* box) {
         QMenu* menu = box->createStandardContextMenu();
         menu->setAttribute(Qt::WA_DeleteOnClose);
         menu->addSeparator();
-        menu->addActions({statisticsAction_, importAction_});
+        menu->addActions({menuBar_->statisticsAction, menuBar_->importAction});
         menu->popup(box->mapToGlobal(at));
     });
 }
@@ -152,6 +165,12 @@ void MainWindow::openRegistration() {
 void MainWindow::dataChanged(const QString& nextRound) {
     setNextRoundText(nextRound);
     if (statisticsWindow_) statisticsWindow_->reload();
+}
+
+// Every window shows the restored files at once, before the user is told, rather than when the
+// folder's watcher reports the change.
+void MainWindow::restore() {
+    restoreBackup(services_, [this] { followFiles(); });
 }
 
 void MainWindow::openStatistics(StatisticsWindow::Page page) {

@@ -5,7 +5,6 @@
 
 #include "ui/statistics_window.h"
 
-class QAction;
 class QLineEdit;
 class QListWidget;
 class QMenu;
@@ -13,13 +12,15 @@ class QPushButton;
 
 namespace k4 {
 
+class MainMenuBar;
 class RegistrationWindow;
 struct Services;
 
 // The main window, `Form1` of the layout: the next round number, the predicted combinations,
-// the count of them to list, and the commands Predict, Show text, Register data and Exit. Its
-// context menu (the right mouse button anywhere on it, or the menu key) opens the statistics
-// window; in the two text boxes the menu adds those items to the usual editing ones.
+// the count of them to list, and the commands Predict, Show text, Register data and Exit, in a
+// client area below the menu bar (MainMenuBar). Its context menu (the right mouse button
+// anywhere on it, or the menu key) opens the statistics window too; in the two text boxes the
+// menu adds those items to the usual editing ones.
 class MainWindow : public QWidget {
     Q_OBJECT
 
@@ -43,6 +44,7 @@ protected:
 private:
     void predict();
     void openRegistration();
+    void restore();
     // The data files changed: the next round is `nextRound`, and open figures are read again.
     void dataChanged(const QString& nextRound);
     // Opens the statistics window on `page`, or raises it when it is open.
@@ -64,8 +66,7 @@ private:
     QPushButton* registerButton_;                      // Command2
     QPointer<RegistrationWindow> registrationWindow_;  // while it is open
     QPointer<StatisticsWindow> statisticsWindow_;      // while it is open
-    QAction* statisticsAction_;
-    QAction* importAction_;
+    MainMenuBar* menuBar_;
     QMenu* contextMenu_;
     QString nextRoundOfFiles_;  // the next round the data files gave when last read
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <functional>
 
 namespace k4 {
@@ -23,6 +24,8 @@ struct Services {
     const Clock& clock;
     // Ends the program with the exit code once the current event has been handled.
     std::function<void(int exitCode)> endProgram;
+    // The HTML manual that 使いかた opens; empty when none is installed.
+    QString manualFile = {};
 };
 
 }  // namespace k4

@@ -23,9 +23,13 @@ Answer WidgetDialogs::askYesNo(const QString& prompt, const QString& title) {
 }
 
 void WidgetDialogs::notify(const QString& text, const QString& title, Notice notice) {
-    QMessageBox box(notice == Notice::Error ? QMessageBox::Critical : QMessageBox::Warning, title,
-                    text, QMessageBox::Ok, QApplication::activeWindow());
+    const QMessageBox::Icon icon = notice == Notice::Error     ? QMessageBox::Critical
+                                   : notice == Notice::Warning ? QMessageBox::Warning
+                                                               : QMessageBox::Information;
+    QMessageBox box(icon, title, text, QMessageBox::Ok, QApplication::activeWindow());
     box.setAccessibleDescription(text);  // read out with the box, as its prompt is
+    // A file name or a folder in the text can be copied.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.exec();
 }
 

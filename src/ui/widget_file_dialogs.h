@@ -15,6 +15,9 @@ public:
     std::optional<QString> fileToOpen(const QString& caption, const QString& filter) override;
     std::optional<QString> fileToSave(const QString& caption, const QString& suggestedName,
                                       const QString& filter) override;
+    std::optional<QString> newFolder(const QString& caption, const QString& suggestedPath) override;
+    std::optional<QString> existingFolder(const QString& caption,
+                                          const QString& startFolder) override;
 
 private:
     QString startFolder_;

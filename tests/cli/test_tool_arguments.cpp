@@ -1,4 +1,7 @@
+#include <QLibraryInfo>
+#include <QProcess>
 #include <QTest>
+#include <QTranslator>
 
 #include "cli/tool_arguments.h"
 
@@ -69,7 +72,37 @@ private slots:
         QVERIFY(std::holds_alternative<UsageError>(request));
         QVERIFY(!std::get<UsageError>(request).message.isEmpty());
     }
+
+    // The messages Qt's parser words itself reach a Japanese user in Japanese, as the tool's own
+    // do: the built tool, run under a Japanese locale.
+    void qtsOwnMessagesFollowTheUsersLanguage_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unknown option")
+            << QStringList{"backtest", "--bogus"} << "'bogus' は未知のオプションです。";
+        QTest::newRow("missing value")
+            << QStringList{"backtest", "--count"} << "'--count' の後の値が欠けています。";
+    }
+    void qtsOwnMessagesFollowTheUsersLanguage() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+#ifdef Q_OS_WIN
+        QSKIP("Windows takes the user's language from its settings, not from the environment");
+#endif
+        QTranslator probe;
+        if (!probe.load("qtbase_ja", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QSKIP("Qt's Japanese translation is not installed (Debian: qt6-translations-l10n)");
+        QProcess tool;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LC_ALL", "ja_JP.UTF-8");
+        tool.setProcessEnvironment(environment);
+        tool.start(K4_TOOL_PROGRAM, arguments);
+        QVERIFY(tool.waitForFinished());
+        QCOMPARE(tool.exitCode(), 2);
+        const QString error = QString::fromUtf8(tool.readAllStandardError());
+        QVERIFY2(error.contains(message), qPrintable(error));
+    }
 };
 
-QTEST_APPLESS_MAIN(TestToolArguments)
+QTEST_GUILESS_MAIN(TestToolArguments)
 #include "test_tool_arguments.moc"

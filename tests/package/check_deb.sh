@@ -26,12 +26,13 @@ for entry in '-rwxr-xr-x root/root .* ./usr/bin/kirikata4$' \
     '-rw-r--r-- root/root .* ./usr/share/metainfo/kirikata4.metainfo.xml$' \
     '-rw-r--r-- root/root .* ./usr/share/doc/kirikata4/copyright$' \
     '-rw-r--r-- root/root .* ./usr/share/doc/kirikata4/changelog.gz$' \
+    '-rw-r--r-- root/root .* ./usr/share/doc/kirikata4/manual.html$' \
     '-rw-r--r-- root/root .* ./usr/share/man/man1/kirikata4.1.gz$' \
     '-rw-r--r-- root/root .* ./usr/share/man/man1/kirikata4-launch.1.gz$' \
     '-rw-r--r-- root/root .* ./usr/share/man/man1/kirikata4-tool.1.gz$'; do
     grep -q -- "^$entry" <<<"$listing" || fail "no entry like '$entry'"
 done
-[ "$(grep -vc '^d' <<<"$listing")" -eq 14 ] || fail "the package holds other files than those 14"
+[ "$(grep -vc '^d' <<<"$listing")" -eq 15 ] || fail "the package holds other files than those 15"
 
 # Name, version and dependencies.
 field() { dpkg-deb -f "$deb" "$1"; }
@@ -43,7 +44,8 @@ depends=$(field Depends)
 echo "Depends: $depends"
 names=$(tr ',' '\n' <<<"$depends" | sed 's/(.*//; s/[[:space:]]//g')
 xcb_owner=$(dpkg -S '*/qt6/plugins/platforms/libqxcb.so' | head -n 1 | sed 's/[:,].*//')
-for name in libqt6core6 libqt6gui6 libqt6widgets6 fonts-ipafont-gothic xdg-utils "$xcb_owner"; do
+for name in libqt6core6 libqt6gui6 libqt6widgets6 fonts-ipafont-gothic qt6-translations-l10n \
+    xdg-utils "$xcb_owner"; do
     grep -qx "$name" <<<"$names" || fail "Depends lacks $name"
 done
 # Each dependency is a package installed here at a version that satisfies it, so the names

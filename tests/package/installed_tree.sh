@@ -21,6 +21,7 @@ usr/bin/kirikata4-tool
 usr/share/applications/kirikata4.desktop
 usr/share/doc/kirikata4/changelog.gz
 usr/share/doc/kirikata4/copyright
+usr/share/doc/kirikata4/manual.html
 usr/share/icons/hicolor/32x32/apps/kirikata4.png
 usr/share/kirikata4/initial/kaisuu4.txt
 usr/share/kirikata4/initial/kri4.dat

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDir>
+#include <QFile>
 #include <QMap>
 
 #include "data/folder_commit.h"
@@ -9,14 +10,28 @@
 
 namespace k4::test {
 
-// Every file of the data folder, hidden ones too, by name, so that a comparison also catches a
-// temporary file left behind.
+// Every file of a folder, hidden ones too, by name, so that a comparison also catches a
+// temporary file left behind; none when there is no folder.
 using FolderContents = QMap<QString, QByteArray>;
-inline FolderContents folderContents(const TestBench& bench) {
+inline FolderContents folderContents(const QString& folder) {
     FolderContents contents;
-    for (const QString& name : QDir(bench.folder.path()).entryList(QDir::Files | QDir::Hidden))
-        contents.insert(name, bench.fileBytes(name).value_or("<unreadable>"));
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden)) {
+        QFile file(QDir(folder).filePath(name));
+        contents.insert(name, file.open(QIODevice::ReadOnly) ? file.readAll() : "<unreadable>");
+    }
     return contents;
+}
+inline FolderContents folderContents(const TestBench& bench) {
+    return folderContents(bench.folder.path());
+}
+
+// Writes each file of `contents` into the folder byte for byte.
+inline void writeFolder(const QString& folder, const FolderContents& contents) {
+    for (auto it = contents.begin(); it != contents.end(); ++it) {
+        QFile file(QDir(folder).filePath(it.key()));
+        if (!file.open(QIODevice::WriteOnly) || file.write(*it) != it->size())
+            qFatal("cannot write test file %s", qPrintable(it.key()));
+    }
 }
 
 // Runs `command` with the n-th write step failing, for n = 1, 2, … until it succeeds, and checks

@@ -50,6 +50,14 @@ std::optional<QString> ScriptedFileDialogs::fileToSave(const QString& caption, c
     return answer(caption);
 }
 
+std::optional<QString> ScriptedFileDialogs::newFolder(const QString& caption, const QString&) {
+    return answer(caption);
+}
+
+std::optional<QString> ScriptedFileDialogs::existingFolder(const QString& caption, const QString&) {
+    return answer(caption);
+}
+
 bool RecordingLauncher::startDetached(const Command& command) {
     started.append(command);
     return succeeds;

@@ -56,6 +56,9 @@ public:
     std::optional<QString> fileToOpen(const QString& caption, const QString& filter) override;
     std::optional<QString> fileToSave(const QString& caption, const QString& suggestedName,
                                       const QString& filter) override;
+    std::optional<QString> newFolder(const QString& caption, const QString& suggestedPath) override;
+    std::optional<QString> existingFolder(const QString& caption,
+                                          const QString& startFolder) override;
 
 private:
     std::optional<QString> answer(const QString& caption);

@@ -1,15 +1,26 @@
+#include <QAction>
+#include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
+#include <memory>
 
 #include "data/file_names.h"
+#include "data/initial_candidates.h"
+#include "data/lines.h"
 #include "platform/program_launcher.h"
+#include "platform/qt_translations.h"
+#include "support/folder_snapshot.h"
 #include "support/test_services.h"
 #include "ui/main_window.h"
+#include "ui/statistics_window.h"
 
 using namespace k4;
 
@@ -38,6 +49,26 @@ const QList<Expected> kLayout = {
     {"Command2", "データ登録", {112, 248, 89, 49}, 12, false, false},
 };
 
+// What a command of the menu bar is seen to do.
+enum class Effect {
+    ImportPage,          // the statistics window, on its import page
+    BacktestPage,        // the statistics window, on its backtest page
+    DataFolderOpened,    // the desktop opens the data folder
+    BackupFolderAsked,   // a chooser for the new backup folder
+    RestoreFolderAsked,  // a chooser for the backup to restore
+    Ended,               // the program ends
+    ManualOpened,        // the desktop opens the manual
+    VersionShown,        // the version box
+};
+
+QList<StatisticsWindow*> statisticsWindows() {
+    QList<StatisticsWindow*> open;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<StatisticsWindow*>(widget); window && window->isVisible())
+            open << window;
+    return open;
+}
+
 QString captionOf(QWidget* control) {
     if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
     if (auto* button = qobject_cast<QPushButton*>(control)) return button->text();
@@ -57,15 +88,24 @@ bool isTextEditor(const QString& program) {
 
 }  // namespace
 
+Q_DECLARE_METATYPE(Effect)
+
 class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
+    // The controls keep their places in the client area, which keeps its size below the menu
+    // bar: the window grows by the menu bar's height and nothing else.
     void isLaidOutAsDesigned() {
         test::TestBench bench;
         MainWindow form(bench.services);
         QCOMPARE(form.windowTitle(), QStringLiteral(" 戦略 キリカータ Vr1.20"));
-        QCOMPARE(form.size(), QSize(217, 304));
+        auto* menuBar = form.findChild<QMenuBar*>();
+        auto* clientArea = form.findChild<QWidget*>("clientArea");
+        QVERIFY(menuBar && clientArea);
+        QCOMPARE(clientArea->geometry(), QRect(0, menuBar->height(), 217, 304));
+        QCOMPARE(menuBar->geometry(), QRect(0, 0, 217, menuBar->sizeHint().height()));
+        QCOMPARE(form.size(), QSize(217, 304 + menuBar->height()));
         QCOMPARE(form.minimumSize(), form.maximumSize());
         QVERIFY(!form.windowIcon().isNull());
         QCOMPARE(form.windowIcon().availableSizes().value(0), QSize(32, 32));
@@ -73,7 +113,8 @@ private slots:
             auto* control = form.findChild<QWidget*>(expected.name);
             QVERIFY2(control, expected.name);
             QCOMPARE(captionOf(control), expected.caption);
-            QCOMPARE(control->geometry(), expected.geometry);
+            QCOMPARE(QRect(control->mapTo(clientArea, QPoint(0, 0)), control->size()),
+                     expected.geometry);
             QCOMPARE(control->font().pointSizeF(), expected.points);
             QCOMPARE(control->font().bold(), expected.bold);
             if (QFontDatabase::hasFamily("IPAGothic") && QFontDatabase::hasFamily("IPAPGothic")) {
@@ -100,6 +141,104 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), next);
         }
+    }
+
+    // Each command of the menu bar, reached with the keyboard as on Windows (Alt and the menu's
+    // access key, then the item's), does what it says.
+    void menuCommandsDoWhatTheySay_data() {
+        QTest::addColumn<int>("menuKey");
+        QTest::addColumn<int>("itemKey");
+        QTest::addColumn<Effect>("effect");
+        QTest::newRow("ファイル/過去の結果を取り込む")
+            << int(Qt::Key_F) << int(Qt::Key_I) << Effect::ImportPage;
+        QTest::newRow("ファイル/データのフォルダーを開く")
+            << int(Qt::Key_F) << int(Qt::Key_D) << Effect::DataFolderOpened;
+        QTest::newRow("ファイル/バックアップを作成")
+            << int(Qt::Key_F) << int(Qt::Key_B) << Effect::BackupFolderAsked;
+        QTest::newRow("ファイル/バックアップから戻す")
+            << int(Qt::Key_F) << int(Qt::Key_R) << Effect::RestoreFolderAsked;
+        QTest::newRow("ファイル/終了") << int(Qt::Key_F) << int(Qt::Key_X) << Effect::Ended;
+        QTest::newRow("ツール/成績と統計")
+            << int(Qt::Key_T) << int(Qt::Key_S) << Effect::BacktestPage;
+        QTest::newRow("ヘルプ/使いかた")
+            << int(Qt::Key_H) << int(Qt::Key_H) << Effect::ManualOpened;
+        QTest::newRow("F1") << int(Qt::Key_F1) << 0 << Effect::ManualOpened;
+        QTest::newRow("ヘルプ/バージョン情報")
+            << int(Qt::Key_H) << int(Qt::Key_A) << Effect::VersionShown;
+    }
+    void menuCommandsDoWhatTheySay() {
+        QFETCH(int, menuKey);
+        QFETCH(int, itemKey);
+        QFETCH(Effect, effect);
+        test::TestBench bench;
+        bench.writeFile(kCounterFile, "2\r\n");
+        bench.writeFile(kHistoryFile, "1234\r\n5678\r\n");
+        bench.writeFile(kCandidateFile, writeLines(initialCandidateLines()));
+        bench.services.manualFile = QStringLiteral("/usr/share/doc/kirikata4/manual.html");
+        if (effect == Effect::BackupFolderAsked || effect == Effect::RestoreFolderAsked)
+            bench.fileDialogs.answerNext(std::nullopt);  // cancelled
+        const test::FolderContents before = test::folderContents(bench);
+        MainWindow form(bench.services);
+        form.load();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+
+        if (itemKey == 0) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(menuKey));
+        } else {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(menuKey), Qt::AltModifier);
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY2(menu, "no menu opened");
+            QTest::keyClick(menu, Qt::Key(itemKey));
+            QVERIFY(!QApplication::activePopupWidget());
+        }
+
+        const QList<StatisticsWindow*> statistics = statisticsWindows();
+        QCOMPARE(statistics.size(),
+                 effect == Effect::ImportPage || effect == Effect::BacktestPage ? 1 : 0);
+        if (!statistics.isEmpty())
+            QCOMPARE(statistics[0]->findChild<QTabWidget*>()->currentIndex(),
+                     effect == Effect::ImportPage ? 3 : 0);
+
+        const auto commandLine = [](const Command& command) {
+            return QStringList(command.program) + command.arguments;
+        };
+        QList<QStringList> started;
+        for (const Command& command : bench.launcher.started) started << commandLine(command);
+        const QString opened = effect == Effect::DataFolderOpened ? bench.files.folderName()
+                               : effect == Effect::ManualOpened   ? bench.services.manualFile
+                                                                  : QString();
+        QCOMPARE(started, opened.isEmpty()
+                              ? QList<QStringList>{}
+                              : QList<QStringList>{commandLine(desktopOpenCommand(opened))});
+
+        QCOMPARE(bench.fileDialogs.shown(), effect == Effect::BackupFolderAsked
+                                                ? QStringList{"バックアップを作るフォルダー"}
+                                            : effect == Effect::RestoreFolderAsked
+                                                ? QStringList{"戻すバックアップのフォルダー"}
+                                                : QStringList{});
+        if (effect == Effect::VersionShown) {
+            QCOMPARE(bench.dialogs.shown().size(), 1);
+            const QString text = bench.dialogs.shown()[0].text;
+            QCOMPARE(bench.dialogs.shown()[0].title, "バージョン情報");
+            for (const QString& part :
+                 {QStringLiteral("1.20"), QStringLiteral("MIT"), QStringLiteral("Qt ") + qVersion(),
+                  QDir::toNativeSeparators(bench.folder.path())})
+                QVERIFY2(text.contains(part), qPrintable(part));
+        } else {
+            QVERIFY(bench.dialogs.shown().isEmpty());
+        }
+        QCOMPARE(bench.endedWith, effect == Effect::Ended ? std::optional(0) : std::nullopt);
+        QCOMPARE(test::folderContents(bench), before);
+    }
+
+    void manualThatIsNotInstalledIsReported() {
+        test::TestBench bench;
+        MainWindow form(bench.services);
+        form.findChild<QAction*>("manualAction")->trigger();
+        QVERIFY(bench.launcher.started.isEmpty());
+        QCOMPARE(bench.dialogs.shown().size(), 1);
+        QVERIFY(bench.dialogs.shown()[0].text.startsWith("使いかたのファイルが見つかりません。"));
+        QVERIFY(!bench.endedWith);
     }
 
     void showsTheNextRoundAtStartUp_data() {
@@ -198,6 +337,19 @@ private slots:
         form.close();
         QCOMPARE(bench.endedWith, 0);
         QVERIFY(bench.dialogs.shown().isEmpty());
+    }
+
+    // Qt's own texts, such as a text box's edit menu, read Japanese once its translation is in.
+    // Last of the suite, since the translation stays installed.
+    void editMenuOfATextBoxIsJapanese() {
+        if (!installQtTranslation(Language::Japanese))
+            QSKIP("Qt's Japanese translation is not installed (Debian: qt6-translations-l10n)");
+        test::TestBench bench;
+        MainWindow form(bench.services);
+        const std::unique_ptr<QMenu> menu(
+            form.findChild<QLineEdit*>("Text2")->createStandardContextMenu());
+        QVERIFY2(menu->actions().value(0)->text().startsWith("元に戻す(&U)"),
+                 qPrintable(menu->actions().value(0)->text()));
     }
 };
 

@@ -579,7 +579,7 @@ private slots:
             QVERIFY(menu);
             QStringList texts;
             for (QAction* action : menu->actions()) texts << action->text();
-            QCOMPARE(texts, (QStringList{"成績と統計…", "過去の結果を取り込む…"}));
+            QCOMPARE(texts, (QStringList{"成績と統計(&S)…", "過去の結果を取り込む(&I)…"}));
             menu->actions()[item]->trigger();
             menu->close();
         };

@@ -1,0 +1,147 @@
+#include "data/backup_folder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QStandardPaths>
+#include <algorithm>
+
+#include "data/data_files.h"
+#include "data/file_names.h"
+#include "data/initial_candidates.h"
+#include "data/lines.h"
+#include "platform/file_system.h"
+#include "platform/numbers.h"
+#include "platform/shown_text.h"
+
+namespace k4 {
+namespace {
+
+const QStringList kDataFileNames = {kHistoryFile, kCandidateFile, kCounterFile};
+// A history line holds four characters: the digits of a result, or what an older version let
+// the user type instead.
+constexpr qsizetype kHistoryLineLength = 4;
+
+// The lines of a data file, read as the program reads them: a byte-order mark that an editor
+// put in front is no part of the first line.
+QStringList dataLines(const QByteArray& bytes, qsizetype maxLines = kAllLines) {
+    const QByteArrayView view(bytes);
+    return readLines(view.startsWith("\xEF\xBB\xBF") ? view.sliced(3) : view, maxLines);
+}
+
+qsizetype resultLines(const QStringList& history) {
+    return std::count_if(history.begin(), history.end(),
+                         [](const QString& line) { return !line.isEmpty(); });
+}
+
+// Why the candidate table is not one of this program's: every registration moves one of the
+// 570 combinations to its end, written as drawn, so a table of the program holds each of them
+// exactly once, in some order of its digits.
+QString candidateProblem(const QByteArray& bytes) {
+    QStringList combinations = dataLines(bytes);
+    for (QString& line : combinations) std::sort(line.begin(), line.end());
+    std::sort(combinations.begin(), combinations.end());
+    if (combinations == initialCandidateLines()) return {};
+    return QStringLiteral(
+               "%1 は候補表ではありません (570 通りの組み合わせが一つずつ並んでいる"
+               "はずです)。")
+        .arg(kCandidateFile);
+}
+
+// The round of a counter file as the program writes it (plain decimal, 0 to 32766), if it is.
+std::optional<qint64> counterOf(const QByteArray& bytes) {
+    const QString first = dataLines(bytes, 1).value(0).trimmed();
+    bool whole = false;
+    const qint64 counter = first.toLongLong(&whole);
+    return whole && counter >= 0 && counter <= kLargestCounter ? std::optional(counter)
+                                                               : std::nullopt;
+}
+
+QString historyProblem(const QStringList& history) {
+    for (qsizetype i = 0; i < history.size(); ++i)
+        if (!history[i].isEmpty() && history[i].size() != kHistoryLineLength)
+            return QStringLiteral("%1 の %2 行目「%3」は結果ではありません。")
+                .arg(kHistoryFile)
+                .arg(i + 1)
+                .arg(shownText(history[i]));
+    return {};
+}
+
+}  // namespace
+
+QString backupParentFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+QString offeredBackupFolder(const QString& parent, QDate date) {
+    const QString dated =
+        QDir(parent).filePath(QStringLiteral("kirikata4-バックアップ-") +
+                              QLocale::c().toString(date, QStringLiteral("yyyy-MM-dd")));
+    QString path = dated;
+    for (int copy = 2; QFileInfo::exists(path); ++copy)
+        path = dated + QStringLiteral("-%1").arg(copy);
+    return path;
+}
+
+QList<NewFile> readDataFiles(const FileSystem& folder) {
+    QList<NewFile> files;
+    for (const QString& name : kDataFileNames) files.append({name, folder.read(name)});
+    return files;
+}
+
+DataFilesSummary summarizeDataFiles(const DataFilesState& state) {
+    // The next round as the main window shows it, a 16-bit number.
+    return {resultLines(DataFiles::historyIn(state).lines()),
+            toInt16(DataFiles::counterIn(state) + 1, kCounterFile)};
+}
+
+QString backupFolderProblem(const QString& path) {
+    const QFileInfo target(path);
+    if (!target.exists()) return {};
+    const QString shown = QDir::toNativeSeparators(target.absoluteFilePath());
+    if (!target.isDir()) return QStringLiteral("%1 はフォルダーではありません。").arg(shown);
+    const DiskFileSystem folder(target.absoluteFilePath());
+    for (const QString& name : kDataFileNames)
+        if (folder.exists(name))
+            return QStringLiteral(
+                       "%1 にはすでに %2 があります。バックアップは別のバックアップに"
+                       "上書きしません。")
+                .arg(shown, name);
+    return {};
+}
+
+void writeBackupFolder(FolderOpener& folders, const QString& path,
+                       const QList<NewFile>& dataFiles) {
+    const QFileInfo target(path);
+    const std::unique_ptr<FileSystem> parent = folders.open(target.absolutePath());
+    std::unique_ptr<FileSystem> backup = parent->createFolder(target.fileName());
+    const bool created = backup != nullptr;
+    if (!created) backup = folders.open(target.absoluteFilePath());
+    commitFiles(*backup, dataFiles);
+    if (created) parent->syncFolder();  // the new folder's own entry
+}
+
+BackupFolder readBackupFolder(const QString& path) {
+    const DiskFileSystem folder(path);
+    BackupFolder backup;
+    for (const QString& name : kDataFileNames) {
+        if (!folder.exists(name)) {
+            backup.problem = QStringLiteral("このフォルダーには %1 がありません。").arg(name);
+            return backup;
+        }
+    }
+    backup.files = readDataFiles(folder);
+    const QStringList history = dataLines(backup.files[0].bytes);
+    const std::optional<qint64> counter = counterOf(backup.files[2].bytes);
+    backup.problem = candidateProblem(backup.files[1].bytes);
+    if (backup.problem.isEmpty() && !counter)
+        backup.problem = QStringLiteral("%1 の 1 行目が回数 (0〜%2) ではありません。")
+                             .arg(kCounterFile)
+                             .arg(kLargestCounter);
+    if (backup.problem.isEmpty()) backup.problem = historyProblem(history);
+    if (backup.problem.isEmpty()) backup.summary = {resultLines(history), *counter + 1};
+    return backup;
+}
+
+}  // namespace k4

@@ -1,0 +1,130 @@
+#include "ui/backup_commands.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "data/backup.h"
+#include "data/backup_folder.h"
+#include "data/data_files.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/failure.h"
+#include "platform/file_dialogs.h"
+#include "platform/file_system.h"
+#include "ui/command_boundary.h"
+#include "ui/services.h"
+
+namespace k4 {
+namespace {
+
+const QString kBackupTitle = QStringLiteral("バックアップを作成");
+const QString kRestoreTitle = QStringLiteral("バックアップから戻す");
+const QString kNothingWritten = QStringLiteral("何も書き込んでいません。");
+
+QString summaryText(const DataFilesSummary& summary) {
+    return QStringLiteral("%1 件の結果、次回は第 %2 回")
+        .arg(summary.results)
+        .arg(summary.nextRound);
+}
+
+QString shownPath(const QString& path) {
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
+
+bool isDataFolder(Services& services, const QString& path) {
+    return QFileInfo(path).canonicalFilePath() ==
+           QFileInfo(services.files.folderName()).canonicalFilePath();
+}
+
+// Today's files as the question describes them; a file that is missing or cannot be read is
+// said so, since a restore is what mends it.
+QString todaysFilesText(const DataFilesState& today) {
+    try {
+        return summaryText(summarizeDataFiles(today));
+    } catch (const Failure& failure) {
+        return QStringLiteral("読めません (%1)").arg(failure.message());
+    }
+}
+
+}  // namespace
+
+void createBackup(Services& services) {
+    const std::optional<QString> path = services.fileDialogs.newFolder(
+        QStringLiteral("バックアップを作るフォルダー"),
+        offeredBackupFolder(backupParentFolder(), services.clock.today()));
+    if (!path) return;
+    // Reading the data folder fails as every command does; the chosen folder is only the
+    // user's to correct.
+    runCommand(services, [&] {
+        const QList<NewFile> dataFiles = readDataFiles(services.files);
+        QString problem = backupFolderProblem(*path);
+        if (problem.isEmpty()) {
+            try {
+                writeBackupFolder(services.folders, *path, dataFiles);
+            } catch (const Failure& failure) {
+                problem = failure.message();
+            }
+        }
+        if (!problem.isEmpty()) {
+            services.dialogs.notify(problem + u'\n' + kNothingWritten, kBackupTitle,
+                                    Notice::Warning);
+            return;
+        }
+        services.dialogs.notify(
+            QStringLiteral("%1 に kri4.dat、kri4key.dat、kaisuu4.txt を書き込みました。")
+                .arg(shownPath(*path)),
+            kBackupTitle, Notice::Information);
+    });
+}
+
+void restoreBackup(Services& services, const std::function<void()>& restored) {
+    const std::optional<QString> path = services.fileDialogs.existingFolder(
+        QStringLiteral("戻すバックアップのフォルダー"), backupParentFolder());
+    if (!path) return;
+    BackupFolder backup;
+    try {
+        if (isDataFolder(services, *path))
+            backup.problem = QStringLiteral("選んだフォルダーはデータのフォルダーそのものです。");
+        else
+            backup = readBackupFolder(*path);
+    } catch (const Failure& failure) {
+        backup.problem = failure.message();
+    }
+    if (!backup.problem.isEmpty()) {
+        services.dialogs.notify(QStringLiteral("%1 からは戻せません。\n%2\n%3")
+                                    .arg(shownPath(*path), backup.problem, kNothingWritten),
+                                kRestoreTitle, Notice::Warning);
+        return;
+    }
+
+    runCommand(services, [&] {
+        // The question is asked on today's files as they are now; a change while it is open
+        // stops the restore with nothing replaced.
+        const DataFilesState today = DataFiles(services.files).readState();
+        const QString question =
+            QStringLiteral(
+                "今のデータを %1 のバックアップで置き換えます。\n"
+                "バックアップ: %2\n"
+                "今のデータ: %3\n"
+                "今の kri4.dat、kri4key.dat、kaisuu4.txt は、日付の付いたフォルダーに"
+                "そのまま残します。\n"
+                "戻しますか。")
+                .arg(shownPath(*path), summaryText(backup.summary), todaysFilesText(today));
+        if (services.dialogs.askYesNo(question, kRestoreTitle) == Answer::No) return;
+        const QString kept = backUpDataFiles(services.files, services.clock.today());
+        commitFiles(services.files, backup.files, [&] {
+            if (DataFiles(services.files).readState() != today)
+                throw Failure(FailureKind::ChangedElsewhere, services.files.folderName());
+        });
+        const QString nextRound = QString::number(backup.summary.nextRound);
+        restored();
+        services.dialogs.notify(
+            QStringLiteral("バックアップから戻しました。次回は第 %1 回です。\n"
+                           "今までのファイルは %2 に残しました。")
+                .arg(nextRound,
+                     QDir::toNativeSeparators(QDir(services.files.folderName()).filePath(kept))),
+            kRestoreTitle, Notice::Information);
+    });
+}
+
+}  // namespace k4
