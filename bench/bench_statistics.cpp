@@ -103,7 +103,7 @@ int main(int argc, char* argv[]) {
         delete window;
     }
 
-    const StatisticsData data = readStatisticsData(DataFiles(files));
+    const StatisticsData data = readStatisticsData(files);
     std::vector<double> digits, digitPage;
     auto* window = new StatisticsWindow(services, kOpenCount, [](const QString&) {});
     window->load();
@@ -113,7 +113,7 @@ int main(int argc, char* argv[]) {
         QElapsedTimer timer;
         timer.start();
         digitStatistics(data.history, kHistoryLines, 10);
-        longestWaiting(data.candidates, data.history, 10);
+        longestWaiting(*data.candidates, data.history, 10);
         digits.push_back(timer.nsecsElapsed() / 1e6);
         timer.start();
         scope->setCurrentIndex(run % 2 == 0 ? 2 : 1);  // every result, then the newest 500

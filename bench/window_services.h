@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <cstdio>
 
 #include "platform/clock.h"
@@ -28,7 +29,7 @@ struct WindowServices {
 
     DiskFolderOpener folders;
     SilentDialogs dialogs;
-    WidgetFileDialogs fileDialogs;
+    WidgetFileDialogs fileDialogs{QDir::currentPath()};
     ProcessLauncher launcher;
     SystemClock clock;
     Services services;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "analysis/statistics.h"
+#include "data/box_match.h"
 #include "data/digits.h"
 #include "data/result_history.h"
 #include "predict/prediction.h"
@@ -37,6 +37,9 @@ std::vector<HistoryRound> historyRounds(const QStringList& lines, std::int32_t c
 std::optional<BacktestRefusal> backtestRefusal(const std::vector<HistoryRound>& rounds,
                                                std::int32_t counter) {
     if (rounds.empty()) return BacktestRefusal::NoResults;
+    if (std::none_of(rounds.begin(), rounds.end(),
+                     [](const HistoryRound& round) { return isFourDigits(round.text); }))
+        return BacktestRefusal::NoFourDigitResults;
     if (counter < qint64(rounds.size())) return BacktestRefusal::CounterBelowResults;
     return std::nullopt;
 }

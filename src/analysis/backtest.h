@@ -8,11 +8,12 @@
 #include "analysis/scored_round.h"
 #include "data/candidate_table.h"
 #include "platform/work_progress.h"
+#include "predict/prediction.h"
 
 namespace k4 {
 
 struct BacktestOptions {
-    int count = 10;           // the count N the prediction lists, as in the main window
+    int count = kStartCount;  // the count N the prediction lists, as in the main window
     std::optional<int> last;  // score only the newest this many rounds
 };
 
@@ -31,6 +32,7 @@ std::vector<HistoryRound> historyRounds(const QStringList& lines, std::int32_t c
 // Why a history cannot be backtested.
 enum class BacktestRefusal {
     NoResults,            // there is no round to score
+    NoFourDigitResults,   // no result is four digits, so no round can be scored
     CounterBelowResults,  // the rounds would reach back below round 1: the counter is wrong
 };
 

@@ -47,81 +47,101 @@ QByteArray csvField(const QString& text) {
     return '"' + field.replace('"', "\"\"") + '"';
 }
 
+// The rounds scored and N.
+QString scopeText(const std::vector<ScoredRound>& rounds, const BacktestSummary& summary, int count,
+                  Language language) {
+    const QString first = rounds.empty() ? QString() : QString::number(rounds.front().round);
+    const QString last = rounds.empty() ? QString() : QString::number(rounds.back().round);
+    return inLanguage(language,
+                      QStringLiteral("第 %1 回〜第 %2 回（%3 回）、1 回あたりの予想数 %4"),
+                      QStringLiteral("rounds %1 to %2 (%3 rounds), %4 combinations a round"))
+        .arg(first, last, QString::number(summary.rounds), QString::number(count));
+}
+
+// Hits over expected hits, with the 95% interval of that ratio.
+QString ratioText(const BacktestSummary& summary, Language language) {
+    if (summary.chanceRate <= 0) return QStringLiteral("-");
+    return figure(summary.ratio) + inLanguage(language, QStringLiteral("（95% 区間 %1〜%2）"),
+                                              QStringLiteral("  (95% interval %1 to %2)"))
+                                       .arg(figure(summary.hitRate.low / summary.chanceRate),
+                                            figure(summary.hitRate.high / summary.chanceRate));
+}
+
+QList<SummaryRow> figureRows(const std::vector<ScoredRound>& rounds, const BacktestSummary& summary,
+                             Language language) {
+    const auto row = [language](const QString& ja, const QString& en, const QString& value) {
+        return SummaryRow{inLanguage(language, ja, en), value};
+    };
+    const auto note = [language](const QString& ja, const QString& en) {
+        return inLanguage(language, ja, en);
+    };
+    const qsizetype empty = std::count_if(
+        rounds.begin(), rounds.end(), [](const ScoredRound& r) { return r.predicted.isEmpty(); });
+    const double hitRate = summary.rounds > 0 ? double(summary.hits) / summary.rounds : 0;
+
+    QList<SummaryRow> rows;
+    rows << row(QStringLiteral("採点した回数"), QStringLiteral("rounds scored"),
+                QString::number(summary.rounds));
+    if (empty > 0)
+        rows << row(QStringLiteral("うち予想が空だった回"),
+                    QStringLiteral("of which with no prediction"), QString::number(empty));
+    rows << row(QStringLiteral("的中数"), QStringLiteral("hits"), QString::number(summary.hits))
+         << row(QStringLiteral("偶然による的中数の期待値"),
+                QStringLiteral("hits expected from chance"), figure(summary.expectedHits))
+         << row(QStringLiteral("的中数 ÷ 期待値"), QStringLiteral("hits / expected"),
+                ratioText(summary, language))
+         << row(QStringLiteral("的中率"), QStringLiteral("hit rate"),
+                percent(hitRate) +
+                    note(QStringLiteral("（95% 信頼区間 %1〜%2、Wilson）"),
+                         QStringLiteral("  (95% interval %1 to %2, Wilson)"))
+                        .arg(percent(summary.hitRate.low), percent(summary.hitRate.high)))
+         << row(QStringLiteral("偶然による的中率"), QStringLiteral("hit rate of chance"),
+                percent(summary.chanceRate))
+         << row(QStringLiteral("p 値（片側）"), QStringLiteral("p-value (one-sided)"),
+                pValueText(summary.pValue) +
+                    note(QStringLiteral("（偶然だけで %1 回以上的中する確率）"),
+                         QStringLiteral("  (chance alone giving %1 hits or more)"))
+                        .arg(summary.hits));
+    return rows;
+}
+
+// One sentence on where the hit rate of chance lies against the 95% interval of the hit rate.
+QString conclusionText(const BacktestSummary& summary, Language language) {
+    if (summary.chanceRate <= 0)
+        return inLanguage(language,
+                          QStringLiteral("予想が一度も出なかったため、偶然とは比べられません。"),
+                          QStringLiteral("No round had a prediction, so there is nothing to "
+                                         "compare with chance."));
+    if (summary.chanceRate < summary.hitRate.low)
+        return inLanguage(
+            language,
+            QStringLiteral("偶然の的中率は 95% 信頼区間より下です: 偶然より多く的中しました。"),
+            QStringLiteral("The hit rate of chance lies below the 95% interval: more hits than "
+                           "chance alone gives."));
+    if (summary.chanceRate > summary.hitRate.high)
+        return inLanguage(
+            language,
+            QStringLiteral("偶然の的中率は 95% 信頼区間より上です: 偶然より少なく的中しました。"),
+            QStringLiteral("The hit rate of chance lies above the 95% interval: fewer hits than "
+                           "chance alone gives."));
+    return inLanguage(
+        language, QStringLiteral("偶然の的中率は 95% 信頼区間の中です: 偶然と区別できません。"),
+        QStringLiteral("The hit rate of chance lies inside the 95% interval: the hits cannot be "
+                       "told apart from chance."));
+}
+
 }  // namespace
 
 SummaryText summaryText(const std::vector<ScoredRound>& rounds, int count, Language language) {
-    const auto text = [language](const QString& ja, const QString& en) {
-        return inLanguage(language, ja, en);
-    };
     const BacktestSummary summary = summarize(rounds);
-    const qsizetype empty = std::count_if(
-        rounds.begin(), rounds.end(), [](const ScoredRound& r) { return r.predicted.isEmpty(); });
-    const QString first = rounds.empty() ? QString() : QString::number(rounds.front().round);
-    const QString last = rounds.empty() ? QString() : QString::number(rounds.back().round);
-    const QString n = QString::number(summary.rounds);
-
-    SummaryText summaryText;
-    summaryText.scope = text(QStringLiteral("第 %1 回〜第 %2 回（%3 回）、1 回あたりの予想数 %4"),
-                             QStringLiteral("rounds %1 to %2 (%3 rounds), %4 combinations a round"))
-                            .arg(first, last, n, QString::number(count));
-    summaryText.heading =
-        text(QStringLiteral("バックテスト: "), QStringLiteral("Backtest of ")) + summaryText.scope;
-    QList<SummaryRow>& rows = summaryText.rows;
-    rows << SummaryRow{text(QStringLiteral("採点した回数"), QStringLiteral("rounds scored")), n};
-    if (empty > 0)
-        rows << SummaryRow{text(QStringLiteral("うち予想が空だった回"),
-                                QStringLiteral("of which with no prediction")),
-                           QString::number(empty)};
-    rows << SummaryRow{text(QStringLiteral("的中数"), QStringLiteral("hits")),
-                       QString::number(summary.hits)};
-    rows << SummaryRow{text(QStringLiteral("偶然による的中数の期待値"),
-                            QStringLiteral("hits expected from chance")),
-                       figure(summary.expectedHits)};
-
-    const bool anythingExpected = summary.chanceRate > 0;
-    QString ratio = anythingExpected ? figure(summary.ratio) : QStringLiteral("-");
-    if (anythingExpected)
-        ratio +=
-            text(QStringLiteral("（95% 区間 %1〜%2）"), QStringLiteral("  (95% interval %1 to %2)"))
-                .arg(figure(summary.hitRate.low / summary.chanceRate),
-                     figure(summary.hitRate.high / summary.chanceRate));
-    rows << SummaryRow{text(QStringLiteral("的中数 ÷ 期待値"), QStringLiteral("hits / expected")),
-                       ratio};
-    rows << SummaryRow{text(QStringLiteral("的中率"), QStringLiteral("hit rate")),
-                       percent(summary.rounds > 0 ? double(summary.hits) / summary.rounds : 0) +
-                           text(QStringLiteral("（95% 信頼区間 %1〜%2、Wilson）"),
-                                QStringLiteral("  (95% interval %1 to %2, Wilson)"))
-                               .arg(percent(summary.hitRate.low), percent(summary.hitRate.high))};
-    rows << SummaryRow{
-        text(QStringLiteral("偶然による的中率"), QStringLiteral("hit rate of chance")),
-        percent(summary.chanceRate)};
-    rows << SummaryRow{
-        text(QStringLiteral("p 値（片側）"), QStringLiteral("p-value (one-sided)")),
-        pValueText(summary.pValue) + text(QStringLiteral("（偶然だけで %1 回以上的中する確率）"),
-                                          QStringLiteral("  (chance alone giving %1 hits or more)"))
-                                         .arg(summary.hits)};
-
-    if (!anythingExpected)
-        summaryText.conclusion =
-            text(QStringLiteral("予想が一度も出なかったため、偶然とは比べられません。"),
-                 QStringLiteral("No round had a prediction, so there is nothing to compare "
-                                "with chance."));
-    else if (summary.chanceRate < summary.hitRate.low)
-        summaryText.conclusion = text(
-            QStringLiteral("偶然の的中率は 95% 信頼区間より下です: 偶然より多く的中しました。"),
-            QStringLiteral("The hit rate of chance lies below the 95% interval: more "
-                           "hits than chance alone gives."));
-    else if (summary.chanceRate > summary.hitRate.high)
-        summaryText.conclusion = text(
-            QStringLiteral("偶然の的中率は 95% 信頼区間より上です: 偶然より少なく的中しました。"),
-            QStringLiteral("The hit rate of chance lies above the 95% interval: fewer "
-                           "hits than chance alone gives."));
-    else
-        summaryText.conclusion =
-            text(QStringLiteral("偶然の的中率は 95% 信頼区間の中です: 偶然と区別できません。"),
-                 QStringLiteral("The hit rate of chance lies inside the 95% interval: the "
-                                "hits cannot be told apart from chance."));
-    return summaryText;
+    SummaryText text;
+    text.scope = scopeText(rounds, summary, count, language);
+    text.heading =
+        inLanguage(language, QStringLiteral("バックテスト: "), QStringLiteral("Backtest of ")) +
+        text.scope;
+    text.rows = figureRows(rounds, summary, language);
+    text.conclusion = conclusionText(summary, language);
+    return text;
 }
 
 QStringList summaryLines(const std::vector<ScoredRound>& rounds, int count, Language language) {
@@ -139,6 +159,13 @@ QString refusalText(BacktestRefusal refusal, const QString& historyFile, qsizety
                               QStringLiteral("%1 に結果がないため、採点する回がありません。"),
                               QStringLiteral("%1 holds no results: no round to score."))
                 .arg(historyFile);
+        case BacktestRefusal::NoFourDigitResults:
+            return inLanguage(language,
+                              QStringLiteral("%1 に四桁の数字の結果がないため、採点する回が"
+                                             "ありません。"),
+                              QStringLiteral("%1 holds no result of four digits: no round to "
+                                             "score."))
+                .arg(historyFile);
         case BacktestRefusal::CounterBelowResults:
             return inLanguage(
                        language,
@@ -154,7 +181,8 @@ QString refusalText(BacktestRefusal refusal, const QString& historyFile, qsizety
     return {};
 }
 
-QStringList unscoredNotes(const std::vector<HistoryRound>& unscored, Language language) {
+QStringList backtestNotes(const Backtest& backtest, const StatisticsData& data, Language language) {
+    const std::vector<HistoryRound>& unscored = backtest.unscored;
     QStringList notes;
     for (std::size_t i = 0; i < std::min(unscored.size(), kNotesShown); ++i)
         notes << inLanguage(language,
@@ -169,19 +197,18 @@ QStringList unscoredNotes(const std::vector<HistoryRound>& unscored, Language la
         notes << inLanguage(language, QStringLiteral("… ほかに %1 行を採点から外しました。"),
                             QStringLiteral("… and %1 more lines left out."))
                      .arg(unscored.size() - kNotesShown);
+    if (candidateTableDiffers(data, backtest.replayedCandidates))
+        notes << inLanguage(
+            language,
+            QStringLiteral(
+                "注意: kri4key.dat は履歴を初期の候補から登録し直した並びと違います (削除した結果が"
+                "あるか、残っている最古の結果より前に登録した結果があります)。バックテストは登録し"
+                "直した並びで予想しています。"),
+            QStringLiteral(
+                "Note: kri4key.dat differs from the table the history replays to from the "
+                "initial one (a result was deleted, or results older than the oldest kept "
+                "were registered); the backtest predicts with the replayed table."));
     return notes;
-}
-
-QString tableDiffersNote(Language language) {
-    return inLanguage(
-        language,
-        QStringLiteral(
-            "注意: kri4key.dat は履歴を初期の候補から登録し直した並びと違います (削除した結果が"
-            "あるか、残っている最古の結果より前に登録した結果があります)。バックテストは登録し"
-            "直した並びで予想しています。"),
-        QStringLiteral("Note: kri4key.dat differs from the table the history replays to from the "
-                       "initial one (a result was deleted, or results older than the oldest kept "
-                       "were registered); the backtest predicts with the replayed table."));
 }
 
 QByteArray csvBytes(const std::vector<ScoredRound>& rounds) {

@@ -6,6 +6,7 @@
 
 #include "analysis/backtest.h"
 #include "analysis/scored_round.h"
+#include "analysis/statistics_data.h"
 #include "platform/language.h"
 
 namespace k4 {
@@ -34,12 +35,10 @@ QStringList summaryLines(const std::vector<ScoredRound>& rounds, int count, Lang
 QString refusalText(BacktestRefusal refusal, const QString& historyFile, qsizetype results,
                     std::int32_t counter, Language language);
 
-// The notes on history lines that were left out of the scoring, one a line (at most ten, then
-// how many more).
-QStringList unscoredNotes(const std::vector<HistoryRound>& unscored, Language language);
-
-// The note that the candidate file is not the table the history replays to.
-QString tableDiffersNote(Language language);
+// The notes on a backtest of `data`, one a line: the history lines left out of the scoring (at
+// most ten, then how many more), and whether the folder's candidate table differs from the one
+// the backtest replayed.
+QStringList backtestNotes(const Backtest& backtest, const StatisticsData& data, Language language);
 
 // The CSV file of a backtest, one row per scored round after a header: round, drawn result,
 // predicted combinations (separated by spaces), hit (1 or 0) and the chance of a hit. UTF-8

@@ -28,9 +28,12 @@ ChartSeries chartSeries(const std::vector<ScoredRound>& rounds);
 void paintBacktestChart(QPainter& painter, const QRectF& area, const ChartSeries& series,
                         Language language);
 
-// The chart as an image, as the backtest command writes it.
+// The size of the chart's image, as the backtest command writes it and the window saves it.
+inline constexpr QSize kChartImageSize(800, 500);
+
+// The chart as an image.
 QImage drawBacktestChart(const std::vector<ScoredRound>& rounds, Language language,
-                         QSize size = {800, 500});
+                         QSize size = kChartImageSize);
 
 // An image as the bytes of a PNG file.
 QByteArray pngBytes(const QImage& image);

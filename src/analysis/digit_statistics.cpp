@@ -5,36 +5,11 @@
 
 #include "analysis/statistics.h"
 #include "data/box_match.h"
-#include "data/digits.h"
 
 namespace k4 {
 namespace {
 
 constexpr int kDegrees = kDigitValues - 1;
-constexpr int kNumbers = 10000;
-
-// The box of four digits as a number: its digits in ascending order (0419 -> 149).
-int boxNumber(const QString& fourDigits) {
-    std::array<int, kPlaces> digits{};
-    for (int place = 0; place < kPlaces; ++place) digits[place] = digitValue(fourDigits[place]);
-    std::sort(digits.begin(), digits.end());
-    int number = 0;
-    for (const int digit : digits) number = number * 10 + digit;
-    return number;
-}
-
-// Every box combination of four digits (715), as its digits in ascending order.
-std::vector<QString> allBoxes() {
-    std::vector<QString> boxes;
-    for (char16_t a = u'0'; a <= u'9'; ++a)
-        for (char16_t b = a; b <= u'9'; ++b)
-            for (char16_t c = b; c <= u'9'; ++c)
-                for (char16_t d = c; d <= u'9'; ++d) {
-                    const char16_t digits[] = {a, b, c, d};
-                    boxes.push_back(QString::fromUtf16(digits, kPlaces));
-                }
-    return boxes;
-}
 
 void testPlaces(DigitStatistics& statistics) {
     const double expected = double(statistics.results) / kDigitValues;
@@ -52,11 +27,11 @@ void testPlaces(DigitStatistics& statistics) {
         statistics.tests[place].holmPValue = adjusted[place];
 }
 
-void rankBoxes(DigitStatistics& statistics, const std::array<int, kNumbers>& draws, int listed) {
-    static const std::vector<QString> combinations = allBoxes();
+void rankBoxes(DigitStatistics& statistics, const std::array<int, kPossibleDraws>& draws,
+               int listed) {
     std::vector<BoxCount> boxes;
-    boxes.reserve(combinations.size());
-    for (const QString& digits : combinations)
+    boxes.reserve(kBoxCombinations);
+    for (const QString& digits : boxCombinations())
         boxes.push_back(
             {digits, draws[digits.toInt()], statistics.results * boxProbability(digits)});
     statistics.neverDrawn =
@@ -83,7 +58,7 @@ void rankBoxes(DigitStatistics& statistics, const std::array<int, kNumbers>& dra
 
 DigitStatistics digitStatistics(const QStringList& history, qsizetype limit, int listed) {
     DigitStatistics statistics;
-    std::array<int, kNumbers> draws{};
+    std::array<int, kPossibleDraws> draws{};
     for (const QString& line : history) {
         if (statistics.results >= limit) break;
         if (!isFourDigits(line)) continue;

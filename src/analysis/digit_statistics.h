@@ -7,11 +7,9 @@
 #include <vector>
 
 #include "data/candidate_table.h"
+#include "data/digits.h"
 
 namespace k4 {
-
-inline constexpr int kPlaces = 4;
-inline constexpr int kDigitValues = 10;
 
 // The chi-square test of a fair draw for one place: each digit equally likely.
 struct PlaceTest {
@@ -33,7 +31,7 @@ struct DigitStatistics {
     std::array<PlaceTest, kPlaces> tests;
     std::vector<BoxCount> mostDrawn;   // the most drawn first; ties: the less likely first
     std::vector<BoxCount> leastDrawn;  // the least drawn first; ties: the more likely first
-    int neverDrawn = 0;                // how many of the 715 box combinations never came
+    int neverDrawn = 0;                // how many of the box combinations never came
 };
 
 // Below this adjusted p-value a place departs from chance.
@@ -41,7 +39,7 @@ inline constexpr double kSignificance = 0.05;
 
 // The digits of the newest `limit` history lines that are four digits (`history` newest first):
 // their counts by place and digit with a chi-square test for each place, and the box
-// combinations drawn most and least often (`listed` of each) among all 715.
+// combinations drawn most and least often (`listed` of each) among all of them.
 DigitStatistics digitStatistics(const QStringList& history, qsizetype limit, int listed);
 
 // A combination of the candidate table with how long it has waited.

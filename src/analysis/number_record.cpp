@@ -1,6 +1,6 @@
 #include "analysis/number_record.h"
 
-#include "analysis/statistics.h"
+#include "data/box_match.h"
 #include "predict/prediction.h"
 
 namespace k4 {

@@ -1,18 +1,13 @@
 #include "analysis/statistics.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <limits>
 #include <numeric>
 
-#include "data/box_match.h"
-#include "data/digits.h"
-
 namespace k4 {
 namespace {
 
-constexpr double kFairDraws = 10000.0;
 constexpr double kGammaPrecision = 1e-15;
 constexpr int kGammaIterations = 1000;
 constexpr double kTiny =
@@ -56,29 +51,7 @@ double upperGammaFraction(double a, double x) {
     return fraction * gammaPrefactor(a, x);
 }
 
-std::array<int, 10> digitCounts(const QString& fourDigits) {
-    std::array<int, 10> counts{};
-    for (const QChar c : fourDigits) ++counts[digitValue(c)];
-    return counts;
-}
-
 }  // namespace
-
-int boxArrangements(const QString& combination) {
-    if (!isFourDigits(combination)) return 0;
-    int arrangements = 24;  // 4!, divided by the arrangements of each repeated digit
-    for (const int count : digitCounts(combination))
-        for (int k = 2; k <= count; ++k) arrangements /= k;
-    return arrangements;
-}
-
-double boxProbability(const QString& combination) {
-    return boxArrangements(combination) / kFairDraws;
-}
-
-bool isBoxMatch(const QString& result, const QString& combination) {
-    return isFourDigits(result) && isSameBox(result, combination);
-}
 
 Interval wilsonInterval(int hits, int trials) {
     if (trials <= 0) return {0.0, 1.0};

@@ -8,17 +8,6 @@ namespace k4 {
 // The two-sided 95% point of the standard normal law.
 inline constexpr double kNormalQuantile95 = 1.959963984540054;
 
-// The number of draws of four digits (of 10000) that are a box match of `combination`: its
-// distinct arrangements (24 for four different digits, 12 for one repeated digit). A combination
-// that is not four digits 0 to 9 can never match: 0.
-int boxArrangements(const QString& combination);
-
-// The chance that a fair draw is a box match of `combination`: its arrangements over 10000.
-double boxProbability(const QString& combination);
-
-// Whether `result` is a draw of four digits that wins on a box ticket of `combination`.
-bool isBoxMatch(const QString& result, const QString& combination);
-
 // A 95% confidence interval for a proportion.
 struct Interval {
     double low;

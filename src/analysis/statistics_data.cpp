@@ -2,17 +2,23 @@
 
 #include "data/data_files.h"
 #include "data/file_names.h"
+#include "platform/file_system.h"
 #include "platform/numbers.h"
 
 namespace k4 {
 
-StatisticsData readStatisticsData(const DataFiles& files) {
-    StatisticsData data;
-    data.history = files.readHistory().lines();
-    data.candidates = files.readCandidates();
-    data.counter = toInt32(files.readCounter(), kCounterFile);
-    data.rounds = historyRounds(data.history, data.counter);
-    return data;
+StatisticsData readStatisticsData(FileSystem& files) {
+    const DataFiles data(files);
+    StatisticsData read;
+    read.history = data.readHistory().lines();
+    read.counter = toInt32(data.readCounter(), kCounterFile);
+    read.rounds = historyRounds(read.history, read.counter);
+    if (files.exists(kCandidateFile)) read.candidates = data.readCandidates();
+    return read;
+}
+
+bool candidateTableDiffers(const StatisticsData& data, const CandidateTable& replayed) {
+    return data.candidates && !(*data.candidates == replayed);
 }
 
 }  // namespace k4

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "analysis/backtest.h"
@@ -9,18 +10,26 @@
 
 namespace k4 {
 
-class DataFiles;
+class FileSystem;
 
-// What the statistics window shows its figures of: the data files as they were last read.
+// What the backtest and the statistics window work from: the data files as they were read.
 struct StatisticsData {
     QStringList history;  // every line of the history file, newest first
-    CandidateTable candidates;
     std::int32_t counter = 0;
     std::vector<HistoryRound> rounds;  // the history's results with their rounds, oldest first
+    // The candidate table; none when the folder has no candidate file, which a backtest does
+    // not need: it replays its own table from the history.
+    std::optional<CandidateTable> candidates;
 };
 
-// Reads the history, the candidate and the counter file. Throws the Failure of the first file
-// that cannot be read, and Overflow for a counter beyond 32 bits.
-StatisticsData readStatisticsData(const DataFiles& files);
+// Reads the history and the counter file, and the candidate file where there is one. Throws
+// the Failure of the first file that cannot be read (a candidate file of fewer than 570 lines
+// among them), and Overflow for a counter beyond 32 bits.
+StatisticsData readStatisticsData(FileSystem& files);
+
+// Whether the folder's candidate table differs from the one a backtest replayed from the
+// history (after a deletion, which leaves the table as it was, or after registering results
+// older than the oldest one kept). A folder without a candidate file has nothing to differ.
+bool candidateTableDiffers(const StatisticsData& data, const CandidateTable& replayed);
 
 }  // namespace k4

@@ -5,29 +5,16 @@
 
 #include "analysis/backtest_report.h"
 #include "analysis/chart.h"
+#include "analysis/statistics_data.h"
 #include "cli/progress.h"
 #include "cli/tool_messages.h"
-#include "data/data_files.h"
 #include "data/file_names.h"
 #include "data/folder_commit.h"
 #include "platform/failure.h"
 #include "platform/file_system.h"
-#include "platform/numbers.h"
 
 namespace k4 {
 namespace {
-
-// Whether the candidate file, where there is one, is the table the history replays to. It is
-// not after a deletion (which leaves the table as it is) or when results older than the oldest
-// one kept were registered.
-bool candidatesAgree(const DataFiles& files, const QDir& folder, const CandidateTable& replayed) {
-    if (!QFileInfo::exists(folder.filePath(kCandidateFile))) return true;
-    try {
-        return files.readCandidates() == replayed;
-    } catch (const Failure&) {
-        return false;
-    }
-}
 
 // Writes a whole file or leaves the old one as it was.
 bool writeOutput(const QString& path, const QByteArray& bytes, Console& console,
@@ -46,41 +33,38 @@ bool writeOutput(const QString& path, const QByteArray& bytes, Console& console,
 
 int runBacktestCommand(const BacktestRequest& request, Console& console, FolderOpener& folders) {
     const QDir folder(request.folder);
-    const QString folderName = QDir::toNativeSeparators(folder.absolutePath());
     const std::unique_ptr<FileSystem> dataFolder = folders.open(folder.absolutePath());
-    const DataFiles files(*dataFolder);
-
+    StatisticsData data;
     Backtest backtest;
     try {
-        const QStringList history = files.readHistory().lines();
-        const std::int32_t counter = toInt32(files.readCounter(), kCounterFile);
-        const std::vector<HistoryRound> rounds = historyRounds(history, counter);
-        if (const std::optional<BacktestRefusal> refusal = backtestRefusal(rounds, counter)) {
-            console.err << refusalText(*refusal,
-                                       QDir::toNativeSeparators(folder.filePath(kHistoryFile)),
-                                       qsizetype(rounds.size()), counter, console.language)
+        data = readStatisticsData(*dataFolder);
+        if (const std::optional<BacktestRefusal> refusal =
+                backtestRefusal(data.rounds, data.counter)) {
+            console.err << refusalText(
+                               *refusal, QDir::toNativeSeparators(folder.filePath(kHistoryFile)),
+                               qsizetype(data.rounds.size()), data.counter, console.language)
                         << '\n';
             return kExitFailure;
         }
         TerminalProgress progress(
             console.err, console.errIsTerminal,
             console.text(QStringLiteral("再現中"), QStringLiteral("replaying")));
-        backtest = *runBacktest(rounds, request.options, [&](qint64 done, qint64 total) {
+        backtest = *runBacktest(data.rounds, request.options, [&](qint64 done, qint64 total) {
             progress.update(done, total);
             return true;
         });
     } catch (const Failure& failure) {
-        console.err << failureText(failure, folderName, console.language) << '\n';
+        console.err << failureText(failure, QDir::toNativeSeparators(folder.absolutePath()),
+                                   console.language)
+                    << '\n';
         return kExitFailure;
     }
 
     for (const QString& line :
          summaryLines(backtest.rounds, request.options.count, console.language))
         console.out << line << '\n';
-    for (const QString& note : unscoredNotes(backtest.unscored, console.language))
+    for (const QString& note : backtestNotes(backtest, data, console.language))
         console.err << note << '\n';
-    if (!candidatesAgree(files, folder, backtest.replayedCandidates))
-        console.err << tableDiffersNote(console.language) << '\n';
 
     bool written = true;
     if (!request.csvFile.isEmpty())

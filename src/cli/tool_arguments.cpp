@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 
+#include "analysis/chart.h"
 #include "version.h"
 
 namespace k4 {
@@ -17,7 +18,7 @@ struct Options {
         QStringLiteral("folder"), {}, QStringLiteral("DIR"), QDir::currentPath()};
     QCommandLineOption force{QStringLiteral("force")};
     QCommandLineOption count{
-        QStringLiteral("count"), {}, QStringLiteral("N"), QString::number(BacktestOptions{}.count)};
+        QStringLiteral("count"), {}, QStringLiteral("N"), QString::number(kStartCount)};
     QCommandLineOption last{QStringLiteral("last"), {}, QStringLiteral("K")};
     QCommandLineOption csv{QStringLiteral("csv"), {}, QStringLiteral("FILE")};
     QCommandLineOption png{QStringLiteral("png"), {}, QStringLiteral("FILE")};
@@ -33,57 +34,66 @@ std::optional<int> positiveWhole(const QString& text) {
 
 QString usageText(Language language) {
     return inLanguage(
-        language,
-        QStringLiteral(
-            "使い方: kirikata4-tool import FILE [--folder DIR] [--force]\n"
-            "   または: kirikata4-tool backtest [--folder DIR] [--count N] [--last K] [--csv "
-            "FILE] [--png FILE]\n"
-            "   または: kirikata4-tool --help | --version\n"
-            "kirikata4 のデータファイル (kri4.dat、kri4key.dat、kaisuu4.txt) "
-            "を画面なしで扱います。\n"
-            "\n"
-            "  import    FILE の過去の結果 (古い順に 1 行 1 件、四桁の数字か\n"
-            "            「回号 四桁の数字」) を登録画面と同じ手順で一件ずつ登録し、\n"
-            "            DIR に kri4.dat、kri4key.dat、kaisuu4.txt を作ります。DIR に\n"
-            "            これらのファイルがあるときは --force を付けない限り何もしません。\n"
-            "  backtest  DIR の履歴の各回について、その前の状態から予想 (予想数 N) を出し、\n"
-            "            当選番号とボックスで照合して偶然と比べます。\n"
-            "\n"
-            "オプション:\n"
-            "  --folder DIR   データフォルダ (既定は現在のフォルダ)\n"
-            "  --force        import: ファイルのあるフォルダでも置き換える\n"
-            "  --count N      backtest: 一回の予想数 (既定 10)\n"
-            "  --last K       backtest: 新しい K 回だけを採点する\n"
-            "  --csv FILE     backtest: 各回の結果を CSV に書き出す\n"
-            "  --png FILE     backtest: グラフ (800 × 500) を PNG に書き出す\n"
-            "  -h, --help     この説明を表示する\n"
-            "  -v, --version  バージョンを表示する\n"),
-        QStringLiteral(
-            "Usage: kirikata4-tool import FILE [--folder DIR] [--force]\n"
-            "  or:  kirikata4-tool backtest [--folder DIR] [--count N] [--last K] [--csv FILE] "
-            "[--png FILE]\n"
-            "  or:  kirikata4-tool --help | --version\n"
-            "Works on the data files of kirikata4 (kri4.dat, kri4key.dat, kaisuu4.txt) without "
-            "a window.\n"
-            "\n"
-            "  import    Registers the past results of FILE (oldest first, one a line: four\n"
-            "            digits, or a round number and four digits) one by one as the\n"
-            "            registration window does, and writes kri4.dat, kri4key.dat and\n"
-            "            kaisuu4.txt into DIR. Refuses a folder that holds any of them\n"
-            "            unless --force.\n"
-            "  backtest  For each round of the history in DIR, predicts N combinations from\n"
-            "            the state before it, scores them as a box bet against the result\n"
-            "            and compares the hits with chance.\n"
-            "\n"
-            "Options:\n"
-            "  --folder DIR   the data folder (default: the current folder)\n"
-            "  --force        import: replace the files of a folder that holds any of them\n"
-            "  --count N      backtest: the combinations predicted a round (default 10)\n"
-            "  --last K       backtest: score the newest K rounds only\n"
-            "  --csv FILE     backtest: write one row per scored round\n"
-            "  --png FILE     backtest: draw a chart of 800 x 500\n"
-            "  -h, --help     show this help\n"
-            "  -v, --version  show the version\n"));
+               language,
+               QStringLiteral(
+                   "使い方: kirikata4-tool import FILE [--folder DIR] [--force]\n"
+                   "   または: kirikata4-tool backtest [--folder DIR] [--count N] [--last K] "
+                   "[--csv "
+                   "FILE] [--png FILE]\n"
+                   "   または: kirikata4-tool --help | --version\n"
+                   "kirikata4 のデータファイル (kri4.dat、kri4key.dat、kaisuu4.txt) "
+                   "を画面なしで扱います。\n"
+                   "\n"
+                   "  import    FILE の過去の結果 (古い順に 1 行 1 件、四桁の数字か\n"
+                   "            「回号 四桁の数字」) を登録画面と同じ手順で一件ずつ登録し、\n"
+                   "            DIR に kri4.dat、kri4key.dat、kaisuu4.txt を作ります。DIR に\n"
+                   "            これらのファイルがあるときは --force を付けない限り何もしません。\n"
+                   "  backtest  DIR の履歴の各回について、その前の状態から予想 (予想数 N) "
+                   "を出し、\n"
+                   "            当選番号とボックスで照合して偶然と比べます。\n"
+                   "\n"
+                   "オプション:\n"
+                   "  --folder DIR   データフォルダ (既定は現在のフォルダ)\n"
+                   "  --force        import: ファイルのあるフォルダでも置き換える\n"
+                   "  --count N      backtest: 一回の予想数 (既定 %1)\n"
+                   "  --last K       backtest: 新しい K 回だけを採点する\n"
+                   "  --csv FILE     backtest: 各回の結果を CSV に書き出す\n"
+                   "  --png FILE     backtest: グラフ (%2 × %3) を PNG に書き出す\n"
+                   "  -h, --help     この説明を表示する\n"
+                   "  -v, --version  バージョンを表示する\n"),
+               QStringLiteral(
+                   "Usage: kirikata4-tool import FILE [--folder DIR] [--force]\n"
+                   "  or:  kirikata4-tool backtest [--folder DIR] [--count N] [--last K] [--csv "
+                   "FILE] "
+                   "[--png FILE]\n"
+                   "  or:  kirikata4-tool --help | --version\n"
+                   "Works on the data files of kirikata4 (kri4.dat, kri4key.dat, kaisuu4.txt) "
+                   "without "
+                   "a window.\n"
+                   "\n"
+                   "  import    Registers the past results of FILE (oldest first, one a line: "
+                   "four\n"
+                   "            digits, or a round number and four digits) one by one as the\n"
+                   "            registration window does, and writes kri4.dat, kri4key.dat and\n"
+                   "            kaisuu4.txt into DIR. Refuses a folder that holds any of them\n"
+                   "            unless --force.\n"
+                   "  backtest  For each round of the history in DIR, predicts N combinations "
+                   "from\n"
+                   "            the state before it, scores them as a box bet against the result\n"
+                   "            and compares the hits with chance.\n"
+                   "\n"
+                   "Options:\n"
+                   "  --folder DIR   the data folder (default: the current folder)\n"
+                   "  --force        import: replace the files of a folder that holds any of them\n"
+                   "  --count N      backtest: the combinations predicted a round (default %1)\n"
+                   "  --last K       backtest: score the newest K rounds only\n"
+                   "  --csv FILE     backtest: write one row per scored round\n"
+                   "  --png FILE     backtest: draw a chart of %2 x %3\n"
+                   "  -h, --help     show this help\n"
+                   "  -v, --version  show the version\n"))
+        .arg(kStartCount)
+        .arg(kChartImageSize.width())
+        .arg(kChartImageSize.height());
 }
 
 QString versionText() {

@@ -15,30 +15,24 @@ constexpr const char* kCodePageName = "windows-31j";
 // (byte 0x1A is U+001C, 0x1C is U+007F, 0x7F is U+001A) and substitutes U+001A for bytes it
 // cannot decode. Windows maps every byte below 0x80 to the same code point, so the swap is
 // undone on the way in and done on the way out; an undecodable byte thus reads as U+007F.
+// Each control code as Windows reads it, with the code point ICU gives it.
+struct SwappedCode {
+    char16_t windows;
+    char16_t icu;
+};
+constexpr SwappedCode kSwappedCodes[] = {
+    {u'\x1a', u'\x1c'}, {u'\x1c', u'\x7f'}, {u'\x7f', u'\x1a'}};
+
 char16_t fromIcu(char16_t c) {
-    switch (c) {
-        case u'\x1c':
-            return u'\x1a';
-        case u'\x7f':
-            return u'\x1c';
-        case u'\x1a':
-            return u'\x7f';
-        default:
-            return c;
-    }
+    for (const SwappedCode& code : kSwappedCodes)
+        if (c == code.icu) return code.windows;
+    return c;
 }
 
 char16_t toIcu(char16_t c) {
-    switch (c) {
-        case u'\x1a':
-            return u'\x1c';
-        case u'\x1c':
-            return u'\x7f';
-        case u'\x7f':
-            return u'\x1a';
-        default:
-            return c;
-    }
+    for (const SwappedCode& code : kSwappedCodes)
+        if (c == code.windows) return code.icu;
+    return c;
 }
 
 QString mapped(QString text, char16_t (*map)(char16_t)) {

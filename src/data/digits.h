@@ -5,6 +5,12 @@
 
 namespace k4 {
 
+// A draw result is four digits, in places 1 to 4, each one of the ten values 0 to 9.
+inline constexpr int kPlaces = 4;
+inline constexpr int kDigitValues = 10;
+// The draws there are: 0000 to 9999, each as likely as the others.
+inline constexpr int kPossibleDraws = 10000;
+
 // Whether `c` is one of the ASCII digits 0 to 9, the only digits the data files hold.
 constexpr bool isDecimalDigit(QChar c) {
     return c >= u'0' && c <= u'9';
@@ -23,8 +29,7 @@ constexpr QChar halfWidthDigit(QChar c) {
 
 // Whether `text` is exactly four ASCII digits, as a draw result is stored.
 constexpr bool isFourDigits(QStringView text) {
-    constexpr qsizetype kResultLength = 4;
-    if (text.size() != kResultLength) return false;
+    if (text.size() != kPlaces) return false;
     for (const QChar c : text)
         if (!isDecimalDigit(c)) return false;
     return true;

@@ -1,14 +1,13 @@
 #include "data/initial_candidates.h"
 
-#include <algorithm>
+#include <QSet>
 
+#include "data/box_match.h"
 #include "data/candidate_table.h"
 
 namespace k4 {
 namespace {
 
-constexpr int kLargestNumber = 9999;
-constexpr int kDigits = 4;
 // Two pairs, three or four of a kind are left out of the table.
 constexpr int kFewestDifferentDigits = 3;
 
@@ -17,13 +16,8 @@ constexpr int kFewestDifferentDigits = 3;
 QStringList initialCandidateLines() {
     QStringList lines;
     lines.reserve(CandidateTable::kSlotCount);
-    for (int number = 0; number <= kLargestNumber; ++number) {
-        const QString digits = QStringLiteral("%1").arg(number, kDigits, 10, QLatin1Char('0'));
-        if (!std::is_sorted(digits.begin(), digits.end())) continue;
-        QString distinct = digits;
-        distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
-        if (distinct.size() >= kFewestDifferentDigits) lines.append(digits);
-    }
+    for (const QString& box : boxCombinations())
+        if (QSet<QChar>(box.begin(), box.end()).size() >= kFewestDifferentDigits) lines.append(box);
     return lines;
 }
 

@@ -10,6 +10,7 @@
 #include "data/code_page.h"
 #include "data/data_files.h"
 #include "data/digits.h"
+#include "data/lines.h"
 #include "register/result_input.h"
 
 namespace k4 {
@@ -32,35 +33,6 @@ QString decodeText(QByteArrayView bytes) {
     const QString text = utf8(bytes);
     return utf8.hasError() ? decodeCodePage(bytes) : text;
 }
-
-// The lines of a text, each without its line end (CR LF, CR or LF).
-class LineSplitter {
-public:
-    explicit LineSplitter(QStringView text) : text_(text) {}
-
-    std::optional<QStringView> next() {
-        if (at_ > text_.size() || (at_ == text_.size() && endedWithBreak_)) return std::nullopt;
-        qsizetype end = at_;
-        while (end < text_.size() && text_[end] != u'\r' && text_[end] != u'\n') ++end;
-        const QStringView line = text_.sliced(at_, end - at_);
-        endedWithBreak_ = end < text_.size();
-        const bool crLf = end + 1 < text_.size() && text_[end] == u'\r' && text_[end + 1] == u'\n';
-        at_ = end + (crLf ? 2 : 1);
-        return line;
-    }
-
-    static qsizetype countLines(QStringView text) {
-        LineSplitter lines(text);
-        qsizetype count = 0;
-        while (lines.next()) ++count;
-        return count;
-    }
-
-private:
-    QStringView text_;
-    qsizetype at_ = 0;
-    bool endedWithBreak_ = true;  // an empty text has no line
-};
 
 // An ASCII or a full-width digit.
 bool isDigit(QChar c) {
@@ -157,8 +129,8 @@ std::optional<PastResults> readPastResults(QByteArrayView bytes,
                                            const std::function<void(const PastResult&)>& take,
                                            const WorkProgress& progress) {
     const QString text = decodeText(bytes);
-    const qsizetype totalLines = progress ? LineSplitter::countLines(text) : 0;
-    LineSplitter lines(text);
+    const qsizetype totalLines = progress ? LineSplitter<QStringView>::countLines(text) : 0;
+    LineSplitter<QStringView> lines(text);
     LineReader reader;
     PastResults read;
     int lineNumber = 0;
@@ -183,7 +155,7 @@ std::optional<PastResults> readPastResults(QByteArrayView bytes,
 
 QList<LineReading> previewPastResults(QByteArrayView bytes, int count) {
     const QString text = decodeText(bytes);
-    LineSplitter lines(text);
+    LineSplitter<QStringView> lines(text);
     LineReader reader;
     QList<LineReading> preview;
     while (preview.size() < count) {

@@ -19,7 +19,6 @@ constexpr int kAnchorCharacter = 4;
 static_assert(kAnchorResult <= kHistorySlotsRead);
 
 // Only the first four characters of a candidate take part in matching, summing and display.
-constexpr int kCandidateCharacters = 4;
 constexpr double kLargestDigitSum = 25;
 constexpr std::array kDisplayOrder = {3, 1, 2, 4};
 
@@ -36,14 +35,14 @@ int digitOrZero(QStringView c) {
 // Whether one of the first four characters equals `wanted`. An empty `wanted` matches the
 // missing characters of a candidate shorter than four.
 bool holds(QStringView candidate, QStringView wanted) {
-    for (int p = 1; p <= kCandidateCharacters; ++p)
+    for (int p = 1; p <= kPlaces; ++p)
         if (character(candidate, p) == wanted) return true;
     return false;
 }
 
 double digitSum(QStringView candidate) {
     double sum = 0;
-    for (int p = 1; p <= kCandidateCharacters; ++p) sum += digitOrZero(character(candidate, p));
+    for (int p = 1; p <= kPlaces; ++p) sum += digitOrZero(character(candidate, p));
     return sum;
 }
 

@@ -22,6 +22,8 @@ inline constexpr int kFirstPredictableSlot = 231;
 inline constexpr int kLastPredictableSlot = 500;
 // So no prediction lists more combinations than this.
 inline constexpr int kMostPredicted = kLastPredictableSlot - kFirstPredictableSlot + 1;
+// The count N of the main window's count box when the program starts, and the backtest's.
+inline constexpr int kStartCount = 10;
 
 // The digit to favour: the one most often drawn first right after a draw that began like the
 // newest result, over history slots 2 to 73. Ties go to the lowest digit; no match gives "0".

@@ -24,9 +24,10 @@ struct RegistrationPlan {
 };
 
 // Registers `result` (four characters as stored) on top of the listed history `entries`
-// (newest first): the result and the first 1999 non-empty entries become the history, the
-// candidates change as registerInTable() says, and the counter goes up by one (see
-// registeredCounter()).
+// (newest first): the result and the non-empty ones among the first 1999 entries become the
+// history, so that an empty entry among them leaves the history one line shorter and no older
+// entry takes its place; the candidates change as registerInTable() says, and the counter goes
+// up by one (see registeredCounter()).
 RegistrationPlan planRegistration(const QString& result, const QStringList& entries,
                                   CandidateTable candidates, double counter);
 

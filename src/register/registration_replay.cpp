@@ -14,7 +14,7 @@ void RegistrationReplay::registerResult(const QString& result) {
     const std::int32_t counter = registeredCounter(counter_);
     registerInTable(candidates_, result);
     // A replay registers no empty line, so a registration's history rule (the result, then the
-    // first 1999 non-empty entries) comes down to keeping the newest results.
+    // non-empty ones among the first 1999 entries) comes down to keeping the newest results.
     history_.prepend(result);
     if (history_.size() > kHistoryLimit) history_.removeLast();
     counter_ = counter;

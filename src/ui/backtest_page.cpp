@@ -28,6 +28,7 @@ namespace {
 
 constexpr int kFewestCombinations = 1;
 constexpr int kLastStep = 100;
+constexpr int kBusyWidth = 160;
 const QString kSaveFailedTitle = QStringLiteral("保存できません");
 
 QLabel* wrappingLabel(QWidget* parent, const char* name) {
@@ -41,6 +42,28 @@ QLabel* wrappingLabel(QWidget* parent, const char* name) {
 
 BacktestPage::BacktestPage(Services& services, int count, QWidget* parent)
     : QWidget(parent), services_(services) {
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(createControls(count));
+    page->addLayout(createSummary());
+    chart_ = new ChartWidget(this);
+    chart_->setObjectName(QStringLiteral("chart"));
+    chart_->setAccessibleName(QStringLiteral("累積的中数と偶然の期待値のグラフ"));
+    page->addWidget(chart_, 1);
+
+    connect(countBox_, &QSpinBox::valueChanged, this, &BacktestPage::recompute);
+    connect(lastBox_, &QSpinBox::valueChanged, this, &BacktestPage::recompute);
+    connect(&watcher_, &QFutureWatcher<Backtest>::finished, this, &BacktestPage::finished);
+    connect(&watcher_, &QFutureWatcher<Backtest>::progressRangeChanged, busy_,
+            &QProgressBar::setRange);
+    connect(&watcher_, &QFutureWatcher<Backtest>::progressValueChanged, busy_,
+            &QProgressBar::setValue);
+    connect(saveCsvButton_, &QPushButton::clicked, this, &BacktestPage::saveCsv);
+    connect(saveChartButton_, &QPushButton::clicked, this, &BacktestPage::saveChart);
+    showRefusal({});
+}
+
+// N and K, the busy indicator while a computation runs, and the two save buttons.
+QHBoxLayout* BacktestPage::createControls(int count) {
     countBox_ = new QSpinBox(this);
     countBox_->setObjectName(QStringLiteral("countBox"));
     countBox_->setRange(kFewestCombinations, kMostPredicted);
@@ -57,29 +80,24 @@ BacktestPage::BacktestPage(Services& services, int count, QWidget* parent)
     busy_->setObjectName(QStringLiteral("busyIndicator"));
     busy_->setAccessibleName(QStringLiteral("計算中"));
     busy_->setTextVisible(false);
-    busy_->setMaximumWidth(160);
+    busy_->setMaximumWidth(kBusyWidth);
     saveCsvButton_ = new QPushButton(QStringLiteral("CSV を保存…"), this);
     saveCsvButton_->setObjectName(QStringLiteral("saveCsvButton"));
     saveChartButton_ = new QPushButton(QStringLiteral("グラフを保存…"), this);
     saveChartButton_->setObjectName(QStringLiteral("saveChartButton"));
 
-    auto* countLabel = new QLabel(QStringLiteral("予想数 N:"), this);
-    countLabel->setBuddy(countBox_);
-    auto* lastLabel = new QLabel(QStringLiteral("採点する回:"), this);
-    lastLabel->setBuddy(lastBox_);
-    auto* controls = new QHBoxLayout;
-    controls->addWidget(countLabel);
-    controls->addWidget(countBox_);
-    controls->addSpacing(16);
-    controls->addWidget(lastLabel);
-    controls->addWidget(lastBox_);
-    controls->addSpacing(16);
-    controls->addWidget(busyLabel_);
-    controls->addWidget(busy_);
+    QHBoxLayout* controls =
+        controlRow({{buddyLabel(QStringLiteral("予想数 N:"), countBox_), countBox_},
+                    {buddyLabel(QStringLiteral("採点する回:"), lastBox_), lastBox_},
+                    {busyLabel_, busy_}});
     controls->addStretch();
     controls->addWidget(saveCsvButton_);
     controls->addWidget(saveChartButton_);
+    return controls;
+}
 
+// The figures beside the sentence that says what they mean and the notes on the data.
+QHBoxLayout* BacktestPage::createSummary() {
     figures_ = new FigureTable({QStringLiteral("項目"), QStringLiteral("値")}, {}, this);
     figures_->setObjectName(QStringLiteral("figureTable"));
     figures_->setAccessibleName(QStringLiteral("バックテストの数値"));
@@ -88,33 +106,7 @@ BacktestPage::BacktestPage(Services& services, int count, QWidget* parent)
     conclusion_ = wrappingLabel(this, "conclusion");
     setBold(conclusion_);
     notes_ = wrappingLabel(this, "notes");
-    auto* sentences = new QVBoxLayout;
-    sentences->addWidget(conclusion_);
-    sentences->addWidget(notes_);
-    sentences->addStretch();
-    auto* summary = new QHBoxLayout;
-    summary->addWidget(figures_);
-    summary->addLayout(sentences, 1);
-
-    chart_ = new ChartWidget(this);
-    chart_->setObjectName(QStringLiteral("chart"));
-    chart_->setAccessibleName(QStringLiteral("累積的中数と偶然の期待値のグラフ"));
-
-    auto* page = new QVBoxLayout(this);
-    page->addLayout(controls);
-    page->addLayout(summary);
-    page->addWidget(chart_, 1);
-
-    connect(countBox_, &QSpinBox::valueChanged, this, &BacktestPage::recompute);
-    connect(lastBox_, &QSpinBox::valueChanged, this, &BacktestPage::recompute);
-    connect(&watcher_, &QFutureWatcher<Backtest>::finished, this, &BacktestPage::finished);
-    connect(&watcher_, &QFutureWatcher<Backtest>::progressRangeChanged, busy_,
-            &QProgressBar::setRange);
-    connect(&watcher_, &QFutureWatcher<Backtest>::progressValueChanged, busy_,
-            &QProgressBar::setValue);
-    connect(saveCsvButton_, &QPushButton::clicked, this, &BacktestPage::saveCsv);
-    connect(saveChartButton_, &QPushButton::clicked, this, &BacktestPage::saveChart);
-    showRefusal({});
+    return besideSentences(figures_, {conclusion_, notes_});
 }
 
 // A computation still running stops at its next round; it holds the data it needs.
@@ -169,10 +161,7 @@ void BacktestPage::showBacktest(const Backtest& backtest) {
     for (const SummaryRow& row : summary.rows) rows.append({row.label, row.value});
     figures_->setRows(rows);
     conclusion_->setText(summary.conclusion);
-    QStringList notes = unscoredNotes(backtest.unscored, Language::Japanese);
-    if (!(backtest.replayedCandidates == data_->candidates))
-        notes << tableDiffersNote(Language::Japanese);
-    notes_->setText(notes.join(u'\n'));
+    notes_->setText(backtestNotes(backtest, *data_, Language::Japanese).join(u'\n'));
     chart_->setSeries(chartSeries(backtest.rounds));
     saveCsvButton_->setEnabled(true);
     saveChartButton_->setEnabled(true);

@@ -9,6 +9,7 @@
 #include "analysis/backtest.h"
 #include "analysis/statistics_data.h"
 
+class QHBoxLayout;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -43,6 +44,8 @@ signals:
     void computed();
 
 private:
+    QHBoxLayout* createControls(int count);
+    QHBoxLayout* createSummary();
     void recompute();
     void finished();
     void showBacktest(const Backtest& backtest);

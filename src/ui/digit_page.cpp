@@ -10,6 +10,7 @@
 #include <limits>
 
 #include "analysis/digit_statistics.h"
+#include "data/box_match.h"
 #include "ui/figure_table.h"
 #include "ui/page_labels.h"
 
@@ -17,6 +18,9 @@ namespace k4 {
 namespace {
 
 constexpr int kListed = 10;
+// The newest results the page counts, besides all of them.
+constexpr int kScopes[] = {100, 500};
+constexpr int kListGap = 24;
 // Below this many results the chi-square approximation is rough (fewer than 5 a cell).
 constexpr int kFewestForTheTest = 50;
 const QStringList kPlaceNames = {QStringLiteral("千の位"), QStringLiteral("百の位"),
@@ -41,7 +45,6 @@ QColor heat(int count, int least, int most) {
 }
 
 QString verdictText(const DigitStatistics& statistics) {
-    if (statistics.results == 0) return QStringLiteral("数える結果がありません。");
     QStringList departing;
     for (int place = 0; place < kPlaces; ++place)
         if (statistics.tests[place].holmPValue < kSignificance)
@@ -78,24 +81,34 @@ QLabel* heading(const QString& text, QWidget* parent) {
 }  // namespace
 
 DigitPage::DigitPage(QWidget* parent) : QWidget(parent) {
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(createControls());
+    page->addLayout(createDigitTable());
+    page->addLayout(createBoxLists(), 1);
+    connect(scope_, &QComboBox::currentIndexChanged, this, &DigitPage::refresh);
+}
+
+// Which results to count, and how many that are.
+QHBoxLayout* DigitPage::createControls() {
     scope_ = new QComboBox(this);
     scope_->setObjectName(QStringLiteral("scopeBox"));
-    scope_->addItem(QStringLiteral("新しい 100 回"), 100);
-    scope_->addItem(QStringLiteral("新しい 500 回"), 500);
+    for (const int newest : kScopes)
+        scope_->addItem(QStringLiteral("新しい %1 回").arg(newest), newest);
     scope_->addItem(QStringLiteral("すべての回"), std::numeric_limits<int>::max());
     counted_ = new QLabel(this);
     counted_->setObjectName(QStringLiteral("countedLabel"));
-    auto* scopeLabel = new QLabel(QStringLiteral("対象:"), this);
-    scopeLabel->setBuddy(scope_);
-    auto* controls = new QHBoxLayout;
-    controls->addWidget(scopeLabel);
-    controls->addWidget(scope_);
-    controls->addSpacing(16);
-    controls->addWidget(counted_);
+    QHBoxLayout* controls =
+        controlRow({{buddyLabel(QStringLiteral("対象:"), scope_), scope_}, {counted_}});
     controls->addStretch();
+    return controls;
+}
 
+// The counts of each digit in each place beside the verdict of the tests and how to read them.
+QHBoxLayout* DigitPage::createDigitTable() {
+    QSet<int> placeColumns;
+    for (int place = 1; place <= kPlaces; ++place) placeColumns.insert(place);
     heatMap_ =
-        new FigureTable(QStringList{QStringLiteral("数字")} + kPlaceNames, {1, 2, 3, 4}, this);
+        new FigureTable(QStringList{QStringLiteral("数字")} + kPlaceNames, placeColumns, this);
     heatMap_->setObjectName(QStringLiteral("heatMap"));
     heatMap_->setAccessibleName(QStringLiteral("位ごとの数字の出現回数"));
     heatMap_->fitRows();
@@ -108,14 +121,11 @@ DigitPage::DigitPage(QWidget* parent) : QWidget(parent) {
         QStringLiteral("表の数は、その位にその数字が出た回数です (色が濃いほど多い)。下の三行は、"
                        "位ごとに「どの数字も同じ確率で出る」とした χ² 検定 (自由度 9) の統計量と"
                        " p 値、四つの検定を Holm の方法で補正した p 値です。"));
-    auto* sentences = new QVBoxLayout;
-    sentences->addWidget(verdict_);
-    sentences->addWidget(explanation);
-    sentences->addStretch();
-    auto* top = new QHBoxLayout;
-    top->addWidget(heatMap_);
-    top->addLayout(sentences, 1);
+    return besideSentences(heatMap_, {verdict_, explanation});
+}
 
+// The box combinations drawn most and least often and the longest-waiting ones, side by side.
+QHBoxLayout* DigitPage::createBoxLists() {
     const QStringList boxHeaders = {QStringLiteral("組み合わせ"), QStringLiteral("回数"),
                                     QStringLiteral("期待値")};
     mostDrawn_ = new FigureTable(boxHeaders, {1, 2}, this);
@@ -126,34 +136,27 @@ DigitPage::DigitPage(QWidget* parent) : QWidget(parent) {
         {QStringLiteral("位置"), QStringLiteral("組み合わせ"), QStringLiteral("待った回数")}, {0},
         this);
     waiting_->setObjectName(QStringLiteral("longestWaiting"));
-    for (FigureTable* table : {mostDrawn_, leastDrawn_, waiting_}) {
-        table->fitRows();
-        table->fitColumns();
-    }
     neverDrawn_ = new QLabel(this);
     neverDrawn_->setObjectName(QStringLiteral("neverDrawn"));
+
     auto* lists = new QHBoxLayout;
     const auto addList = [&](const QString& title, FigureTable* table, QLabel* note) {
+        table->fitRows();
+        table->fitColumns();
+        table->setAccessibleName(title);
         auto* column = new QVBoxLayout;
         column->addWidget(heading(title, this));
-        table->setAccessibleName(title);
         column->addWidget(table);
         if (note) column->addWidget(note);
         column->addStretch();
         lists->addLayout(column);
-        lists->addSpacing(24);
+        lists->addSpacing(kListGap);
     };
     addList(QStringLiteral("よく出た組み合わせ (ボックス)"), mostDrawn_, nullptr);
     addList(QStringLiteral("あまり出ない組み合わせ (ボックス)"), leastDrawn_, neverDrawn_);
     addList(QStringLiteral("待ちが長い組み合わせ (kri4key.dat の先頭)"), waiting_, nullptr);
     lists->addStretch();
-
-    auto* page = new QVBoxLayout(this);
-    page->addLayout(controls);
-    page->addLayout(top);
-    page->addLayout(lists, 1);
-
-    connect(scope_, &QComboBox::currentIndexChanged, this, &DigitPage::refresh);
+    return lists;
 }
 
 void DigitPage::showData(std::shared_ptr<const StatisticsData> data) {
@@ -166,7 +169,22 @@ void DigitPage::refresh() {
     const DigitStatistics statistics =
         digitStatistics(data_->history, scope_->currentData().toInt(), kListed);
     counted_->setText(QStringLiteral("%1 件の結果を数えました").arg(statistics.results));
+    if (statistics.results == 0) {
+        // Counts, tests and rankings of no draw at all would be figures made of nothing.
+        heatMap_->setRows({});
+        mostDrawn_->setRows({});
+        leastDrawn_->setRows({});
+        neverDrawn_->clear();
+        verdict_->setText(QStringLiteral(
+            "数える結果がまだありません (kri4.dat に四桁の数字の結果がありません)。"));
+    } else {
+        showDigitCounts(statistics);
+        showBoxes(statistics);
+    }
+    showWaiting();
+}
 
+void DigitPage::showDigitCounts(const DigitStatistics& statistics) {
     QList<QStringList> rows;
     for (int digit = 0; digit < kDigitValues; ++digit) {
         QStringList row{QString::number(digit)};
@@ -193,16 +211,21 @@ void DigitPage::refresh() {
             heatMap_->item(digit, place + 1)
                 ->setBackground(heat(statistics.counts[place][digit], least, most));
     verdict_->setText(verdictText(statistics));
+}
 
+void DigitPage::showBoxes(const DigitStatistics& statistics) {
     mostDrawn_->setRows(boxRows(statistics.mostDrawn));
     leastDrawn_->setRows(boxRows(statistics.leastDrawn));
-    neverDrawn_->setText(QStringLiteral("一度も出ていない組み合わせ:\n715 通りのうち %1 通り")
+    neverDrawn_->setText(QStringLiteral("一度も出ていない組み合わせ:\n%1 通りのうち %2 通り")
+                             .arg(kBoxCombinations)
                              .arg(statistics.neverDrawn));
+}
 
+void DigitPage::showWaiting() {
     QList<QStringList> waitingRows;
     const int rounds = int(data_->rounds.size());
     for (const WaitingCombination& combination :
-         longestWaiting(data_->candidates, data_->history, kListed))
+         longestWaiting(*data_->candidates, data_->history, kListed))
         waitingRows.append({QString::number(combination.slot), combination.combination,
                             combination.roundsWaited
                                 ? QStringLiteral("%1 回").arg(*combination.roundsWaited)

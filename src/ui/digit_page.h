@@ -3,9 +3,11 @@
 #include <QWidget>
 #include <memory>
 
+#include "analysis/digit_statistics.h"
 #include "analysis/statistics_data.h"
 
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 
 namespace k4 {
@@ -25,7 +27,13 @@ public:
     void showData(std::shared_ptr<const StatisticsData> data);
 
 private:
+    QHBoxLayout* createControls();
+    QHBoxLayout* createDigitTable();
+    QHBoxLayout* createBoxLists();
     void refresh();
+    void showDigitCounts(const DigitStatistics& statistics);
+    void showBoxes(const DigitStatistics& statistics);
+    void showWaiting();
 
     std::shared_ptr<const StatisticsData> data_;
     QComboBox* scope_;

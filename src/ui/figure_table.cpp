@@ -11,6 +11,8 @@ FigureTable::FigureTable(const QStringList& headers, QSet<int> numericColumns, Q
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setWordWrap(false);
+    // The arrow keys move among the cells; Tab goes on to the next control.
+    setTabKeyNavigation(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (int column = 0; column + 1 < columnCount(); ++column)
         horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);

@@ -13,14 +13,13 @@
 #include "data/backup.h"
 #include "data/data_files.h"
 #include "data/file_names.h"
-#include "import/bad_line_text.h"
+#include "import/import_messages.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/failure.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "platform/shown_text.h"
-#include "register/registration.h"
 #include "ui/background_work.h"
 #include "ui/command_boundary.h"
 #include "ui/figure_table.h"
@@ -34,7 +33,7 @@ constexpr int kPreviewLines = 10;
 constexpr double kPreviewPoints = 10.5;
 const QString kRefusedTitle = QStringLiteral("取り込めません");
 const QString kQuestionTitle = QStringLiteral("過去の結果の取り込み");
-const QString kNothingWritten = QStringLiteral("何も書き込んでいません。");
+const QString kNothingWritten = nothingWrittenText(Language::Japanese);
 
 QString readingText(const LineReading& line) {
     if (std::holds_alternative<BlankLine>(line.reading))
@@ -53,11 +52,6 @@ qsizetype resultsHeld(FileSystem& files) {
     if (!files.exists(kHistoryFile)) return 0;
     const QStringList lines = DataFiles(files).readHistory().lines();
     return std::count_if(lines.begin(), lines.end(), [](const QString& l) { return !l.isEmpty(); });
-}
-
-QString roundsText(const PastImport& imported) {
-    const qint64 last = imported.folder->counter();
-    return QStringLiteral("第 %1 回〜第 %2 回").arg(last - imported.read.resultCount + 1).arg(last);
 }
 
 }  // namespace
@@ -195,8 +189,7 @@ void ImportPage::report(const PastImport& imported) {
                         .arg(bad.line)
                         .arg(badLineText(bad, Language::Japanese));
     if (read.badLineCount > read.badLines.size())
-        problems << QStringLiteral("… ほかに %1 行の誤りがあります")
-                        .arg(read.badLineCount - read.badLines.size());
+        problems << moreBadLinesText(read.badLineCount - read.badLines.size(), Language::Japanese);
     if (problems.isEmpty() && !imported.folder)
         problems << QStringLiteral("このファイルには結果がありません。");
     if (!problems.isEmpty()) {
@@ -222,7 +215,7 @@ void ImportPage::write(const PastImport& imported) {
                                "フォルダにそのまま残します。\n置き換えますか。")
                     .arg(held)
                     .arg(imported.read.resultCount)
-                    .arg(roundsText(imported)),
+                    .arg(importedRoundsText(imported, Language::Japanese)),
                 kQuestionTitle) == Answer::No) {
             status_->setText(QStringLiteral("取り込みをやめました。") + kNothingWritten);
             return;
@@ -231,12 +224,13 @@ void ImportPage::write(const PastImport& imported) {
             held > 0 ? backUpDataFiles(services_.files, services_.clock.today()) : QString();
         writeImport(services_.files, *imported.folder, asked);
 
-        const QString nextRound = QString::number(qint64(imported.folder->counter()) + 1);
+        const QString nextRound = QString::number(nextRoundAfter(imported));
         QString done = QStringLiteral("%1 件の結果 (%2) を取り込みました。次回は第 %3 回です。")
                            .arg(imported.read.resultCount)
-                           .arg(roundsText(imported), nextRound);
-        if (imported.read.resultCount > kHistoryLimit)
-            done += QStringLiteral(" kri4.dat には新しい %1 件が残ります。").arg(kHistoryLimit);
+                           .arg(importedRoundsText(imported, Language::Japanese), nextRound);
+        if (const QString kept = historyKeepsNewestText(imported, Language::Japanese);
+            !kept.isEmpty())
+            done += u' ' + kept;
         if (!backup.isEmpty())
             done += QStringLiteral(" 古いファイルは %1 に残しました。").arg(backup);
         status_->setText(done);

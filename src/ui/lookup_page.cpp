@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "analysis/number_record.h"
+#include "data/digits.h"
 #include "platform/dialogs.h"
 #include "predict/prediction.h"
 #include "register/result_input.h"
@@ -54,12 +55,8 @@ LookupPage::LookupPage(Services& services, QWidget* parent) : QWidget(parent), s
     numberBox_->setMaximumWidth(120);
     lookUpButton_ = new QPushButton(QStringLiteral("調べる"), this);
     lookUpButton_->setObjectName(QStringLiteral("lookUpButton"));
-    auto* numberLabel = new QLabel(QStringLiteral("四桁の数字:"), this);
-    numberLabel->setBuddy(numberBox_);
-    auto* controls = new QHBoxLayout;
-    controls->addWidget(numberLabel);
-    controls->addWidget(numberBox_);
-    controls->addWidget(lookUpButton_);
+    QHBoxLayout* controls = controlRow(
+        {{buddyLabel(QStringLiteral("四桁の数字:"), numberBox_), numberBox_, lookUpButton_}});
     controls->addStretch();
 
     title_ = new QLabel(this);
@@ -78,6 +75,12 @@ LookupPage::LookupPage(Services& services, QWidget* parent) : QWidget(parent), s
 
     connect(lookUpButton_, &QPushButton::clicked, this, &LookupPage::lookUpTyped);
     connect(numberBox_, &QLineEdit::returnPressed, this, &LookupPage::lookUpTyped);
+    // A record stays on the page only while the box holds the number it is of.
+    connect(numberBox_, &QLineEdit::textEdited, this, [this] {
+        number_.clear();
+        title_->clear();
+        record_->setRows({});
+    });
 }
 
 void LookupPage::showData(std::shared_ptr<const StatisticsData> data) {
@@ -97,7 +100,8 @@ void LookupPage::lookUpTyped() {
 
 void LookupPage::showRecord() {
     if (!data_ || number_.isEmpty()) return;
-    const NumberRecord record = numberRecord(number_, data_->rounds, data_->candidates, kLastDraws);
+    const NumberRecord record =
+        numberRecord(number_, data_->rounds, *data_->candidates, kLastDraws);
     const int results = int(data_->rounds.size());
     title_->setText(
         QStringLiteral("%1 の記録 (kri4.dat の %2 件の結果から)").arg(number_).arg(results));
@@ -113,9 +117,10 @@ void LookupPage::showRecord() {
     rows << QStringList{QStringLiteral("今日の候補表での位置"), slotText(record)}
          << QStringList{QStringLiteral("予想の対象"), predictableText(record)}
          << QStringList{QStringLiteral("1 枚のボックスが当たる確率"),
-                        QStringLiteral("%1 / 10000 (%2%)")
+                        QStringLiteral("%1 / %2 (%3%)")
                             .arg(record.boxArrangements)
-                            .arg(record.boxArrangements / 100.0, 0, 'f', 2)};
+                            .arg(kPossibleDraws)
+                            .arg(100.0 * record.boxArrangements / kPossibleDraws, 0, 'f', 2)};
     record_->setRows(rows);
 }
 

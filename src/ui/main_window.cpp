@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <cmath>
 
-#include "analysis/backtest.h"
 #include "data/data_files.h"
 #include "data/file_names.h"
 #include "platform/clock.h"
@@ -62,7 +61,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QWidget(parent), s
     predictionList_ =
         placeListBox<QListWidget>(clientArea, "List2", fromTwips(240, 480, 1095, 3195), fixed14);
     countBox_ = placeTextBox(clientArea, "Text2", fromTwips(480, 3840, 495, 375), fixed14,
-                             QStringLiteral("10"));
+                             QString::number(kStartCount));
     placeLabel(clientArea, "Label1", fromTwips(1440, 600, 735, 375), proportional11,
                QStringLiteral("次回は"));
     nextRoundBox_ = placeTextBox(clientArea, "Text1", fromTwips(2160, 480, 615, 375),
@@ -186,7 +185,7 @@ void MainWindow::openStatistics(StatisticsWindow::Page page) {
         const bool taken =
             count && *count == std::trunc(*count) && *count >= 1 && *count <= kMostPredicted;
         statisticsWindow_ =
-            new StatisticsWindow(services_, taken ? int(*count) : BacktestOptions{}.count,
+            new StatisticsWindow(services_, taken ? int(*count) : kStartCount,
                                  [this](const QString& nextRound) { setNextRoundText(nextRound); });
         statisticsWindow_->load();
     }

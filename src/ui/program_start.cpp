@@ -3,11 +3,11 @@
 #include <QDir>
 #include <QTimer>
 
-#include "analysis/backtest.h"
 #include "analysis/chart.h"
 #include "data/folder_commit.h"
 #include "platform/failure.h"
 #include "platform/file_system.h"
+#include "predict/prediction.h"
 #include "ui/backtest_page.h"
 #include "ui/command_boundary.h"
 #include "ui/data_folder_watcher.h"
@@ -16,6 +16,7 @@
 #include "ui/statistics_window.h"
 
 namespace k4 {
+
 ProgramWindows::ProgramWindows(Services& services, StartOptions options)
     : services_(services), options_(std::move(options)) {
     if (options_.windows == StartOptions::Windows::Main)
@@ -46,7 +47,7 @@ void ProgramWindows::start() {
         main_->load();
         return;
     }
-    statistics_ = new StatisticsWindow(services_, BacktestOptions{}.count, [](const QString&) {});
+    statistics_ = new StatisticsWindow(services_, kStartCount, [](const QString&) {});
     QObject::connect(statistics_, &StatisticsWindow::closed, statistics_,
                      [this] { services_.endProgram(0); });
     if (!options_.screenshotFile.isEmpty())

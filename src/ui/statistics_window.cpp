@@ -1,11 +1,14 @@
 #include "ui/statistics_window.h"
 
 #include <QIcon>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "analysis/statistics_data.h"
 #include "data/data_files.h"
+#include "data/file_names.h"
+#include "platform/failure.h"
 #include "ui/backtest_page.h"
 #include "ui/command_boundary.h"
 #include "ui/digit_page.h"
@@ -18,7 +21,8 @@ namespace k4 {
 namespace {
 
 const QString kCaption = QStringLiteral("成績と統計");
-constexpr QSize kStartSize(960, 720);
+// Wide enough for the backtest's conclusion on one line beside its figures.
+constexpr QSize kStartSize(1040, 720);
 constexpr double kPoints = 10.5;
 
 }  // namespace
@@ -51,6 +55,20 @@ StatisticsWindow::StatisticsWindow(Services& services, int count,
     tabs_->addTab(import_, QStringLiteral("取り込み"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
+    // No smaller than its pages need to show every control whole.
+    setMinimumSize(minimumSizeHint());
+
+    // Ctrl+Tab and Ctrl+Shift+Tab change pages wherever the focus is, a table included.
+    const auto turnPage = [this](int step) {
+        tabs_->setCurrentIndex((tabs_->currentIndex() + step + tabs_->count()) % tabs_->count());
+    };
+    auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
+    connect(next, &QShortcut::activated, this, [turnPage] { turnPage(1); });
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)}) {
+        auto* previous = new QShortcut(keys, this);
+        connect(previous, &QShortcut::activated, this, [turnPage] { turnPage(-1); });
+    }
 }
 
 void StatisticsWindow::load() {
@@ -75,8 +93,9 @@ void StatisticsWindow::followFiles() {
 
 void StatisticsWindow::fill() {
     shownFrom_ = DataFiles(services_.files).readState();
-    const auto data =
-        std::make_shared<const StatisticsData>(readStatisticsData(DataFiles(services_.files)));
+    auto data = std::make_shared<StatisticsData>(readStatisticsData(services_.files));
+    // The number pages show where each combination stands in the table.
+    if (!data->candidates) throw Failure(FailureKind::FileNotFound, kCandidateFile);
     backtest_->showData(data);
     digits_->showData(data);
     lookup_->showData(data);

@@ -16,15 +16,15 @@ std::optional<QString> chosen(const QString& path) {
 
 std::optional<QString> WidgetFileDialogs::fileToOpen(const QString& caption,
                                                      const QString& filter) {
-    return chosen(QFileDialog::getOpenFileName(QApplication::activeWindow(), caption,
-                                               QDir::homePath(), filter));
+    return chosen(
+        QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, startFolder_, filter));
 }
 
 std::optional<QString> WidgetFileDialogs::fileToSave(const QString& caption,
                                                      const QString& suggestedName,
                                                      const QString& filter) {
     return chosen(QFileDialog::getSaveFileName(QApplication::activeWindow(), caption,
-                                               QDir::home().filePath(suggestedName), filter));
+                                               QDir(startFolder_).filePath(suggestedName), filter));
 }
 
 // A save dialog, since a new folder is named as a file to save is.

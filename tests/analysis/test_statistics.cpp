@@ -10,31 +10,6 @@ class TestStatistics : public QObject {
     Q_OBJECT
 
 private slots:
-    void boxProbabilities_data() {
-        QTest::addColumn<QString>("combination");
-        QTest::addColumn<double>("probability");
-        QTest::newRow("four different digits") << "0123" << 24 / 10000.0;
-        QTest::newRow("one repeated digit") << "0012" << 12 / 10000.0;
-        QTest::newRow("two pairs") << "1122" << 6 / 10000.0;
-        QTest::newRow("three of a kind") << "1112" << 4 / 10000.0;
-        QTest::newRow("four of a kind") << "7777" << 1 / 10000.0;
-        QTest::newRow("too short") << "123" << 0.0;
-        QTest::newRow("letters") << "12a4" << 0.0;
-        QTest::newRow("full-width") << QString::fromUtf8("１２３４") << 0.0;
-    }
-    void boxProbabilities() {
-        QFETCH(QString, combination);
-        QFETCH(double, probability);
-        QCOMPARE(boxProbability(combination), probability);
-    }
-
-    void boxMatchesAnyArrangement() {
-        QVERIFY(isBoxMatch("5023", "2503"));
-        QVERIFY(isBoxMatch("0012", "1020"));
-        QVERIFY(!isBoxMatch("0012", "0112"));
-        QVERIFY(!isBoxMatch("abcd", "abcd"));
-    }
-
     void wilsonIntervalMatchesKnownValues() {
         // 10 of 100: the textbook interval is 0.0552 to 0.1744.
         const Interval interval = wilsonInterval(10, 100);

@@ -45,6 +45,14 @@ private slots:
             << QStringList{"", "1111", ""} << QStringList{"0419", "1111"};
         QTest::newRow("2500 entries keep 2000 lines")
             << numberedEntries(2500) << (QStringList{"0419"} + numberedEntries(1999));
+        // The list's first 1999 entries are kept without their empty ones, and no older entry
+        // takes an empty one's place: one empty line among them leaves 1999 lines.
+        QStringList withAnEmptyLine = numberedEntries(2500);
+        withAnEmptyLine[4].clear();
+        QStringList kept = numberedEntries(1999);
+        kept.removeAt(4);
+        QTest::newRow("2500 entries, one empty among the first 1999")
+            << withAnEmptyLine << (QStringList{"0419"} + kept);
     }
     void putsTheResultOnTopOfTheHistory() {
         QFETCH(QStringList, entries);

@@ -384,15 +384,99 @@ private slots:
         QVERIFY(bench.dialogs.shown().isEmpty());
     }
 
+    // A record stays only while the box holds its number: 1234 looked up, then 12345 typed.
     void lookupPageRefusesWhatIsNotFourDigits() {
         test::TestBench bench;
         writeDataSet(bench);
         OpenWindow window(bench);
-        QTest::keyClicks(window.find<QLineEdit>("numberBox"), "12a4");
-        QTest::keyClick(window.find<QLineEdit>("numberBox"), Qt::Key_Return);
+        auto* numberBox = window.find<QLineEdit>("numberBox");
+        QTest::keyClicks(numberBox, "1234");
+        QTest::keyClick(numberBox, Qt::Key_Return);
+        QVERIFY(window.find<QTableWidget>("recordTable")->rowCount() > 0);
+        QTest::keyClicks(numberBox, "5");
+        QTest::keyClick(numberBox, Qt::Key_Return);
         QCOMPARE(bench.dialogs.shown().size(), 1);
         QCOMPARE(bench.dialogs.shown()[0].text, QStringLiteral("四桁の数字を入力してください。"));
         QCOMPARE(window.find<QTableWidget>("recordTable")->rowCount(), 0);
+        QCOMPARE(window.find<QLabel>("recordTitle")->text(), QString());
+    }
+
+    // Tab goes from a table to the next control; Ctrl+Tab and Ctrl+Shift+Tab turn the pages
+    // from anywhere, a table included.
+    void tabLeavesATableAndCtrlTabTurnsPages() {
+        test::TestBench bench;
+        writeDataSet(bench);
+        OpenWindow window(bench);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.operator->()));
+        auto* table = window.find<QTableWidget>("figureTable");
+        auto* tabs = window.find<QTabWidget>("statisticsTabs");
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_Tab);
+        QVERIFY(!table->hasFocus());
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(tabs->currentIndex(), 1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(tabs->currentIndex(), 0);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(tabs->currentIndex(), tabs->count() - 1);
+    }
+
+    // At its smallest size every page still shows each control whole; at the size it opens
+    // with, the backtest's conclusion stands on one line.
+    void windowSizesCutNothing() {
+        test::TestBench bench;
+        writeDataSet(bench);
+        OpenWindow window(bench);
+        QApplication::processEvents();  // the figures table fits its new rows
+        const auto* conclusion = window.find<QLabel>("conclusion");
+        QVERIFY2(conclusion->height() < 2 * conclusion->fontMetrics().lineSpacing(),
+                 qPrintable(conclusion->text()));
+        window->resize(1, 1);
+        QCOMPARE(window->size(), window->minimumSize());
+        auto* tabs = window.find<QTabWidget>("statisticsTabs");
+        for (int page = 0; page < tabs->count(); ++page) {
+            tabs->setCurrentIndex(page);
+            QApplication::processEvents();
+            for (QWidget* control : tabs->currentWidget()->findChildren<QWidget*>()) {
+                const bool whole = qobject_cast<QAbstractButton*>(control) ||
+                                   qobject_cast<QAbstractSpinBox*>(control) ||
+                                   qobject_cast<QComboBox*>(control);
+                if (!control->isVisible() || !whole) continue;
+                QVERIFY2(control->width() >= control->sizeHint().width(),
+                         qPrintable(control->objectName()));
+            }
+        }
+    }
+
+    // A history with no result of four digits has nothing to count: the pages say so and show
+    // no figure made of nothing.
+    void pagesOfAHistoryWithoutResults_data() {
+        QTest::addColumn<QByteArray>("history");
+        QTest::addColumn<QString>("conclusion");
+        QTest::newRow("empty") << QByteArray() << "kri4.dat に結果がないため";
+        QTest::newRow("no four digits")
+            << QByteArray("12a4\r\n") << "kri4.dat に四桁の数字の結果がないため";
+    }
+    void pagesOfAHistoryWithoutResults() {
+        QFETCH(QByteArray, history);
+        QFETCH(QString, conclusion);
+        test::TestBench bench;
+        writeDataSet(bench);
+        bench.writeFile(kHistoryFile, history);
+        StatisticsWindow window(bench.services, 10, [](const QString&) {});
+        window.load();
+        QVERIFY2(window.findChild<QLabel*>("conclusion")->text().contains(conclusion),
+                 qPrintable(window.findChild<QLabel*>("conclusion")->text()));
+        QCOMPARE(window.findChild<QTableWidget*>("figureTable")->rowCount(), 0);
+        QVERIFY(
+            window.findChild<QLabel*>("verdict")->text().startsWith("数える結果がまだありません"));
+        for (const char* table : {"heatMap", "mostDrawn", "leastDrawn"})
+            QCOMPARE(window.findChild<QTableWidget*>(table)->rowCount(), 0);
+        QCOMPARE(window.findChild<QLabel*>("neverDrawn")->text(), QString());
     }
 
     // Replacing the results of a folder asks first, naming how many; Yes keeps a dated copy of

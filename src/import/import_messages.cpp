@@ -1,6 +1,7 @@
-#include "import/bad_line_text.h"
+#include "import/import_messages.h"
 
 #include "platform/shown_text.h"
+#include "register/registration.h"
 
 namespace k4 {
 
@@ -39,6 +40,36 @@ QString badLineText(const BadLine& bad, Language language) {
                 .arg(bad.expectedRound);
     }
     return {};
+}
+
+QString moreBadLinesText(qsizetype more, Language language) {
+    return inLanguage(language, QStringLiteral("… ほかに %1 行の誤りがあります"),
+                      QStringLiteral("… and %1 more bad lines"))
+        .arg(more);
+}
+
+QString nothingWrittenText(Language language) {
+    return inLanguage(language, QStringLiteral("何も書き込んでいません。"),
+                      QStringLiteral("Nothing was written."));
+}
+
+QString importedRoundsText(const PastImport& imported, Language language) {
+    const qint64 last = imported.folder->counter();
+    return inLanguage(language, QStringLiteral("第 %1 回〜第 %2 回"),
+                      QStringLiteral("rounds %1 to %2"))
+        .arg(last - imported.read.resultCount + 1)
+        .arg(last);
+}
+
+qint64 nextRoundAfter(const PastImport& imported) {
+    return qint64(imported.folder->counter()) + 1;
+}
+
+QString historyKeepsNewestText(const PastImport& imported, Language language) {
+    if (imported.read.resultCount <= kHistoryLimit) return {};
+    return inLanguage(language, QStringLiteral("kri4.dat には新しい %1 件が残ります。"),
+                      QStringLiteral("kri4.dat keeps the newest %1."))
+        .arg(kHistoryLimit);
 }
 
 }  // namespace k4
