@@ -1,7 +1,9 @@
 #include "analysis/backtest_report.h"
 
+#include <QLocale>
 #include <algorithm>
 
+#include "data/box_match.h"
 #include "platform/shown_text.h"
 
 namespace k4 {
@@ -101,7 +103,20 @@ QList<SummaryRow> figureRows(const std::vector<ScoredRound>& rounds, const Backt
                 pValueText(summary.pValue) +
                     note(QStringLiteral("（偶然だけで %1 回以上的中する確率）"),
                          QStringLiteral("  (chance alone giving %1 hits or more)"))
-                        .arg(summary.hits));
+                        .arg(summary.hits))
+         << row(QStringLiteral("購入口数（ゾロ目を除く）"), QStringLiteral("box tickets bought"),
+                QLocale(QLocale::Japanese).toString(summary.tickets))
+         << row(QStringLiteral("購入金額（1 口 %1 円）").arg(kBoxTicketYen),
+                QStringLiteral("cost (%1 yen a ticket)").arg(kBoxTicketYen),
+                yenText(summary.costYen, language))
+         << row(QStringLiteral("払戻金（理論上の賞金）"),
+                QStringLiteral("return (theoretical prizes)"), yenText(summary.returnYen, language))
+         << row(QStringLiteral("収支"), QStringLiteral("balance"),
+                yenText(summary.balanceYen(), language))
+         << row(QStringLiteral("回収率"), QStringLiteral("return rate"),
+                percent(summary.returnRate()) +
+                    note(QStringLiteral("（偶然なら %1）"), QStringLiteral("  (chance gives %1)"))
+                        .arg(QString::number(100 * kTheoreticalPayout) + u'%'));
     return rows;
 }
 
@@ -132,6 +147,11 @@ QString conclusionText(const BacktestSummary& summary, Language language) {
 
 }  // namespace
 
+QString yenText(qint64 yen, Language language) {
+    return QLocale(QLocale::Japanese).toString(yen) +
+           inLanguage(language, QStringLiteral(" 円"), QStringLiteral(" yen"));
+}
+
 SummaryText summaryText(const std::vector<ScoredRound>& rounds, int count, Language language) {
     const BacktestSummary summary = summarize(rounds);
     SummaryText text;
@@ -141,6 +161,13 @@ SummaryText summaryText(const std::vector<ScoredRound>& rounds, int count, Langu
         text.scope;
     text.rows = figureRows(rounds, summary, language);
     text.conclusion = conclusionText(summary, language);
+    text.prizeNote = inLanguage(
+        language,
+        QStringLiteral(
+            "払戻金は売上の 45% が賞金になるとした理論上の額で、実際の各回の賞金はその回の"
+            "売上と当せん口数で変わります。"),
+        QStringLiteral("The return counts theoretical prizes, 45% of the sales paid out; the real "
+                       "prize of a round depends on its sales and its winners."));
     return text;
 }
 
@@ -148,7 +175,7 @@ QStringList summaryLines(const std::vector<ScoredRound>& rounds, int count, Lang
     const SummaryText summary = summaryText(rounds, count, language);
     QStringList lines{summary.heading};
     for (const SummaryRow& row : summary.rows) lines << printedRow(row);
-    return lines << summary.conclusion;
+    return lines << summary.conclusion << summary.prizeNote;
 }
 
 QString refusalText(BacktestRefusal refusal, const QString& historyFile, qsizetype results,
@@ -212,11 +239,16 @@ QStringList backtestNotes(const Backtest& backtest, const StatisticsData& data, 
 }
 
 QByteArray csvBytes(const std::vector<ScoredRound>& rounds) {
-    QByteArray bytes = "round,drawn,predicted,hit,expected\r\n";
+    QByteArray bytes = "round,drawn,predicted,hit,expected,tickets,cost,return,balance\r\n";
+    qint64 balance = 0;
     for (const ScoredRound& round : rounds) {
+        balance += round.returnYen - round.costYen();
         bytes += QByteArray::number(round.round) + ',' + csvField(round.drawn) + ',' +
                  csvField(round.predicted.join(u' ')) + ',' + (round.hit ? '1' : '0') + ',' +
-                 QByteArray::number(round.expected, 'f', kChanceDecimals) + "\r\n";
+                 QByteArray::number(round.expected, 'f', kChanceDecimals) + ',' +
+                 QByteArray::number(round.tickets) + ',' + QByteArray::number(round.costYen()) +
+                 ',' + QByteArray::number(round.returnYen) + ',' + QByteArray::number(balance) +
+                 "\r\n";
     }
     return bytes;
 }

@@ -102,4 +102,12 @@ double boxProbability(QStringView combination) {
     return double(boxArrangements(combination)) / kPossibleDraws;
 }
 
+bool isBoxTicket(QStringView combination) {
+    return boxArrangements(combination) > 1;
+}
+
+qint64 boxPrizeYen(QStringView combination) {
+    return isBoxTicket(combination) ? kTheoreticalPrizePool / boxArrangements(combination) : 0;
+}
+
 }  // namespace k4

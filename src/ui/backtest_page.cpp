@@ -47,7 +47,7 @@ BacktestPage::BacktestPage(Services& services, int count, QWidget* parent)
     page->addLayout(createSummary());
     chart_ = new ChartWidget(this);
     chart_->setObjectName(QStringLiteral("chart"));
-    chart_->setAccessibleName(QStringLiteral("累積的中数と偶然の期待値のグラフ"));
+    chart_->setAccessibleName(QStringLiteral("累積的中数と収支、偶然の期待値のグラフ"));
     page->addWidget(chart_, 1);
 
     connect(countBox_, &QSpinBox::valueChanged, this, &BacktestPage::recompute);
@@ -105,8 +105,9 @@ QHBoxLayout* BacktestPage::createSummary() {
     figures_->fitColumns();
     conclusion_ = wrappingLabel(this, "conclusion");
     setBold(conclusion_);
+    prizeNote_ = wrappingLabel(this, "prizeNote");
     notes_ = wrappingLabel(this, "notes");
-    return besideSentences(figures_, {conclusion_, notes_});
+    return besideSentences(figures_, {conclusion_, prizeNote_, notes_});
 }
 
 // A computation still running stops at its next round; it holds the data it needs.
@@ -161,6 +162,7 @@ void BacktestPage::showBacktest(const Backtest& backtest) {
     for (const SummaryRow& row : summary.rows) rows.append({row.label, row.value});
     figures_->setRows(rows);
     conclusion_->setText(summary.conclusion);
+    prizeNote_->setText(summary.prizeNote);
     notes_->setText(backtestNotes(backtest, *data_, Language::Japanese).join(u'\n'));
     chart_->setSeries(chartSeries(backtest.rounds));
     saveCsvButton_->setEnabled(true);
@@ -173,6 +175,7 @@ void BacktestPage::showRefusal(const QString& reason) {
     busy_->hide();
     figures_->setRows({});
     conclusion_->setText(reason);
+    prizeNote_->clear();
     notes_->clear();
     chart_->setSeries({});
     saveCsvButton_->setEnabled(false);

@@ -67,6 +67,7 @@ private:
     QLabel* busyLabel_;
     FigureTable* figures_;
     QLabel* conclusion_;
+    QLabel* prizeNote_;  // the prizes are theoretical
     QLabel* notes_;
     ChartWidget* chart_;
     QPushButton* saveCsvButton_;
