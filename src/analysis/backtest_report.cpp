@@ -103,21 +103,33 @@ QList<SummaryRow> figureRows(const std::vector<ScoredRound>& rounds, const Backt
                 pValueText(summary.pValue) +
                     note(QStringLiteral("（偶然だけで %1 回以上的中する確率）"),
                          QStringLiteral("  (chance alone giving %1 hits or more)"))
-                        .arg(summary.hits))
-         << row(QStringLiteral("購入口数（ゾロ目を除く）"), QStringLiteral("box tickets bought"),
-                QLocale(QLocale::Japanese).toString(summary.tickets))
-         << row(QStringLiteral("購入金額（1 口 %1 円）").arg(kBoxTicketYen),
-                QStringLiteral("cost (%1 yen a ticket)").arg(kBoxTicketYen),
-                yenText(summary.costYen, language))
-         << row(QStringLiteral("払戻金（理論上の賞金）"),
-                QStringLiteral("return (theoretical prizes)"), yenText(summary.returnYen, language))
-         << row(QStringLiteral("収支"), QStringLiteral("balance"),
-                yenText(summary.balanceYen(), language))
-         << row(QStringLiteral("回収率"), QStringLiteral("return rate"),
-                percent(summary.returnRate()) +
-                    note(QStringLiteral("（偶然なら %1）"), QStringLiteral("  (chance gives %1)"))
-                        .arg(QString::number(100 * kTheoreticalPayout) + u'%'));
+                        .arg(summary.hits));
     return rows;
+}
+
+// The box tickets bought, their cost, the theoretical prizes they won, the balance and the
+// return rate against chance's.
+QList<SummaryRow> moneyRows(const BacktestSummary& summary, Language language) {
+    const auto row = [language](const QString& ja, const QString& en, const QString& value) {
+        return SummaryRow{inLanguage(language, ja, en), value};
+    };
+    const auto note = [language](const QString& ja, const QString& en) {
+        return inLanguage(language, ja, en);
+    };
+    return {
+        row(QStringLiteral("購入口数（ゾロ目を除く）"), QStringLiteral("box tickets bought"),
+            QLocale(QLocale::Japanese).toString(summary.tickets)),
+        row(QStringLiteral("購入金額（1 口 %1 円）").arg(kBoxTicketYen),
+            QStringLiteral("cost (%1 yen a ticket)").arg(kBoxTicketYen),
+            yenText(summary.costYen, language)),
+        row(QStringLiteral("払戻金（理論上の賞金）"), QStringLiteral("return (theoretical prizes)"),
+            yenText(summary.returnYen, language)),
+        row(QStringLiteral("収支"), QStringLiteral("balance"),
+            yenText(summary.balanceYen(), language)),
+        row(QStringLiteral("回収率"), QStringLiteral("return rate"),
+            percent(summary.returnRate()) +
+                note(QStringLiteral("（偶然なら %1）"), QStringLiteral("  (chance gives %1)"))
+                    .arg(QString::number(100 * kTheoreticalPayout) + u'%'))};
 }
 
 // One sentence on where the hit rate of chance lies against the 95% interval of the hit rate.
@@ -160,6 +172,7 @@ SummaryText summaryText(const std::vector<ScoredRound>& rounds, int count, Langu
         inLanguage(language, QStringLiteral("バックテスト: "), QStringLiteral("Backtest of ")) +
         text.scope;
     text.rows = figureRows(rounds, summary, language);
+    text.moneyRows = moneyRows(summary, language);
     text.conclusion = conclusionText(summary, language);
     text.prizeNote = inLanguage(
         language,
@@ -174,7 +187,7 @@ SummaryText summaryText(const std::vector<ScoredRound>& rounds, int count, Langu
 QStringList summaryLines(const std::vector<ScoredRound>& rounds, int count, Language language) {
     const SummaryText summary = summaryText(rounds, count, language);
     QStringList lines{summary.heading};
-    for (const SummaryRow& row : summary.rows) lines << printedRow(row);
+    for (const SummaryRow& row : summary.rows + summary.moneyRows) lines << printedRow(row);
     return lines << summary.conclusion << summary.prizeNote;
 }
 

@@ -23,19 +23,21 @@ struct SummaryRow {
 
 // The summary of a backtest: a heading naming the rounds, the figures (the rounds scored, the
 // hits against the hits expected from chance, their ratio, the 95% interval of the hit rate, the
-// one-sided p-value, the box tickets bought, their cost, the theoretical prizes they won, the
-// balance and the return rate against chance's), one sentence that says plainly what they mean
-// and one that the prizes are theoretical.
+// one-sided p-value), the money (the box tickets bought, their cost, the theoretical prizes they
+// won, the balance and the return rate against chance's), one sentence that says plainly what
+// the figures mean and one that the prizes are theoretical.
 struct SummaryText {
     QString scope;    // the rounds scored and N
     QString heading;  // the scope, introduced
     QList<SummaryRow> rows;
+    QList<SummaryRow> moneyRows;  // the box tickets bought, their cost, return and balance
     QString conclusion;
     QString prizeNote;
 };
 SummaryText summaryText(const std::vector<ScoredRound>& rounds, int count, Language language);
 
-// The summary as the backtest prints it: the heading, one line a figure, the two sentences.
+// The summary as the backtest prints it: the heading, one line a figure, the money, the two
+// sentences.
 QStringList summaryLines(const std::vector<ScoredRound>& rounds, int count, Language language);
 
 // Why a backtest was refused. `historyFile` names the history file as the reader knows it.

@@ -66,6 +66,7 @@ private:
     QProgressBar* busy_;
     QLabel* busyLabel_;
     FigureTable* figures_;
+    FigureTable* money_;
     QLabel* conclusion_;
     QLabel* prizeNote_;  // the prizes are theoretical
     QLabel* notes_;
