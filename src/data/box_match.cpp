@@ -102,6 +102,9 @@ double boxProbability(QStringView combination) {
     return double(boxArrangements(combination)) / kPossibleDraws;
 }
 
+// 45% of every number bought once.
+static_assert(kTheoreticalPrizePool * 100 == 45 * kPossibleDraws * kBoxTicketYen);
+
 bool isBoxTicket(QStringView combination) {
     return boxArrangements(combination) > 1;
 }
