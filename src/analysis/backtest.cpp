@@ -18,6 +18,9 @@ ScoredRound score(qint64 round, const QString& drawn, QStringList predicted) {
     for (const QString& combination : predicted) {
         scored.hit = scored.hit || isBoxMatch(drawn, combination);
         scored.expected += boxProbability(combination);
+        if (!isBoxTicket(combination)) continue;
+        ++scored.tickets;
+        if (isBoxMatch(drawn, combination)) scored.returnYen += boxPrizeYen(combination);
     }
     scored.predicted = std::move(predicted);
     return scored;

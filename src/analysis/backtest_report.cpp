@@ -1,7 +1,9 @@
 #include "analysis/backtest_report.h"
 
+#include <QLocale>
 #include <algorithm>
 
+#include "data/box_match.h"
 #include "platform/shown_text.h"
 
 namespace k4 {
@@ -105,6 +107,31 @@ QList<SummaryRow> figureRows(const std::vector<ScoredRound>& rounds, const Backt
     return rows;
 }
 
+// The box tickets bought, their cost, the theoretical prizes they won, the balance and the
+// return rate against chance's.
+QList<SummaryRow> moneyRows(const BacktestSummary& summary, Language language) {
+    const auto row = [language](const QString& ja, const QString& en, const QString& value) {
+        return SummaryRow{inLanguage(language, ja, en), value};
+    };
+    const auto note = [language](const QString& ja, const QString& en) {
+        return inLanguage(language, ja, en);
+    };
+    return {
+        row(QStringLiteral("購入口数（ゾロ目を除く）"), QStringLiteral("box tickets bought"),
+            QLocale(QLocale::Japanese).toString(summary.tickets)),
+        row(QStringLiteral("購入金額（1 口 %1 円）").arg(kBoxTicketYen),
+            QStringLiteral("cost (%1 yen a ticket)").arg(kBoxTicketYen),
+            yenText(summary.costYen, language)),
+        row(QStringLiteral("払戻金（理論上の賞金）"), QStringLiteral("return (theoretical prizes)"),
+            yenText(summary.returnYen, language)),
+        row(QStringLiteral("収支"), QStringLiteral("balance"),
+            yenText(summary.balanceYen(), language)),
+        row(QStringLiteral("回収率"), QStringLiteral("return rate"),
+            percent(summary.returnRate()) +
+                note(QStringLiteral("（偶然なら %1）"), QStringLiteral("  (chance gives %1)"))
+                    .arg(QString::number(100 * kTheoreticalPayout) + u'%'))};
+}
+
 // One sentence on where the hit rate of chance lies against the 95% interval of the hit rate.
 QString conclusionText(const BacktestSummary& summary, Language language) {
     if (summary.chanceRate <= 0)
@@ -132,6 +159,11 @@ QString conclusionText(const BacktestSummary& summary, Language language) {
 
 }  // namespace
 
+QString yenText(qint64 yen, Language language) {
+    return QLocale(QLocale::Japanese).toString(yen) +
+           inLanguage(language, QStringLiteral(" 円"), QStringLiteral(" yen"));
+}
+
 SummaryText summaryText(const std::vector<ScoredRound>& rounds, int count, Language language) {
     const BacktestSummary summary = summarize(rounds);
     SummaryText text;
@@ -140,15 +172,23 @@ SummaryText summaryText(const std::vector<ScoredRound>& rounds, int count, Langu
         inLanguage(language, QStringLiteral("バックテスト: "), QStringLiteral("Backtest of ")) +
         text.scope;
     text.rows = figureRows(rounds, summary, language);
+    text.moneyRows = moneyRows(summary, language);
     text.conclusion = conclusionText(summary, language);
+    text.prizeNote = inLanguage(
+        language,
+        QStringLiteral(
+            "払戻金は売上の 45% が賞金になるとした理論上の額で、実際の各回の賞金はその回の"
+            "売上と当せん口数で変わります。"),
+        QStringLiteral("The return counts theoretical prizes, 45% of the sales paid out; the real "
+                       "prize of a round depends on its sales and its winners."));
     return text;
 }
 
 QStringList summaryLines(const std::vector<ScoredRound>& rounds, int count, Language language) {
     const SummaryText summary = summaryText(rounds, count, language);
     QStringList lines{summary.heading};
-    for (const SummaryRow& row : summary.rows) lines << printedRow(row);
-    return lines << summary.conclusion;
+    for (const SummaryRow& row : summary.rows + summary.moneyRows) lines << printedRow(row);
+    return lines << summary.conclusion << summary.prizeNote;
 }
 
 QString refusalText(BacktestRefusal refusal, const QString& historyFile, qsizetype results,
@@ -212,11 +252,16 @@ QStringList backtestNotes(const Backtest& backtest, const StatisticsData& data, 
 }
 
 QByteArray csvBytes(const std::vector<ScoredRound>& rounds) {
-    QByteArray bytes = "round,drawn,predicted,hit,expected\r\n";
+    QByteArray bytes = "round,drawn,predicted,hit,expected,tickets,cost,return,balance\r\n";
+    qint64 balance = 0;
     for (const ScoredRound& round : rounds) {
+        balance += round.returnYen - round.costYen();
         bytes += QByteArray::number(round.round) + ',' + csvField(round.drawn) + ',' +
                  csvField(round.predicted.join(u' ')) + ',' + (round.hit ? '1' : '0') + ',' +
-                 QByteArray::number(round.expected, 'f', kChanceDecimals) + "\r\n";
+                 QByteArray::number(round.expected, 'f', kChanceDecimals) + ',' +
+                 QByteArray::number(round.tickets) + ',' + QByteArray::number(round.costYen()) +
+                 ',' + QByteArray::number(round.returnYen) + ',' + QByteArray::number(balance) +
+                 "\r\n";
     }
     return bytes;
 }

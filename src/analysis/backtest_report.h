@@ -11,6 +11,10 @@
 
 namespace k4 {
 
+// An amount of yen with its thousands grouped, as a Japanese reader writes it: "-12,300 円"
+// ("-12,300 yen" in English).
+QString yenText(qint64 yen, Language language);
+
 // One figure of a backtest's summary.
 struct SummaryRow {
     QString label;
@@ -19,16 +23,21 @@ struct SummaryRow {
 
 // The summary of a backtest: a heading naming the rounds, the figures (the rounds scored, the
 // hits against the hits expected from chance, their ratio, the 95% interval of the hit rate, the
-// one-sided p-value) and one sentence that says plainly what they mean.
+// one-sided p-value), the money (the box tickets bought, their cost, the theoretical prizes they
+// won, the balance and the return rate against chance's), one sentence that says plainly what
+// the figures mean and one that the prizes are theoretical.
 struct SummaryText {
     QString scope;    // the rounds scored and N
     QString heading;  // the scope, introduced
     QList<SummaryRow> rows;
+    QList<SummaryRow> moneyRows;  // the box tickets bought, their cost, return and balance
     QString conclusion;
+    QString prizeNote;
 };
 SummaryText summaryText(const std::vector<ScoredRound>& rounds, int count, Language language);
 
-// The summary as the backtest prints it: the heading, one line a figure, the sentence.
+// The summary as the backtest prints it: the heading, one line a figure, the money, the two
+// sentences.
 QStringList summaryLines(const std::vector<ScoredRound>& rounds, int count, Language language);
 
 // Why a backtest was refused. `historyFile` names the history file as the reader knows it.
@@ -41,7 +50,8 @@ QString refusalText(BacktestRefusal refusal, const QString& historyFile, qsizety
 QStringList backtestNotes(const Backtest& backtest, const StatisticsData& data, Language language);
 
 // The CSV file of a backtest, one row per scored round after a header: round, drawn result,
-// predicted combinations (separated by spaces), hit (1 or 0) and the chance of a hit. UTF-8
+// predicted combinations (separated by spaces), hit (1 or 0), the chance of a hit, the box
+// tickets bought, their cost and theoretical return in yen, and the balance so far. UTF-8
 // (plain ASCII for results of digits) with CR LF line ends.
 QByteArray csvBytes(const std::vector<ScoredRound>& rounds);
 

@@ -6,16 +6,22 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis/backtest_report.h"
 #include "analysis/statistics.h"
+#include "data/box_match.h"
 
 namespace k4 {
 namespace {
 
-// The plot's margins hold the title lines above, the tick labels and axis titles beside and below.
+// The plots' margins hold the title lines above, the tick labels and axis titles beside and below;
+// the hits stand in the upper plot, the balance in the lower, the round labels below each.
 constexpr int kMarginLeft = 70;
 constexpr int kMarginRight = 30;
 constexpr int kMarginTop = 64;
 constexpr int kMarginBottom = 60;
+constexpr int kPlotGap = 36;
+constexpr double kHitsShare = 0.6;   // of the height both plots take
+constexpr double kYenUnit = 10'000;  // the balance axis counts in 10,000 yen
 constexpr int kTicks = 5;
 constexpr int kTitlePixels = 16;
 constexpr int kTextPixels = 13;
@@ -50,6 +56,8 @@ constexpr double kLineWidth = 2;
 constexpr double kBandSampleWidth = 8;
 
 const QColor kHitsColour(190, 30, 30);
+const QColor kBalanceColour(20, 130, 60);
+const QColor kChanceBalanceColour(120, 120, 120);
 const QColor kExpectedColour(40, 70, 160);
 const QColor kBandColour(180, 200, 240, 140);
 const QColor kGridColour(220, 220, 220);
@@ -64,26 +72,49 @@ double niceStep(double span) {
     return std::max(1.0, 10 * magnitude);
 }
 
-// Where the values of a series stand in the picture: the plot's rectangle and its scales.
+// The range of a value axis: from the lowest value to the highest, both on a readable step, with
+// 0 always inside.
+struct ValueAxis {
+    double low, high, step;
+};
+
+ValueAxis valueAxis(double lowest, double highest) {
+    lowest = std::min(lowest, 0.0);
+    highest = std::max({highest, lowest + 1, 0.0});
+    const double step = niceStep(highest - lowest);
+    return {std::floor(lowest / step) * step, std::ceil(highest / step) * step, step};
+}
+
+// The two plots' rectangles in a picture of `size`.
+QRectF hitsPlot(const QSizeF& size) {
+    const double both = size.height() - kMarginTop - kMarginBottom - kPlotGap;
+    return QRectF(kMarginLeft, kMarginTop, size.width() - kMarginLeft - kMarginRight,
+                  both * kHitsShare);
+}
+
+QRectF balancePlot(const QSizeF& size) {
+    const QRectF above = hitsPlot(size);
+    return QRectF(kMarginLeft, above.bottom() + kPlotGap, above.width(),
+                  size.height() - kMarginBottom - above.bottom() - kPlotGap);
+}
+
+// Where the values of a series stand in one plot: its rectangle and its scales. Tick labels show
+// values divided by `unit`.
 class ChartFrame {
 public:
-    ChartFrame(const QSizeF& size, const ChartSeries& series) : series_(series) {
+    ChartFrame(const QRectF& plot, const ChartSeries& series, ValueAxis axis, double unit = 1)
+        : series_(series), axis_(axis), unit_(unit), plot_(plot) {
         xFirst_ = double(series.firstRound - 1);
         xLast_ = series.rounds.empty() ? xFirst_ + 1 : double(series.rounds.back());
-        const double top = std::max({1.0, series.hits.empty() ? 0.0 : series.hits.back(),
-                                     series.high.empty() ? 0.0 : series.high.back()});
-        yStep_ = niceStep(top);
-        yMax_ = std::ceil(top / yStep_) * yStep_;
-        plot_ = QRectF(kMarginLeft, kMarginTop, size.width() - kMarginLeft - kMarginRight,
-                       size.height() - kMarginTop - kMarginBottom);
     }
 
     const QRectF& plot() const { return plot_; }
 
     // The point of round `x` at value `y`.
     QPointF at(double x, double y) const {
-        return QPointF(plot_.left() + plot_.width() * (x - xFirst_) / (xLast_ - xFirst_),
-                       plot_.bottom() - plot_.height() * y / yMax_);
+        return QPointF(
+            plot_.left() + plot_.width() * (x - xFirst_) / (xLast_ - xFirst_),
+            plot_.bottom() - plot_.height() * (y - axis_.low) / (axis_.high - axis_.low));
     }
 
     // Point i stands at the round scored i-th; point -1 is the start of the axis.
@@ -93,29 +124,55 @@ public:
 
     void paintGrid(QPainter& painter) const {
         painter.setPen(kGridColour);
-        for (double y = yStep_; y <= yMax_ + kEpsilon; y += yStep_)
+        for (double y = axis_.low + axis_.step; y < axis_.high + kEpsilon; y += axis_.step)
             painter.drawLine(at(xFirst_, y), at(xLast_, y));
         painter.setPen(Qt::black);
+        if (axis_.low < 0) painter.drawLine(at(xFirst_, 0), at(xLast_, 0));
         painter.drawRect(plot_);
-        for (double y = 0; y <= yMax_ + kEpsilon; y += yStep_)
+        for (double y = axis_.low; y <= axis_.high + kEpsilon; y += axis_.step)
             painter.drawText(QRectF(0, at(xFirst_, y).y() - kTickLabelHeight / 2,
                                     kMarginLeft - kValueLabelGap, kTickLabelHeight),
-                             Qt::AlignRight | Qt::AlignVCenter, QString::number(y));
+                             Qt::AlignRight | Qt::AlignVCenter, QString::number(y / unit_));
         const double xStep = niceStep(xLast_ - xFirst_);
         for (double x = std::ceil(xFirst_ / xStep) * xStep; x <= xLast_ + kEpsilon; x += xStep) {
-            painter.drawLine(at(x, 0), at(x, 0) + QPointF(0, kTickLength));
-            painter.drawText(
-                QRectF(at(x, 0).x() - kRoundLabelWidth / 2, plot_.bottom() + kTickLabelGap,
-                       kRoundLabelWidth, kTickLabelHeight),
-                Qt::AlignCenter, QString::number(x, 'f', 0));
+            const QPointF foot(at(x, 0).x(), plot_.bottom());
+            painter.drawLine(foot, foot + QPointF(0, kTickLength));
+            painter.drawText(QRectF(foot.x() - kRoundLabelWidth / 2, plot_.bottom() + kTickLabelGap,
+                                    kRoundLabelWidth, kTickLabelHeight),
+                             Qt::AlignCenter, QString::number(x, 'f', 0));
         }
+    }
+
+    // The polyline of `values` from 0 at the start of the axis.
+    QPolygonF line(const std::vector<double>& values) const {
+        QPolygonF points{atRound(-1, 0)};
+        for (int i = 0; i < int(values.size()); ++i) points << atRound(i, values[i]);
+        return points;
     }
 
 private:
     const ChartSeries& series_;
-    double xFirst_, xLast_, yStep_, yMax_;
+    ValueAxis axis_;
+    double unit_;
+    double xFirst_ = 0, xLast_ = 1;
     QRectF plot_;
 };
+
+ChartFrame hitsFrame(const QSizeF& size, const ChartSeries& series) {
+    const double top = std::max(series.hits.empty() ? 0.0 : series.hits.back(),
+                                series.high.empty() ? 0.0 : series.high.back());
+    return ChartFrame(hitsPlot(size), series, valueAxis(0, top));
+}
+
+ChartFrame balanceFrame(const QSizeF& size, const ChartSeries& series) {
+    double lowest = 0, highest = 0;
+    for (const std::vector<double>* values : {&series.balance, &series.chanceBalance})
+        for (const double value : *values) {
+            lowest = std::min(lowest, value);
+            highest = std::max(highest, value);
+        }
+    return ChartFrame(balancePlot(size), series, valueAxis(lowest, highest), kYenUnit);
+}
 
 // The band of chance, then the expectation, then the hits over both.
 void paintSeries(QPainter& painter, const ChartFrame& frame, const ChartSeries& series) {
@@ -128,25 +185,41 @@ void paintSeries(QPainter& painter, const ChartFrame& frame, const ChartSeries& 
     painter.setBrush(kBandColour);
     painter.drawPolygon(band);
 
-    QPolygonF expected{frame.atRound(-1, 0)};
-    QPolygonF hits{frame.atRound(-1, 0)};
-    for (int i = 0; i < count; ++i) {
-        expected << frame.atRound(i, series.expected[i]);
-        hits << frame.atRound(i, series.hits[i]);
-    }
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(kExpectedColour, kLineWidth, Qt::DashLine));
-    painter.drawPolyline(expected);
+    painter.drawPolyline(frame.line(series.expected));
     painter.setPen(QPen(kHitsColour, kLineWidth));
-    painter.drawPolyline(hits);
+    painter.drawPolyline(frame.line(series.hits));
+}
+
+// The balance that chance leaves, then the balance of the prediction over it.
+void paintBalance(QPainter& painter, const ChartFrame& frame, const ChartSeries& series) {
+    if (series.rounds.empty()) return;
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(kChanceBalanceColour, kLineWidth, Qt::DashLine));
+    painter.drawPolyline(frame.line(series.chanceBalance));
+    painter.setPen(QPen(kBalanceColour, kLineWidth));
+    painter.drawPolyline(frame.line(series.balance));
+}
+
+QString textIn(Language language, const char16_t* japanese, const char16_t* english) {
+    return inLanguage(language, QString::fromUtf16(japanese), QString::fromUtf16(english));
+}
+
+// A title along the left edge, beside the value axis of `plot`.
+void paintValueTitle(QPainter& painter, const QRectF& plot, const QString& title) {
+    painter.save();
+    painter.translate(kHitsTitleCentre, plot.center().y());
+    painter.rotate(-90);
+    painter.drawText(
+        QRectF(-plot.height() / 2, -kAxisTitleHeight / 2, plot.height(), kAxisTitleHeight),
+        Qt::AlignCenter, title);
+    painter.restore();
 }
 
 // The title with the totals, and the titles of the axes.
-void paintTitles(QPainter& painter, const QSizeF& size, const ChartFrame& frame,
-                 const ChartSeries& series, Language language) {
-    const auto text = [language](const char16_t* japanese, const char16_t* english) {
-        return inLanguage(language, QString::fromUtf16(japanese), QString::fromUtf16(english));
-    };
+void paintTitles(QPainter& painter, const QSizeF& size, const ChartSeries& series,
+                 Language language) {
     const QFont font = painter.font();
     QFont bold = font;
     bold.setPixelSize(kTitlePixels);
@@ -154,50 +227,63 @@ void paintTitles(QPainter& painter, const QSizeF& size, const ChartFrame& frame,
     painter.setPen(Qt::black);
     painter.setFont(bold);
     painter.drawText(QRectF(0, kTitleTop, size.width(), kTitleHeight), Qt::AlignCenter,
-                     text(u"バックテスト: 的中数の累計と偶然による期待値",
-                          u"Backtest: cumulative hits against chance"));
+                     textIn(language, u"バックテスト: 的中数と収支の累計、偶然による期待値",
+                            u"Backtest: cumulative hits and balance against chance"));
     painter.setFont(font);
-    painter.drawText(QRectF(0, kTotalsTop, size.width(), kTotalsHeight), Qt::AlignCenter,
-                     text(u"%1 回を採点、的中 %2 回、偶然による期待値 %3 回",
-                          u"%1 rounds scored, %2 hits, %3 expected from chance")
-                         .arg(series.rounds.size())
-                         .arg(series.hits.empty() ? 0 : series.hits.back())
-                         .arg(series.expected.empty() ? 0 : series.expected.back(), 0, 'f', 2));
-    const QRectF& plot = frame.plot();
     painter.drawText(
-        QRectF(plot.left(), size.height() - kRoundTitleAbove, plot.width(), kAxisTitleHeight),
-        Qt::AlignCenter, text(u"回号", u"round"));
-    painter.save();
-    painter.translate(kHitsTitleCentre, plot.center().y());
-    painter.rotate(-90);
+        QRectF(0, kTotalsTop, size.width(), kTotalsHeight), Qt::AlignCenter,
+        textIn(language, u"%1 回を採点、的中 %2 回、偶然による期待値 %3 回、収支 %4",
+               u"%1 rounds scored, %2 hits, %3 expected from chance, balance %4")
+            .arg(series.rounds.size())
+            .arg(series.hits.empty() ? 0 : series.hits.back())
+            .arg(series.expected.empty() ? 0 : series.expected.back(), 0, 'f', 2)
+            .arg(yenText(qint64(series.balance.empty() ? 0 : series.balance.back()), language)));
+    const QRectF lower = balancePlot(size);
     painter.drawText(
-        QRectF(-plot.height() / 2, -kAxisTitleHeight / 2, plot.height(), kAxisTitleHeight),
-        Qt::AlignCenter, text(u"的中数（累計）", u"hits (cumulative)"));
-    painter.restore();
+        QRectF(lower.left(), size.height() - kRoundTitleAbove, lower.width(), kAxisTitleHeight),
+        Qt::AlignCenter, textIn(language, u"回号", u"round"));
+    paintValueTitle(painter, hitsPlot(size),
+                    textIn(language, u"的中数（累計）", u"hits (cumulative)"));
+    paintValueTitle(painter, lower,
+                    textIn(language, u"収支（累計、万円）", u"balance (10,000 yen)"));
 }
 
-void paintLegend(QPainter& painter, const QRectF& plot, Language language) {
-    const auto text = [language](const char16_t* japanese, const char16_t* english) {
-        return inLanguage(language, QString::fromUtf16(japanese), QString::fromUtf16(english));
-    };
-    const QStringList names = {text(u"的中数", u"hits"),
-                               text(u"偶然による期待値", u"expected by chance"),
-                               text(u"偶然の 95% 範囲", u"95% band of chance")};
-    const QList<QPen> pens = {QPen(kHitsColour, kLineWidth),
-                              QPen(kExpectedColour, kLineWidth, Qt::DashLine),
-                              QPen(kBandColour, kBandSampleWidth)};
+// A legend box whose top left corner is `corner`: a row a series, a sample line and its name.
+void paintLegend(QPainter& painter, QPointF corner, const QStringList& names,
+                 const QList<QPen>& pens) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(kLegendBackground);
-    painter.drawRect(QRectF(plot.left() + kLegendInset, plot.top() + kLegendInset, kLegendWidth,
-                            kLegendRow * names.size() + kLegendPadding));
+    painter.drawRect(
+        QRectF(corner.x(), corner.y(), kLegendWidth, kLegendRow * names.size() + kLegendPadding));
+    const double left = corner.x() - kLegendInset;
     for (int i = 0; i < names.size(); ++i) {
-        const double y = plot.top() + kLegendFirstRow + i * kLegendRow;
+        const double y = corner.y() - kLegendInset + kLegendFirstRow + i * kLegendRow;
         painter.setPen(pens[i]);
-        painter.drawLine(QPointF(plot.left() + kSampleFrom, y),
-                         QPointF(plot.left() + kSampleTo, y));
+        painter.drawLine(QPointF(left + kSampleFrom, y), QPointF(left + kSampleTo, y));
         painter.setPen(Qt::black);
-        painter.drawText(QPointF(plot.left() + kNameFrom, y + kNameBaseline), names[i]);
+        painter.drawText(QPointF(left + kNameFrom, y + kNameBaseline), names[i]);
     }
+}
+
+// The hits' legend in the upper plot's top left corner, where the lines start low; the balance's
+// in the lower plot's bottom left corner, where the lines start high.
+void paintLegends(QPainter& painter, const QSizeF& size, Language language) {
+    const QRectF upper = hitsPlot(size);
+    paintLegend(painter, upper.topLeft() + QPointF(kLegendInset, kLegendInset),
+                {textIn(language, u"的中数", u"hits"),
+                 textIn(language, u"偶然による期待値", u"expected by chance"),
+                 textIn(language, u"偶然の 95% 範囲", u"95% band of chance")},
+                {QPen(kHitsColour, kLineWidth), QPen(kExpectedColour, kLineWidth, Qt::DashLine),
+                 QPen(kBandColour, kBandSampleWidth)});
+    const QRectF lower = balancePlot(size);
+    const QStringList names = {textIn(language, u"収支（理論上の賞金）", u"balance (theoretical)"),
+                               textIn(language, u"偶然による収支", u"balance of chance")};
+    paintLegend(
+        painter,
+        lower.bottomLeft() +
+            QPointF(kLegendInset, -kLegendInset - kLegendRow * names.size() - kLegendPadding),
+        names,
+        {QPen(kBalanceColour, kLineWidth), QPen(kChanceBalanceColour, kLineWidth, Qt::DashLine)});
 }
 
 }  // namespace
@@ -205,9 +291,13 @@ void paintLegend(QPainter& painter, const QRectF& plot, Language language) {
 ChartSeries chartSeries(const std::vector<ScoredRound>& rounds) {
     ChartSeries series;
     if (!rounds.empty()) series.firstRound = rounds.front().round;
-    double hits = 0, expected = 0, variance = 0;
+    double hits = 0, expected = 0, variance = 0, balance = 0, chanceBalance = 0;
     for (const ScoredRound& round : rounds) {
         hits += round.hit;
+        balance += double(round.returnYen - round.costYen());
+        chanceBalance -= (1 - kTheoreticalPayout) * double(round.costYen());
+        series.balance.push_back(balance);
+        series.chanceBalance.push_back(chanceBalance);
         expected += round.expected;
         variance += round.expected * (1 - round.expected);
         const double spread = kNormalQuantile95 * std::sqrt(variance);
@@ -231,11 +321,14 @@ void paintBacktestChart(QPainter& painter, const QRectF& area, const ChartSeries
     font.setPixelSize(kTextPixels);
     painter.setFont(font);
 
-    const ChartFrame frame(size, series);
-    frame.paintGrid(painter);
-    paintSeries(painter, frame, series);
-    paintTitles(painter, size, frame, series, language);
-    paintLegend(painter, frame.plot(), language);
+    const ChartFrame hits = hitsFrame(size, series);
+    hits.paintGrid(painter);
+    paintSeries(painter, hits, series);
+    const ChartFrame balance = balanceFrame(size, series);
+    balance.paintGrid(painter);
+    paintBalance(painter, balance, series);
+    paintTitles(painter, size, series, language);
+    paintLegends(painter, size, language);
     painter.restore();
 }
 

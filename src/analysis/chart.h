@@ -13,23 +13,26 @@ namespace k4 {
 
 // What a backtest chart shows, one point a scored round: the round, the cumulative hits, the
 // cumulative hits expected from chance and the 95% band of chance around them (the normal
-// approximation of the sum of the rounds' chances).
+// approximation of the sum of the rounds' chances), and the cumulative balance in yen of the box
+// tickets bought at the theoretical prizes against the balance chance leaves on them.
 struct ChartSeries {
     qint64 firstRound = 1;  // the axis starts at the round before it, where every count is 0
     std::vector<qint64> rounds;
     std::vector<double> hits, expected, low, high;
+    std::vector<double> balance, chanceBalance;
 };
 
 ChartSeries chartSeries(const std::vector<ScoredRound>& rounds);
 
 // Paints the chart of a backtest into `area` of any painter (a window, an image): the cumulative
-// hits against the cumulative hits expected from chance, with the 95% band of chance, axes
-// labelled, the rounds along the bottom. Its text needs a QGuiApplication.
+// hits against the cumulative hits expected from chance, with the 95% band of chance, above the
+// cumulative balance against chance's, axes labelled, the rounds below each plot. Its text needs a
+// QGuiApplication.
 void paintBacktestChart(QPainter& painter, const QRectF& area, const ChartSeries& series,
                         Language language);
 
 // The size of the chart's image, as the backtest command writes it and the window saves it.
-inline constexpr QSize kChartImageSize(800, 500);
+inline constexpr QSize kChartImageSize(800, 640);
 
 // The chart as an image.
 QImage drawBacktestChart(const std::vector<ScoredRound>& rounds, Language language,

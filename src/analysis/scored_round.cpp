@@ -1,6 +1,12 @@
 #include "analysis/scored_round.h"
 
+#include "data/box_match.h"
+
 namespace k4 {
+
+qint64 ScoredRound::costYen() const {
+    return tickets * kBoxTicketYen;
+}
 
 BacktestSummary summarize(const std::vector<ScoredRound>& rounds) {
     BacktestSummary summary;
@@ -10,6 +16,9 @@ BacktestSummary summarize(const std::vector<ScoredRound>& rounds) {
         summary.hits += round.hit;
         summary.expectedHits += round.expected;
         chances.push_back(round.expected);
+        summary.tickets += round.tickets;
+        summary.costYen += round.costYen();
+        summary.returnYen += round.returnYen;
     }
     summary.rounds = int(rounds.size());
     summary.ratio = summary.expectedHits > 0 ? summary.hits / summary.expectedHits : 0.0;

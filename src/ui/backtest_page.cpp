@@ -47,7 +47,7 @@ BacktestPage::BacktestPage(Services& services, int count, QWidget* parent)
     page->addLayout(createSummary());
     chart_ = new ChartWidget(this);
     chart_->setObjectName(QStringLiteral("chart"));
-    chart_->setAccessibleName(QStringLiteral("累積的中数と偶然の期待値のグラフ"));
+    chart_->setAccessibleName(QStringLiteral("累積的中数と収支、偶然の期待値のグラフ"));
     page->addWidget(chart_, 1);
 
     connect(countBox_, &QSpinBox::valueChanged, this, &BacktestPage::recompute);
@@ -103,10 +103,27 @@ QHBoxLayout* BacktestPage::createSummary() {
     figures_->setAccessibleName(QStringLiteral("バックテストの数値"));
     figures_->fitRows();
     figures_->fitColumns();
+    money_ = new FigureTable({QStringLiteral("項目"), QStringLiteral("値")}, {}, this);
+    money_->setObjectName(QStringLiteral("moneyTable"));
+    money_->setAccessibleName(QStringLiteral("バックテストの収支"));
+    money_->fitRows();
+    money_->fitColumns();
     conclusion_ = wrappingLabel(this, "conclusion");
     setBold(conclusion_);
+    prizeNote_ = wrappingLabel(this, "prizeNote");
     notes_ = wrappingLabel(this, "notes");
-    return besideSentences(figures_, {conclusion_, notes_});
+    // The money stands beside the hits, under the sentence on them, so that the chart keeps its
+    // height.
+    auto* column = new QVBoxLayout;
+    column->addWidget(conclusion_);
+    column->addWidget(money_, 0, Qt::AlignLeft);
+    column->addWidget(prizeNote_);
+    column->addWidget(notes_);
+    column->addStretch();
+    auto* row = new QHBoxLayout;
+    row->addWidget(figures_);
+    row->addLayout(column, 1);
+    return row;
 }
 
 // A computation still running stops at its next round; it holds the data it needs.
@@ -160,7 +177,11 @@ void BacktestPage::showBacktest(const Backtest& backtest) {
     QList<QStringList> rows{{QStringLiteral("対象"), summary.scope}};
     for (const SummaryRow& row : summary.rows) rows.append({row.label, row.value});
     figures_->setRows(rows);
+    QList<QStringList> money;
+    for (const SummaryRow& row : summary.moneyRows) money.append({row.label, row.value});
+    money_->setRows(money);
     conclusion_->setText(summary.conclusion);
+    prizeNote_->setText(summary.prizeNote);
     notes_->setText(backtestNotes(backtest, *data_, Language::Japanese).join(u'\n'));
     chart_->setSeries(chartSeries(backtest.rounds));
     saveCsvButton_->setEnabled(true);
@@ -172,7 +193,9 @@ void BacktestPage::showRefusal(const QString& reason) {
     busyLabel_->hide();
     busy_->hide();
     figures_->setRows({});
+    money_->setRows({});
     conclusion_->setText(reason);
+    prizeNote_->clear();
     notes_->clear();
     chart_->setSeries({});
     saveCsvButton_->setEnabled(false);

@@ -66,7 +66,9 @@ private:
     QProgressBar* busy_;
     QLabel* busyLabel_;
     FigureTable* figures_;
+    FigureTable* money_;
     QLabel* conclusion_;
+    QLabel* prizeNote_;  // the prizes are theoretical
     QLabel* notes_;
     ChartWidget* chart_;
     QPushButton* saveCsvButton_;

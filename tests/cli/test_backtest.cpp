@@ -1,8 +1,11 @@
 #include <QImage>
+#include <QLocale>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "analysis/backtest.h"
 #include "cli/progress.h"
+#include "data/box_match.h"
 #include "data/data_files.h"
 #include "data/file_names.h"
 #include "data/initial_candidates.h"
@@ -134,17 +137,34 @@ private slots:
         QCOMPARE(run.status, kExitSuccess);
 
         const QList<QByteArray> rows = test::readAll(csv).split('\n');
-        QCOMPARE(rows.first(), QByteArray("round,drawn,predicted,hit,expected\r"));
+        QCOMPARE(rows.first(),
+                 QByteArray("round,drawn,predicted,hit,expected,tickets,cost,return,balance\r"));
         int hits = 0, rounds = 0;
         double expected = 0;
+        qint64 tickets = 0, prizes = 0, balance = 0;
         for (const QByteArray& row : rows.mid(1)) {
             if (row.isEmpty()) continue;
             const QList<QByteArray> fields = row.trimmed().split(',');
-            QCOMPARE(fields.size(), 5);
-            QVERIFY(fields[2].split(' ').size() <= 20);
+            QCOMPARE(fields.size(), 9);
+            const QList<QByteArray> predicted = fields[2].split(' ');
+            QVERIFY(predicted.size() <= 20);
             ++rounds;
             hits += fields[3].toInt();
             expected += fields[4].toDouble();
+            // A ticket for each prediction, none for four equal digits; a hit pays the prize of
+            // the drawn number's box; the balance runs on.
+            const qint64 roundTickets = fields[5].toLongLong();
+            QCOMPARE(roundTickets,
+                     std::count_if(predicted.begin(), predicted.end(), [](const QByteArray& c) {
+                         return !c.isEmpty() && c.count(c[0]) < 4;
+                     }));
+            QCOMPARE(fields[6].toLongLong(), 200 * roundTickets);
+            const qint64 prize = fields[7].toLongLong();
+            QCOMPARE(prize, fields[3] == "1" ? 900'000 / boxArrangements(QString(fields[1])) : 0);
+            tickets += roundTickets;
+            prizes += prize;
+            balance += prize - 200 * roundTickets;
+            QCOMPARE(fields[8].toLongLong(), balance);
         }
         QCOMPARE(rounds, 300);
         QVERIFY2(run.out.contains(QStringLiteral("rounds scored                 300\n")),
@@ -152,9 +172,16 @@ private slots:
         QVERIFY(run.out.contains(QStringLiteral("hits                          %1\n").arg(hits)));
         QVERIFY(run.out.contains(
             QStringLiteral("hits expected from chance     %1\n").arg(expected, 0, 'f', 2)));
+        const QLocale grouped(QLocale::English);
+        QVERIFY(run.out.contains(
+            QStringLiteral("box tickets bought            %1\n").arg(grouped.toString(tickets))));
+        QVERIFY(run.out.contains(QStringLiteral("return (theoretical prizes)   %1 yen\n")
+                                     .arg(grouped.toString(prizes))));
+        QVERIFY(run.out.contains(QStringLiteral("balance                       %1 yen\n")
+                                     .arg(grouped.toString(balance))));
 
         const QImage chart(png);
-        QCOMPARE(chart.size(), QSize(800, 500));
+        QCOMPARE(chart.size(), QSize(800, 640));
     }
 
     void commandSpeaksJapaneseToAJapaneseSystem() {
@@ -166,6 +193,8 @@ private slots:
         QVERIFY2(run.out.startsWith(QStringLiteral("バックテスト: 第 1 回〜第 30 回（30 回）")),
                  qPrintable(run.out));
         QVERIFY(run.out.contains(QStringLiteral("偶然による的中数の期待値")));
+        QVERIFY(run.out.contains(QRegularExpression(QStringLiteral("収支 +-?[0-9,]+ 円\n"))));
+        QVERIFY(run.out.contains(QStringLiteral("理論上の額")));
     }
 
     // The backtest replays its own table from the history; the folder's table is only compared

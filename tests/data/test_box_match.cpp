@@ -10,22 +10,27 @@ class TestBoxMatch : public QObject {
     Q_OBJECT
 
 private slots:
-    void boxProbabilities_data() {
+    // The chance of a box match, and the theoretical prize of a box ticket (0: not sold as one).
+    void boxChancesAndPrizes_data() {
         QTest::addColumn<QString>("combination");
         QTest::addColumn<double>("probability");
-        QTest::newRow("four different digits") << "0123" << 24 / 10000.0;
-        QTest::newRow("one repeated digit") << "0012" << 12 / 10000.0;
-        QTest::newRow("two pairs") << "1122" << 6 / 10000.0;
-        QTest::newRow("three of a kind") << "1112" << 4 / 10000.0;
-        QTest::newRow("four of a kind") << "7777" << 1 / 10000.0;
-        QTest::newRow("too short") << "123" << 0.0;
-        QTest::newRow("letters") << "12a4" << 0.0;
-        QTest::newRow("full-width") << QString::fromUtf8("１２３４") << 0.0;
+        QTest::addColumn<qint64>("prize");
+        QTest::newRow("four different digits") << "0123" << 24 / 10000.0 << qint64(37'500);
+        QTest::newRow("one repeated digit") << "0012" << 12 / 10000.0 << qint64(75'000);
+        QTest::newRow("two pairs") << "1122" << 6 / 10000.0 << qint64(150'000);
+        QTest::newRow("three of a kind") << "1112" << 4 / 10000.0 << qint64(225'000);
+        QTest::newRow("four of a kind") << "7777" << 1 / 10000.0 << qint64(0);
+        QTest::newRow("too short") << "123" << 0.0 << qint64(0);
+        QTest::newRow("letters") << "12a4" << 0.0 << qint64(0);
+        QTest::newRow("full-width") << QString::fromUtf8("１２３４") << 0.0 << qint64(0);
     }
-    void boxProbabilities() {
+    void boxChancesAndPrizes() {
         QFETCH(QString, combination);
         QFETCH(double, probability);
+        QFETCH(qint64, prize);
         QCOMPARE(boxProbability(combination), probability);
+        QCOMPARE(boxPrizeYen(combination), prize);
+        QCOMPARE(isBoxTicket(combination), prize > 0);
     }
 
     void boxMatchesAnyArrangement() {

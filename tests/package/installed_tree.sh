@@ -140,9 +140,9 @@ printf '0012\r\n' >"$scratch/past.txt"
     fail "kirikata4-tool import wrote other files"
 "${headless[@]}" "$bin/kirikata4-tool" backtest --folder "$tool_data" --png "$scratch/chart.png" \
     >"$scratch/tool.log" 2>&1 || fail "kirikata4-tool backtest failed: $(cat "$scratch/tool.log")"
-# The PNG header's width and height: 800 and 500.
-[ "$(od -An -tx1 -j16 -N8 "$scratch/chart.png" | tr -d ' \n')" = 00000320000001f4 ] ||
-    fail "the backtest chart is not an 800x500 PNG"
+# The PNG header's width and height: 800 and 640.
+[ "$(od -An -tx1 -j16 -N8 "$scratch/chart.png" | tr -d ' \n')" = 0000032000000280 ] ||
+    fail "the backtest chart is not an 800x640 PNG"
 
 # No display: it says so, fails, and leaves no folder behind.
 if env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_DATA_HOME="$scratch/none" \

@@ -77,7 +77,8 @@ private slots:
         };
         row("countBox", "予想数 N:", QAccessible::SpinBox);
         row("figureTable", "バックテストの数値", QAccessible::Table);
-        row("chart", "累積的中数と偶然の期待値のグラフ", QAccessible::Client);
+        row("moneyTable", "バックテストの収支", QAccessible::Table);
+        row("chart", "累積的中数と収支、偶然の期待値のグラフ", QAccessible::Client);
         row("heatMap", "位ごとの数字の出現回数", QAccessible::Table);
         row("longestWaiting", "待ちが長い組み合わせ (kri4key.dat の先頭)", QAccessible::Table);
         row("numberBox", "四桁の数字:", QAccessible::EditableText);

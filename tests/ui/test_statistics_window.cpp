@@ -78,6 +78,14 @@ QList<double> fractionsIn(const QString& text) {
     return numbers;
 }
 
+// The amount of a text of yen as a Japanese reader writes it ("-236,600 円"); -1 for a text
+// written otherwise.
+qint64 yenAmount(QString text) {
+    static const QRegularExpression written(QStringLiteral("^-?\\d{1,3}(,\\d{3})* 円$"));
+    if (!written.match(text).hasMatch()) return -1;
+    return text.remove(u',').chopped(2).toLongLong();
+}
+
 // Whether a shown figure is `exact` rounded as it was shown ("< 0.0001" for tiny p-values).
 bool shows(const QString& text, double exact) {
     if (text.startsWith(u'<')) return exact < text.mid(1).toDouble();
@@ -186,13 +194,25 @@ private slots:
         QVERIFY(std::fabs(rate[2] - 100 * number("rateHigh")) <= 0.005 + 1e-9);
         QVERIFY(std::fabs(fractionsIn(table["p 値（片側）"]).value(0) - number("pValue")) < 5e-4);
 
+        const QMap<QString, QString> money = labelled(window.find<QTableWidget>("moneyTable"));
+        const auto amount = [&](const char* label) { return yenAmount(money[label]); };
+        QCOMPARE(QString(money["購入口数（ゾロ目を除く）"]).remove(u',').toLongLong(),
+                 figures["tickets"].toInteger());
+        QCOMPARE(amount("購入金額（1 口 200 円）"), figures["cost"].toInteger());
+        QCOMPARE(amount("払戻金（理論上の賞金）"), figures["return"].toInteger());
+        QCOMPARE(amount("収支"), figures["balance"].toInteger());
+        QVERIFY(std::fabs(fractionsIn(money["回収率"]).value(0) - 100 * number("returnRate")) <=
+                0.005 + 1e-9);
+        QVERIFY(money["回収率"].contains(QStringLiteral("偶然なら 45%")));
+        QVERIFY(window.find<QLabel>("prizeNote")->text().contains(QStringLiteral("理論上")));
+
         QCOMPARE(figures["verdict"].toString(), QStringLiteral("inside"));
         QVERIFY(window.find<QLabel>("conclusion")->text().contains("偶然と区別できません"));
         QVERIFY(window.find<QLabel>("notes")->text().contains(
             QStringLiteral("%1 行目「12a4」").arg(expected()["oddLine"].toInt())));
     }
 
-    void chartShowsTheCumulativeHitsAgainstChance() {
+    void chartShowsTheCumulativeHitsAndBalanceAgainstChance() {
         test::TestBench bench;
         writeDataSet(bench);
         OpenWindow window(bench);
@@ -207,6 +227,9 @@ private slots:
             QVERIFY(std::fabs(series.expected[i] - points("expected")[at].toDouble()) < 1e-9);
             QVERIFY(std::fabs(series.low[i] - points("low")[at].toDouble()) < 1e-9);
             QVERIFY(std::fabs(series.high[i] - points("high")[at].toDouble()) < 1e-9);
+            QCOMPARE(series.balance[i], points("balance")[at].toDouble());
+            QVERIFY(std::fabs(series.chanceBalance[i] - points("chanceBalance")[at].toDouble()) <
+                    1e-6);
         }
     }
 

@@ -4,7 +4,8 @@
 The figures are computed here from first principles, independently of the program's code:
 the registration replay, the prediction, the backtest with its interval and exact p-value, the
 digit counts with chi-square tests (closed form for odd degrees of freedom) and Holm's
-adjustment, the box counts, the waiting combinations and a few numbers' records. Run it once
+adjustment, the money of box tickets at 200 yen and the theoretical prizes (900,000 yen over a
+number's arrangements; four equal digits are not sold as a box), the box counts, the waiting combinations and a few numbers' records. Run it once
 from this folder; the outputs are checked in.
 """
 import json
@@ -16,6 +17,8 @@ COUNTER = 1500
 ODD_LINE = 57  # a history line that is not four digits, as an older file may hold
 SLOTS = 570
 Z95 = 1.959963984540054
+TICKET_YEN = 200
+PRIZE_POOL_YEN = 900000  # 45% of 10,000 numbers at 200 yen
 
 
 def initial_table():
@@ -117,15 +120,24 @@ def backtest(oldest_first, count):
         if four_digits(text):
             predicted = predict(table, history[:1000], count)
             hit = any(same_box(text, c) for c in predicted)
-            rounds.append((rnd, hit, sum(arrangements(c) for c in predicted) / 10000, predicted))
+            tickets = [c for c in predicted if arrangements(c) > 1]
+            won = sum(PRIZE_POOL_YEN // arrangements(c) for c in tickets if same_box(text, c))
+            rounds.append((rnd, hit, sum(arrangements(c) for c in predicted) / 10000, predicted,
+                           len(tickets), won))
         register(table, history, text)
     n = len(rounds)
     hits = sum(r[1] for r in rounds)
     expected = sum(r[2] for r in rounds)
     low, high = wilson(hits, n)
     cum_h = cum_e = var = 0.0
-    chart = {"rounds": [], "hits": [], "expected": [], "low": [], "high": []}
-    for rnd, hit, e, _ in rounds:
+    chart = {"rounds": [], "hits": [], "expected": [], "low": [], "high": [], "balance": [],
+             "chanceBalance": []}
+    balance = chance_balance = 0
+    for rnd, hit, e, _, tickets, won in rounds:
+        balance += won - TICKET_YEN * tickets
+        chance_balance -= 0.55 * TICKET_YEN * tickets
+        chart["balance"].append(balance)
+        chart["chanceBalance"].append(chance_balance)
         cum_h += hit
         cum_e += e
         var += e * (1 - e)
@@ -136,7 +148,11 @@ def backtest(oldest_first, count):
         chart["low"].append(max(0.0, cum_e - spread))
         chart["high"].append(cum_e + spread)
     chance = expected / n
+    tickets = sum(r[4] for r in rounds)
+    won = sum(r[5] for r in rounds)
     return {
+        "tickets": tickets, "cost": TICKET_YEN * tickets, "return": won,
+        "balance": won - TICKET_YEN * tickets, "returnRate": won / (TICKET_YEN * tickets),
         "first": rounds[0][0], "last": rounds[-1][0], "rounds": n,
         "empty": sum(1 for r in rounds if not r[3]), "hits": hits, "expected": expected,
         "ratio": hits / expected, "ratioLow": low / chance, "ratioHigh": high / chance,
