@@ -127,35 +127,28 @@ compile_qt() {
     )
 }
 
-# Qt's Japanese texts (qtbase_ja.qm), which the Windows programs embed: compiled once into the
-# Qt cache's translations folder, where the Windows build's CMake finds them, from Debian's
-# qt6-translations source of the version of the host's qt6-translations-l10n, with the host's
-# lrelease (qt6-l10n-tools). A new Debian version compiles them again.
+# Qt's Japanese texts (qtbase_ja.qm), which the Windows programs embed: Debian's
+# qt6-translations-l10n compiled them from Qt's catalogs of the same version, and a compiled
+# catalog is the same on every system, so the host's copy goes into the Qt cache's translations
+# folder, where the Windows build's CMake finds it. A new Debian version is copied again.
 qt_translations_version() {
     dpkg-query -W -f='${Version}' qt6-translations-l10n
 }
 
 build_qt_translation() {
-    local folder version work catalog
+    local folder version catalog
     folder=$(qt_prefix)/translations
     version=$(qt_translations_version)
     [ "$(cat "$folder/qtbase_ja.version" 2>/dev/null)" = "$version" ] && return 0
-    echo "Compiling Qt's Japanese translation $version into $folder" >&2
-    add_source_entry
-    work=$(mktemp -d)
-    (cd "$work" && apt-get source -qq "qt6-translations=$version" 2>&1 | grep -v unsandboxed) >&2 ||
-        true
-    catalog=$(find "$work" -path '*/translations/qtbase_ja.ts' | head -n 1)
+    catalog=$(dpkg -L qt6-translations-l10n | grep '/qtbase_ja\.qm$' | head -n 1)
     if [ -z "$catalog" ]; then
-        echo "apt-get source qt6-translations=$version gave no translations/qtbase_ja.ts" >&2
-        rm -rf "$work"
+        echo "qt6-translations-l10n $version holds no qtbase_ja.qm" >&2
         return 1
     fi
+    echo "Copying Qt's Japanese translation $version into $folder" >&2
     mkdir -p "$folder"
-    /usr/lib/qt6/bin/lrelease -silent "$catalog" -qm "$folder/qtbase_ja.qm.new"
-    mv "$folder/qtbase_ja.qm.new" "$folder/qtbase_ja.qm"
+    cp "$catalog" "$folder/qtbase_ja.qm"
     echo "$version" >"$folder/qtbase_ja.version"
-    rm -rf "$work"
 }
 
 # Qt's licence texts and those of the libraries it bundles, which the programs carry statically.
