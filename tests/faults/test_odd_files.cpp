@@ -11,17 +11,13 @@
 #include "data/folder_commit.h"
 #include "disk_conditions.h"
 #include "support/folder_snapshot.h"
+#include "support/test_data.h"
 #include "support/window_session.h"
 
 using namespace k4;
+using test::candidateFile;
 
 namespace {
-
-QByteArray candidateFile() {
-    QByteArray bytes;
-    for (int n = 1000; n < 1570; ++n) bytes += QByteArray::number(n) + "\r\n";
-    return bytes;
-}
 
 const QByteArray kHistory = "1234\r\n5678\r\n";
 

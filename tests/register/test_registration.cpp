@@ -10,6 +10,7 @@
 #include "support/test_services.h"
 
 using namespace k4;
+using test::candidateFile;
 using test::numberedEntries;
 
 namespace {
@@ -20,13 +21,6 @@ CandidateTable tableOf() {
     for (int n = 1; n <= CandidateTable::kSlotCount; ++n)
         table.setSlot(n, QStringLiteral("c%1").arg(n, 3, 10, QLatin1Char('0')));
     return table;
-}
-
-// A candidate file of 570 four-digit lines, 1000 to 1569, so that 0151 matches line 16.
-QByteArray candidateFile() {
-    QByteArray bytes;
-    for (int n = 1000; n < 1570; ++n) bytes += QByteArray::number(n) + "\r\n";
-    return bytes;
 }
 
 }  // namespace

@@ -21,4 +21,12 @@ inline QStringList numberedEntries(int count) {
     return list;
 }
 
+// A candidate file of 570 four-digit lines, 1000 to 1569, each its own combination: a registered
+// result finds its line by the digits it holds (0151 matches line 16).
+inline QByteArray candidateFile() {
+    QByteArray bytes;
+    for (int n = 1000; n < 1570; ++n) bytes += QByteArray::number(n) + "\r\n";
+    return bytes;
+}
+
 }  // namespace k4::test

@@ -9,18 +9,14 @@
 #include "import/past_import.h"
 #include "register/registration.h"
 #include "support/folder_snapshot.h"
+#include "support/test_data.h"
 #include "support/window_session.h"
 #include "ui/program_start.h"
 
 using namespace k4;
+using test::candidateFile;
 
 namespace {
-
-QByteArray candidateFile() {
-    QByteArray bytes;
-    for (int n = 1000; n < 1570; ++n) bytes += QByteArray::number(n) + "\r\n";
-    return bytes;
-}
 
 // A folder of 30 results, counter 30.
 void fillFolder(test::TestBench& bench) {

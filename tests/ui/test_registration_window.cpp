@@ -7,19 +7,15 @@
 #include <QTest>
 
 #include "data/file_names.h"
+#include "support/test_data.h"
 #include "support/window_session.h"
 
 using namespace k4;
+using test::candidateFile;
 
 namespace {
 
 const QByteArray kHistory = "1111\r\n2222\r\n3333\r\n";
-
-QByteArray candidateFile() {
-    QByteArray bytes;
-    for (int n = 1000; n < 1570; ++n) bytes += QByteArray::number(n) + "\r\n";
-    return bytes;
-}
 
 // A data folder with three results and counter 41, and the main window started on it.
 struct Started {
