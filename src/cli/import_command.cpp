@@ -64,19 +64,20 @@ bool refuseFile(const QString& file, const PastImport& imported, Console& consol
     return false;
 }
 
-// The data files already in the folder.
-QStringList presentDataFiles(const FileSystem& folder) {
+// The data files the folder held when it was read.
+QStringList presentDataFiles(const DataFilesState& found) {
     QStringList present;
-    for (const QString& name : {kHistoryFile, kCandidateFile, kCounterFile})
-        if (folder.exists(name)) present.append(name);
+    if (found.history) present.append(kHistoryFile);
+    if (found.candidates) present.append(kCandidateFile);
+    if (found.counter) present.append(kCounterFile);
     return present;
 }
 
 // Refuses a folder that holds data files unless told to replace them, and makes a missing one;
 // false when the import may write.
-bool refuseFolder(const ImportRequest& request, const FileSystem& disk, Console& console) {
+bool refuseFolder(const ImportRequest& request, const DataFilesState& found, Console& console) {
     const QString folderName = QDir::toNativeSeparators(QDir(request.folder).absolutePath());
-    const QStringList present = presentDataFiles(disk);
+    const QStringList present = presentDataFiles(found);
     if (!present.isEmpty() && !request.force) {
         console.err << console
                            .text(QStringLiteral("%1 にはすでに %2 があります。"),
@@ -139,7 +140,7 @@ int runImport(const ImportRequest& request, Console& console, FolderOpener& fold
         console.err << failureText(failure, folderName, console.language) << '\n';
         return kExitFailure;
     }
-    if (refuseFolder(request, *files, console)) return kExitFailure;
+    if (refuseFolder(request, found, console)) return kExitFailure;
     try {
         writeImport(*files, *imported.folder, found);
     } catch (const Failure& failure) {
