@@ -93,6 +93,10 @@ void DataFiles::commit(const QList<FileContent>& contents, const DataFilesState&
     QList<NewFile> files;
     for (const FileContent& content : contents)
         files.append({content.name, writeLines(content.lines)});
+    commit(files, readFrom);
+}
+
+void DataFiles::commit(const QList<NewFile>& files, const DataFilesState& readFrom) {
     commitFiles(files_, files, [&] {
         if (stateOf(files_) != readFrom)
             throw Failure(FailureKind::ChangedElsewhere, files_.folderName());

@@ -6,6 +6,7 @@
 
 #include "data/candidate_table.h"
 #include "data/data_files_state.h"
+#include "data/folder_commit.h"
 #include "data/lines.h"
 #include "data/result_history.h"
 
@@ -53,6 +54,8 @@ public:
     // cut (see commitFiles), and only while the three data files still hold what `readFrom`
     // says; otherwise nothing is written and it throws ChangedElsewhere naming the folder.
     void commit(const QList<FileContent>& contents, const DataFilesState& readFrom);
+    // The same for contents already in the files' bytes (a backup put back as it was saved).
+    void commit(const QList<NewFile>& files, const DataFilesState& readFrom);
 
     // Completes or drops a commit that a crash interrupted; runs before anything reads the files.
     void recover();

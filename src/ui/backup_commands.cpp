@@ -112,10 +112,7 @@ void restoreBackup(Services& services, const std::function<void()>& restored) {
                 .arg(shownPath(*path), summaryText(backup.summary), todaysFilesText(today));
         if (services.dialogs.askYesNo(question, kRestoreTitle) == Answer::No) return;
         const QString kept = backUpDataFiles(services.files, services.clock.today());
-        commitFiles(services.files, backup.files, [&] {
-            if (DataFiles(services.files).readState() != today)
-                throw Failure(FailureKind::ChangedElsewhere, services.files.folderName());
-        });
+        DataFiles(services.files).commit(backup.files, today);
         const QString nextRound = QString::number(backup.summary.nextRound);
         restored();
         services.dialogs.notify(
