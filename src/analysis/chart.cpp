@@ -85,19 +85,6 @@ ValueAxis valueAxis(double lowest, double highest) {
     return {std::floor(lowest / step) * step, std::ceil(highest / step) * step, step};
 }
 
-// The two plots' rectangles in a picture of `size`.
-QRectF hitsPlot(const QSizeF& size) {
-    const double both = size.height() - kMarginTop - kMarginBottom - kPlotGap;
-    return QRectF(kMarginLeft, kMarginTop, size.width() - kMarginLeft - kMarginRight,
-                  both * kHitsShare);
-}
-
-QRectF balancePlot(const QSizeF& size) {
-    const QRectF above = hitsPlot(size);
-    return QRectF(kMarginLeft, above.bottom() + kPlotGap, above.width(),
-                  size.height() - kMarginBottom - above.bottom() - kPlotGap);
-}
-
 // Where the values of a series stand in one plot: its rectangle and its scales. Tick labels show
 // values divided by `unit`.
 class ChartFrame {
@@ -287,6 +274,18 @@ void paintLegends(QPainter& painter, const QSizeF& size, Language language) {
 }
 
 }  // namespace
+
+QRectF hitsPlot(QSizeF size) {
+    const double both = size.height() - kMarginTop - kMarginBottom - kPlotGap;
+    return QRectF(kMarginLeft, kMarginTop, size.width() - kMarginLeft - kMarginRight,
+                  both * kHitsShare);
+}
+
+QRectF balancePlot(QSizeF size) {
+    const QRectF above = hitsPlot(size);
+    return QRectF(kMarginLeft, above.bottom() + kPlotGap, above.width(),
+                  size.height() - kMarginBottom - above.bottom() - kPlotGap);
+}
 
 ChartSeries chartSeries(const std::vector<ScoredRound>& rounds) {
     ChartSeries series;

@@ -31,6 +31,11 @@ ChartSeries chartSeries(const std::vector<ScoredRound>& rounds);
 void paintBacktestChart(QPainter& painter, const QRectF& area, const ChartSeries& series,
                         Language language);
 
+// The rectangles of the two plots, hits above and balance below, in a chart of `size`: where the
+// axes' ends stand.
+QRectF hitsPlot(QSizeF size);
+QRectF balancePlot(QSizeF size);
+
 // The size of the chart's image, as the backtest command writes it and the window saves it.
 inline constexpr QSize kChartImageSize(800, 640);
 
