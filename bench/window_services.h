@@ -15,7 +15,7 @@ namespace k4::bench {
 // A message box would stop the timing: questions are answered No, notices go to standard error.
 class SilentDialogs final : public Dialogs {
 public:
-    Answer askYesNo(const QString&, const QString&) override { return Answer::No; }
+    Answer askYesNo(const QString&, const QString&, QuestionIcon) override { return Answer::No; }
     void notify(const QString& text, const QString&, Notice) override {
         std::fprintf(stderr, "%s\n", qPrintable(text));
     }

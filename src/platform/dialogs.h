@@ -6,6 +6,10 @@ namespace k4 {
 
 enum class Answer { Yes, No };
 
+// The icon of a Yes/No question: the stop icon of the registration window's two questions, or the
+// warning icon of a question before files are replaced.
+enum class QuestionIcon { Stop, Warning };
+
 // How grave a notice is: information tells what was done, a warning lets the user correct the
 // input, an error reports a failure.
 enum class Notice { Information, Warning, Error };
@@ -16,10 +20,10 @@ class Dialogs {
 public:
     virtual ~Dialogs() = default;
 
-    // A Yes/No question with the stop icon and No as the default button (message box style
-    // 276: 4 for Yes and No, 16 for the stop icon, 256 for the second button as the default).
-    // Returns the button pressed.
-    virtual Answer askYesNo(const QString& prompt, const QString& title) = 0;
+    // A Yes/No question with No as the default button; with the stop icon it is message box
+    // style 276 (4 for Yes and No, 16 for the stop icon, 256 for the second button as the
+    // default). Returns the button pressed.
+    virtual Answer askYesNo(const QString& prompt, const QString& title, QuestionIcon icon) = 0;
 
     // A notice with an OK button; returns when it is dismissed.
     virtual void notify(const QString& text, const QString& title, Notice notice) = 0;

@@ -110,7 +110,8 @@ void restoreBackup(Services& services, const std::function<void()>& restored) {
                 "そのまま残します。\n"
                 "戻しますか。")
                 .arg(shownPath(*path), summaryText(backup.summary), todaysFilesText(today));
-        if (services.dialogs.askYesNo(question, kRestoreTitle) == Answer::No) return;
+        if (services.dialogs.askYesNo(question, kRestoreTitle, QuestionIcon::Warning) == Answer::No)
+            return;
         const QString kept = backUpDataFiles(services.files, services.clock.today());
         DataFiles(services.files).commit(backup.files, today);
         const QString nextRound = QString::number(backup.summary.nextRound);

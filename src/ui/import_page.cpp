@@ -216,7 +216,7 @@ void ImportPage::write(const PastImport& imported) {
                     .arg(held)
                     .arg(imported.read.resultCount)
                     .arg(importedRoundsText(imported, Language::Japanese)),
-                kQuestionTitle) == Answer::No) {
+                kQuestionTitle, QuestionIcon::Warning) == Answer::No) {
             status_->setText(QStringLiteral("取り込みをやめました。") + kNothingWritten);
             return;
         }

@@ -89,7 +89,8 @@ void RegistrationWindow::registerTyped() {
         [this] {
             const std::optional<QString> result = storedResult(resultBox_->text());
             if (!result) {
-                if (services_.dialogs.askYesNo(kInputErrorPrompt, kInputErrorTitle) == Answer::Yes)
+                if (services_.dialogs.askYesNo(kInputErrorPrompt, kInputErrorTitle,
+                                               QuestionIcon::Stop) == Answer::Yes)
                     close();
                 return;
             }
@@ -108,7 +109,8 @@ void RegistrationWindow::deleteNewest() {
             // program change the files while the question is open, the deletion is refused.
             const QStringList entries = entries_->stringList();
             const DataFilesState listedFrom = listedFrom_;
-            if (services_.dialogs.askYesNo(kDeletePrompt, kDeleteTitle) == Answer::Yes) {
+            if (services_.dialogs.askYesNo(kDeletePrompt, kDeleteTitle, QuestionIcon::Stop) ==
+                Answer::Yes) {
                 DataFiles files(services_.files);
                 if (const auto nextRound = deleteNewestResult(files, entries, listedFrom))
                     showNextRound_(*nextRound);

@@ -6,9 +6,10 @@
 namespace k4 {
 
 std::unique_ptr<QMessageBox> makeYesNoBox(const QString& prompt, const QString& title,
-                                          QWidget* parent) {
-    auto box = std::make_unique<QMessageBox>(QMessageBox::Critical, title, prompt,
-                                             QMessageBox::Yes | QMessageBox::No, parent);
+                                          QuestionIcon icon, QWidget* parent) {
+    auto box = std::make_unique<QMessageBox>(
+        icon == QuestionIcon::Stop ? QMessageBox::Critical : QMessageBox::Warning, title, prompt,
+        QMessageBox::Yes | QMessageBox::No, parent);
     box->button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
     box->button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
     box->setDefaultButton(QMessageBox::No);
@@ -17,8 +18,8 @@ std::unique_ptr<QMessageBox> makeYesNoBox(const QString& prompt, const QString& 
     return box;
 }
 
-Answer WidgetDialogs::askYesNo(const QString& prompt, const QString& title) {
-    const auto box = makeYesNoBox(prompt, title, QApplication::activeWindow());
+Answer WidgetDialogs::askYesNo(const QString& prompt, const QString& title, QuestionIcon icon) {
+    const auto box = makeYesNoBox(prompt, title, icon, QApplication::activeWindow());
     return box->exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 

@@ -7,16 +7,16 @@
 
 namespace k4 {
 
-// The Yes/No box of message box style 276 (4 Yes/No buttons + 16 stop icon + 256 second button
-// the default): buttons "はい(&Y)" and "いいえ(&N)", No the default.
+// The Yes/No box, with the stop icon that of message box style 276 (4 Yes/No buttons + 16 stop
+// icon + 256 second button the default): buttons "はい(&Y)" and "いいえ(&N)", No the default.
 // Built apart from showing it, so that its look can be checked without a screen.
 std::unique_ptr<QMessageBox> makeYesNoBox(const QString& prompt, const QString& title,
-                                          QWidget* parent);
+                                          QuestionIcon icon, QWidget* parent);
 
 // Message boxes as real modal QMessageBoxes over the active window.
 class WidgetDialogs final : public Dialogs {
 public:
-    Answer askYesNo(const QString& prompt, const QString& title) override;
+    Answer askYesNo(const QString& prompt, const QString& title, QuestionIcon icon) override;
     void notify(const QString& text, const QString& title, Notice notice) override;
 };
 

@@ -13,7 +13,7 @@ ScriptedDialogs::~ScriptedDialogs() {
             __FILE__, __LINE__);
 }
 
-Answer ScriptedDialogs::askYesNo(const QString& prompt, const QString& title) {
+Answer ScriptedDialogs::askYesNo(const QString& prompt, const QString& title, QuestionIcon) {
     shown_.append({prompt, title, true});
     if (!answers_.isEmpty()) return answers_.dequeue();
     QTest::qFail(qPrintable(QStringLiteral("unexpected question: %1").arg(prompt)), __FILE__,

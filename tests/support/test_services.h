@@ -35,7 +35,7 @@ public:
     void answerNext(Answer answer) { answers_.enqueue(answer); }
     const QList<Shown>& shown() const { return shown_; }
 
-    Answer askYesNo(const QString& prompt, const QString& title) override;
+    Answer askYesNo(const QString& prompt, const QString& title, QuestionIcon icon) override;
     void notify(const QString& text, const QString& title, Notice notice) override;
 
 private:

@@ -94,7 +94,8 @@ private slots:
     }
 
     void messageBoxCarriesItsPrompt() {
-        const auto box = makeYesNoBox("削除しますか。", "データー削除", nullptr);
+        const auto box =
+            makeYesNoBox("削除しますか。", "データー削除", QuestionIcon::Stop, nullptr);
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box.get());
         QCOMPARE(accessible->text(QAccessible::Description), "削除しますか。");
     }

@@ -11,7 +11,7 @@ class TestWidgetDialogs : public QObject {
 
 private slots:
     void yesNoBoxHasStyle276() {
-        const auto box = makeYesNoBox("終了しますか。", "入力エラー", nullptr);
+        const auto box = makeYesNoBox("終了しますか。", "入力エラー", QuestionIcon::Stop, nullptr);
         QCOMPARE(box->text(), "終了しますか。");
         QCOMPARE(box->windowTitle(), "入力エラー");
         QCOMPARE(box->icon(), QMessageBox::Critical);
@@ -19,6 +19,11 @@ private slots:
         QCOMPARE(box->button(QMessageBox::Yes)->text(), "はい(&Y)");
         QCOMPARE(box->button(QMessageBox::No)->text(), "いいえ(&N)");
         QCOMPARE(box->defaultButton(), box->button(QMessageBox::No));
+        // A question before files are replaced warns instead of showing the stop icon.
+        QCOMPARE(
+            makeYesNoBox("戻しますか。", "バックアップから戻す", QuestionIcon::Warning, nullptr)
+                ->icon(),
+            QMessageBox::Warning);
     }
 
     void yesNoBoxReturnsTheButtonPressed_data() {
@@ -54,7 +59,7 @@ private slots:
         });
         fallback.start(1000);
         WidgetDialogs dialogs;
-        QCOMPARE(dialogs.askYesNo("削除しますか。", "データー削除"), answer);
+        QCOMPARE(dialogs.askYesNo("削除しますか。", "データー削除", QuestionIcon::Stop), answer);
         QVERIFY2(!leftOpen, "the box was not answered");
     }
 };
