@@ -90,6 +90,10 @@ QList<NewFile> readDataFiles(const FileSystem& folder) {
     return files;
 }
 
+qsizetype resultsIn(const DataFilesState& state) {
+    return state.history ? resultLines(DataFiles::historyIn(state).lines()) : 0;
+}
+
 DataFilesSummary summarizeDataFiles(const DataFilesState& state) {
     // The next round as the main window shows it, a 16-bit number.
     return {resultLines(DataFiles::historyIn(state).lines()),

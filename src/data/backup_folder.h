@@ -30,6 +30,10 @@ QString offeredBackupFolder(const QString& parent, QDate date);
 // missing or cannot be read.
 QList<NewFile> readDataFiles(const FileSystem& folder);
 
+// How many results the history file of data files read before holds; none when there is no
+// history file.
+qsizetype resultsIn(const DataFilesState& state);
+
 // The summary of data files read before. Throws the Failure of a file that is missing, and
 // Overflow for a counter whose next round the main window cannot show.
 DataFilesSummary summarizeDataFiles(const DataFilesState& state);

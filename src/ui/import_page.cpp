@@ -8,11 +8,10 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "data/backup.h"
+#include "data/backup_folder.h"
 #include "data/data_files.h"
-#include "data/file_names.h"
 #include "import/import_messages.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -45,13 +44,6 @@ QString readingText(const LineReading& line) {
                            : past->result;
     return QStringLiteral("誤り: ") +
            badLineText(std::get<BadLine>(line.reading), Language::Japanese);
-}
-
-// How many results the history file of the folder holds; none when there is no such file.
-qsizetype resultsHeld(FileSystem& files) {
-    if (!files.exists(kHistoryFile)) return 0;
-    const QStringList lines = DataFiles(files).readHistory().lines();
-    return std::count_if(lines.begin(), lines.end(), [](const QString& l) { return !l.isEmpty(); });
 }
 
 }  // namespace
@@ -207,7 +199,7 @@ void ImportPage::write(const PastImport& imported) {
         // The question is asked on the files as they are now; a change while it is open stops
         // the import.
         const DataFilesState asked = DataFiles(services_.files).readState();
-        const qsizetype held = resultsHeld(services_.files);
+        const qsizetype held = resultsIn(asked);
         if (held > 0 &&
             services_.dialogs.askYesNo(
                 QStringLiteral("このフォルダの %1 件の結果を、取り込む %2 件の結果 (%3) で置き換え"
