@@ -12,7 +12,7 @@ namespace k4 {
 
 QString backUpDataFiles(FileSystem& files, QDate date) {
     QList<NewFile> copies;
-    for (const QString& name : {kHistoryFile, kCandidateFile, kCounterFile})
+    for (const QString& name : kDataFileNames)
         if (files.exists(name)) copies.append({name, files.read(name)});
 
     const QString dated =

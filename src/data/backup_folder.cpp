@@ -9,7 +9,6 @@
 #include "data/data_files.h"
 #include "data/file_names.h"
 #include "data/initial_candidates.h"
-#include "data/lines.h"
 #include "platform/file_system.h"
 #include "platform/numbers.h"
 #include "platform/shown_text.h"
@@ -17,17 +16,9 @@
 namespace k4 {
 namespace {
 
-const QStringList kDataFileNames = {kHistoryFile, kCandidateFile, kCounterFile};
 // A history line holds four characters: the digits of a result, or what an older version let
 // the user type instead.
 constexpr qsizetype kHistoryLineLength = 4;
-
-// The lines of a data file, read as the program reads them: a byte-order mark that an editor
-// put in front is no part of the first line.
-QStringList dataLines(const QByteArray& bytes, qsizetype maxLines = kAllLines) {
-    const QByteArrayView view(bytes);
-    return readLines(view.startsWith("\xEF\xBB\xBF") ? view.sliced(3) : view, maxLines);
-}
 
 qsizetype resultLines(const QStringList& history) {
     return std::count_if(history.begin(), history.end(),
@@ -38,7 +29,7 @@ qsizetype resultLines(const QStringList& history) {
 // 570 combinations to its end, written as drawn, so a table of the program holds each of them
 // exactly once, in some order of its digits.
 QString candidateProblem(const QByteArray& bytes) {
-    QStringList combinations = dataLines(bytes);
+    QStringList combinations = DataFiles::linesIn(bytes);
     for (QString& line : combinations) std::sort(line.begin(), line.end());
     std::sort(combinations.begin(), combinations.end());
     if (combinations == initialCandidateLines()) return {};
@@ -50,7 +41,7 @@ QString candidateProblem(const QByteArray& bytes) {
 
 // The round of a counter file as the program writes it (plain decimal, 0 to 32766), if it is.
 std::optional<qint64> counterOf(const QByteArray& bytes) {
-    const QString first = dataLines(bytes, 1).value(0).trimmed();
+    const QString first = DataFiles::linesIn(bytes, 1).value(0).trimmed();
     bool whole = false;
     const qint64 counter = first.toLongLong(&whole);
     return whole && counter >= 0 && counter <= kLargestCounter ? std::optional(counter)
@@ -136,7 +127,7 @@ BackupFolder readBackupFolder(const QString& path) {
         }
     }
     backup.files = readDataFiles(folder);
-    const QStringList history = dataLines(backup.files[0].bytes);
+    const QStringList history = DataFiles::linesIn(backup.files[0].bytes);
     const std::optional<qint64> counter = counterOf(backup.files[2].bytes);
     backup.problem = candidateProblem(backup.files[1].bytes);
     if (backup.problem.isEmpty() && !counter)

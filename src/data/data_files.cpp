@@ -12,19 +12,8 @@
 namespace k4 {
 namespace {
 
-// An editor that saves as UTF-8 may put a byte-order mark in front, which is no part of the
-// first line; the program never writes one.
-QByteArrayView withoutByteOrderMark(const QByteArray& bytes) {
-    const QByteArrayView view(bytes);
-    return view.startsWith("\xEF\xBB\xBF") ? view.sliced(3) : view;
-}
-
-QStringList linesOf(const QByteArray& bytes, qsizetype maxLines = kAllLines) {
-    return readLines(withoutByteOrderMark(bytes), maxLines);
-}
-
 double counterOf(const QByteArray& bytes) {
-    const QStringList lines = linesOf(bytes, 1);
+    const QStringList lines = DataFiles::linesIn(bytes, 1);
     if (lines.isEmpty()) throw Failure(FailureKind::ReadPastEnd, kCounterFile);
     const double counter = readNumber(lines.first());
     if (!std::isfinite(counter)) throw Failure(FailureKind::Overflow, kCounterFile);
@@ -33,7 +22,7 @@ double counterOf(const QByteArray& bytes) {
 
 CandidateTable candidatesOf(const QByteArray& bytes) {
     std::optional<CandidateTable> table =
-        CandidateTable::fromLines(linesOf(bytes, CandidateTable::kSlotCount));
+        CandidateTable::fromLines(DataFiles::linesIn(bytes, CandidateTable::kSlotCount));
     if (!table) throw Failure(FailureKind::ReadPastEnd, kCandidateFile);
     return std::move(*table);
 }
@@ -53,6 +42,13 @@ DataFilesState stateOf(const FileSystem& files) {
 
 }  // namespace
 
+QStringList DataFiles::linesIn(const QByteArray& bytes, qsizetype maxLines) {
+    // An editor that saves as UTF-8 may put a byte-order mark in front, which is no part of the
+    // first line; the program never writes one.
+    const QByteArrayView view(bytes);
+    return readLines(view.startsWith("\xEF\xBB\xBF") ? view.sliced(3) : view, maxLines);
+}
+
 double DataFiles::readCounter() const {
     return counterOf(files_.read(kCounterFile));
 }
@@ -66,7 +62,7 @@ CandidateTable DataFiles::readCandidates() const {
 }
 
 ResultHistory DataFiles::readHistory(qsizetype maxLines) const {
-    return ResultHistory(linesOf(files_.read(kHistoryFile), maxLines));
+    return ResultHistory(linesIn(files_.read(kHistoryFile), maxLines));
 }
 
 DataFilesState DataFiles::readState() const {
@@ -82,7 +78,7 @@ CandidateTable DataFiles::candidatesIn(const DataFilesState& state) {
 }
 
 ResultHistory DataFiles::historyIn(const DataFilesState& state, qsizetype maxLines) {
-    return ResultHistory(linesOf(present(state.history, kHistoryFile), maxLines));
+    return ResultHistory(linesIn(present(state.history, kHistoryFile), maxLines));
 }
 
 void DataFiles::writeTextFile(const QString& name, const QStringList& lines) {

@@ -44,6 +44,9 @@ public:
     DataFilesState readState() const;
     // The same readings from a state read before, so that a command reads each file once.
     static double counterIn(const DataFilesState& state);
+    // The first `maxLines` lines of a data file's bytes, or every line, as the readings above
+    // take them.
+    static QStringList linesIn(const QByteArray& bytes, qsizetype maxLines = kAllLines);
     static CandidateTable candidatesIn(const DataFilesState& state);
     static ResultHistory historyIn(const DataFilesState& state, qsizetype maxLines = kAllLines);
 

@@ -29,7 +29,7 @@ DataFolderWatcher::DataFolderWatcher(const QString& folder, QObject* parent)
 
 void DataFolderWatcher::watchDataFiles() {
     const QStringList watched = watcher_.files();
-    for (const QString& name : {kHistoryFile, kCandidateFile, kCounterFile}) {
+    for (const QString& name : kDataFileNames) {
         const QString path = QDir(folder_).filePath(name);
         if (!watched.contains(path) && QFileInfo(path).isFile()) watcher_.addPath(path);
     }
