@@ -2,19 +2,21 @@
 
 #include "data/data_files.h"
 #include "data/file_names.h"
-#include "platform/file_system.h"
 #include "platform/numbers.h"
 
 namespace k4 {
 
-StatisticsData readStatisticsData(FileSystem& files) {
-    const DataFiles data(files);
+StatisticsData statisticsDataIn(const DataFilesState& state) {
     StatisticsData read;
-    read.history = data.readHistory().lines();
-    read.counter = toInt32(data.readCounter(), kCounterFile);
+    read.history = DataFiles::historyIn(state).lines();
+    read.counter = toInt32(DataFiles::counterIn(state), kCounterFile);
     read.rounds = historyRounds(read.history, read.counter);
-    if (files.exists(kCandidateFile)) read.candidates = data.readCandidates();
+    if (state.candidates) read.candidates = DataFiles::candidatesIn(state);
     return read;
+}
+
+StatisticsData readStatisticsData(FileSystem& files) {
+    return statisticsDataIn(DataFiles(files).readState());
 }
 
 bool candidateTableDiffers(const StatisticsData& data, const CandidateTable& replayed) {

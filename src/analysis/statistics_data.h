@@ -7,6 +7,7 @@
 
 #include "analysis/backtest.h"
 #include "data/candidate_table.h"
+#include "data/data_files_state.h"
 
 namespace k4 {
 
@@ -26,6 +27,8 @@ struct StatisticsData {
 // the Failure of the first file that cannot be read (a candidate file of fewer than 570 lines
 // among them), and Overflow for a counter beyond 32 bits.
 StatisticsData readStatisticsData(FileSystem& files);
+// The same from the files as read before.
+StatisticsData statisticsDataIn(const DataFilesState& state);
 
 // Whether the folder's candidate table differs from the one a backtest replayed from the
 // history (after a deletion, which leaves the table as it was, or after registering results

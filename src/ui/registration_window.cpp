@@ -71,13 +71,18 @@ void RegistrationWindow::load() {
 }
 
 void RegistrationWindow::readList() {
-    listedFrom_ = DataFiles(services_.files).readState();
+    list(DataFiles(services_.files).readState());
+}
+
+void RegistrationWindow::list(const DataFilesState& state) {
+    listedFrom_ = state;
     entries_->setStringList(DataFiles::historyIn(listedFrom_).lines());
 }
 
 void RegistrationWindow::followFiles() {
     followQuietly([this] {
-        if (DataFiles(services_.files).readState() != listedFrom_) readList();
+        if (const DataFilesState now = DataFiles(services_.files).readState(); now != listedFrom_)
+            list(now);
     });
 }
 

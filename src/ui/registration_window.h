@@ -32,6 +32,8 @@ public:
 private:
     // Reads the data files and lists the history.
     void readList();
+    // Lists the history of the data files as read.
+    void list(const DataFilesState& state);
     void registerTyped();
     void deleteNewest();
 

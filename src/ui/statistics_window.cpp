@@ -87,13 +87,18 @@ void StatisticsWindow::reload() {
 
 void StatisticsWindow::followFiles() {
     followQuietly([this] {
-        if (DataFiles(services_.files).readState() != shownFrom_) fill();
+        if (const DataFilesState now = DataFiles(services_.files).readState(); now != shownFrom_)
+            fill(now);
     });
 }
 
 void StatisticsWindow::fill() {
-    shownFrom_ = DataFiles(services_.files).readState();
-    auto data = std::make_shared<StatisticsData>(readStatisticsData(services_.files));
+    fill(DataFiles(services_.files).readState());
+}
+
+void StatisticsWindow::fill(const DataFilesState& state) {
+    shownFrom_ = state;
+    auto data = std::make_shared<StatisticsData>(statisticsDataIn(shownFrom_));
     // The number pages show where each combination stands in the table.
     if (!data->candidates) throw Failure(FailureKind::FileNotFound, kCandidateFile);
     backtest_->showData(data);

@@ -50,6 +50,8 @@ protected:
 private:
     // Reads the data files and fills the pages.
     void fill();
+    // Fills the pages from the data files as read.
+    void fill(const DataFilesState& state);
 
     Services& services_;
     QTabWidget* tabs_;
