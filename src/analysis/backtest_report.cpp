@@ -49,6 +49,12 @@ QByteArray csvField(const QString& text) {
     return '"' + field.replace('"', "\"\"") + '"';
 }
 
+// A figure's row, labelled in `language`.
+SummaryRow row(Language language, const QString& japanese, const QString& english,
+               const QString& value) {
+    return {inLanguage(language, japanese, english), value};
+}
+
 // The rounds scored and N.
 QString scopeText(const std::vector<ScoredRound>& rounds, const BacktestSummary& summary, int count,
                   Language language) {
@@ -71,38 +77,33 @@ QString ratioText(const BacktestSummary& summary, Language language) {
 
 QList<SummaryRow> figureRows(const std::vector<ScoredRound>& rounds, const BacktestSummary& summary,
                              Language language) {
-    const auto row = [language](const QString& ja, const QString& en, const QString& value) {
-        return SummaryRow{inLanguage(language, ja, en), value};
-    };
-    const auto note = [language](const QString& ja, const QString& en) {
-        return inLanguage(language, ja, en);
-    };
     const qsizetype empty = std::count_if(
         rounds.begin(), rounds.end(), [](const ScoredRound& r) { return r.predicted.isEmpty(); });
     const double hitRate = summary.rounds > 0 ? double(summary.hits) / summary.rounds : 0;
 
     QList<SummaryRow> rows;
-    rows << row(QStringLiteral("採点した回数"), QStringLiteral("rounds scored"),
+    rows << row(language, QStringLiteral("採点した回数"), QStringLiteral("rounds scored"),
                 QString::number(summary.rounds));
     if (empty > 0)
-        rows << row(QStringLiteral("うち予想が空だった回"),
+        rows << row(language, QStringLiteral("うち予想が空だった回"),
                     QStringLiteral("of which with no prediction"), QString::number(empty));
-    rows << row(QStringLiteral("的中数"), QStringLiteral("hits"), QString::number(summary.hits))
-         << row(QStringLiteral("偶然による的中数の期待値"),
+    rows << row(language, QStringLiteral("的中数"), QStringLiteral("hits"),
+                QString::number(summary.hits))
+         << row(language, QStringLiteral("偶然による的中数の期待値"),
                 QStringLiteral("hits expected from chance"), figure(summary.expectedHits))
-         << row(QStringLiteral("的中数 ÷ 期待値"), QStringLiteral("hits / expected"),
+         << row(language, QStringLiteral("的中数 ÷ 期待値"), QStringLiteral("hits / expected"),
                 ratioText(summary, language))
-         << row(QStringLiteral("的中率"), QStringLiteral("hit rate"),
+         << row(language, QStringLiteral("的中率"), QStringLiteral("hit rate"),
                 percent(hitRate) +
-                    note(QStringLiteral("（95% 信頼区間 %1〜%2、Wilson）"),
-                         QStringLiteral("  (95% interval %1 to %2, Wilson)"))
+                    inLanguage(language, QStringLiteral("（95% 信頼区間 %1〜%2、Wilson）"),
+                               QStringLiteral("  (95% interval %1 to %2, Wilson)"))
                         .arg(percent(summary.hitRate.low), percent(summary.hitRate.high)))
-         << row(QStringLiteral("偶然による的中率"), QStringLiteral("hit rate of chance"),
+         << row(language, QStringLiteral("偶然による的中率"), QStringLiteral("hit rate of chance"),
                 percent(summary.chanceRate))
-         << row(QStringLiteral("p 値（片側）"), QStringLiteral("p-value (one-sided)"),
+         << row(language, QStringLiteral("p 値（片側）"), QStringLiteral("p-value (one-sided)"),
                 pValueText(summary.pValue) +
-                    note(QStringLiteral("（偶然だけで %1 回以上的中する確率）"),
-                         QStringLiteral("  (chance alone giving %1 hits or more)"))
+                    inLanguage(language, QStringLiteral("（偶然だけで %1 回以上的中する確率）"),
+                               QStringLiteral("  (chance alone giving %1 hits or more)"))
                         .arg(summary.hits));
     return rows;
 }
@@ -110,25 +111,21 @@ QList<SummaryRow> figureRows(const std::vector<ScoredRound>& rounds, const Backt
 // The box tickets bought, their cost, the theoretical prizes they won, the balance and the
 // return rate against chance's.
 QList<SummaryRow> moneyRows(const BacktestSummary& summary, Language language) {
-    const auto row = [language](const QString& ja, const QString& en, const QString& value) {
-        return SummaryRow{inLanguage(language, ja, en), value};
-    };
-    const auto note = [language](const QString& ja, const QString& en) {
-        return inLanguage(language, ja, en);
-    };
     return {
-        row(QStringLiteral("購入口数（ゾロ目を除く）"), QStringLiteral("box tickets bought"),
+        row(language, QStringLiteral("購入口数（ゾロ目を除く）"),
+            QStringLiteral("box tickets bought"),
             QLocale(QLocale::Japanese).toString(summary.tickets)),
-        row(QStringLiteral("購入金額（1 口 %1 円）").arg(kBoxTicketYen),
+        row(language, QStringLiteral("購入金額（1 口 %1 円）").arg(kBoxTicketYen),
             QStringLiteral("cost (%1 yen a ticket)").arg(kBoxTicketYen),
             yenText(summary.costYen, language)),
-        row(QStringLiteral("払戻金（理論上の賞金）"), QStringLiteral("return (theoretical prizes)"),
-            yenText(summary.returnYen, language)),
-        row(QStringLiteral("収支"), QStringLiteral("balance"),
+        row(language, QStringLiteral("払戻金（理論上の賞金）"),
+            QStringLiteral("return (theoretical prizes)"), yenText(summary.returnYen, language)),
+        row(language, QStringLiteral("収支"), QStringLiteral("balance"),
             yenText(summary.balanceYen(), language)),
-        row(QStringLiteral("回収率"), QStringLiteral("return rate"),
+        row(language, QStringLiteral("回収率"), QStringLiteral("return rate"),
             percent(summary.returnRate()) +
-                note(QStringLiteral("（偶然なら %1）"), QStringLiteral("  (chance gives %1)"))
+                inLanguage(language, QStringLiteral("（偶然なら %1）"),
+                           QStringLiteral("  (chance gives %1)"))
                     .arg(QString::number(100 * kTheoreticalPayout) + u'%'))};
 }
 
