@@ -6,6 +6,7 @@
 #include "data/backup.h"
 #include "data/backup_folder.h"
 #include "data/data_files.h"
+#include "import/import_messages.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/failure.h"
@@ -19,7 +20,7 @@ namespace {
 
 const QString kBackupTitle = QStringLiteral("バックアップを作成");
 const QString kRestoreTitle = QStringLiteral("バックアップから戻す");
-const QString kNothingWritten = QStringLiteral("何も書き込んでいません。");
+const QString kNothingWritten = nothingWrittenText(Language::Japanese);
 
 QString summaryText(const DataFilesSummary& summary) {
     return QStringLiteral("%1 件の結果、次回は第 %2 回")
