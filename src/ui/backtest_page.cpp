@@ -31,6 +31,22 @@ constexpr int kLastStep = 100;
 constexpr int kBusyWidth = 160;
 const QString kSaveFailedTitle = QStringLiteral("保存できません");
 
+// A table of a label and a value a row, for the backtest's summary.
+FigureTable* summaryTable(QWidget* parent, const char* name, const QString& accessibleName) {
+    auto* table = new FigureTable({QStringLiteral("項目"), QStringLiteral("値")}, {}, parent);
+    table->setObjectName(QString::fromLatin1(name));
+    table->setAccessibleName(accessibleName);
+    table->fitRows();
+    table->fitColumns();
+    return table;
+}
+
+QList<QStringList> cellsOf(const QList<SummaryRow>& rows) {
+    QList<QStringList> cells;
+    for (const SummaryRow& row : rows) cells.append({row.label, row.value});
+    return cells;
+}
+
 QLabel* wrappingLabel(QWidget* parent, const char* name) {
     QLabel* label = sentenceLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
@@ -98,16 +114,8 @@ QHBoxLayout* BacktestPage::createControls(int count) {
 
 // The figures beside the sentence that says what they mean and the notes on the data.
 QHBoxLayout* BacktestPage::createSummary() {
-    figures_ = new FigureTable({QStringLiteral("項目"), QStringLiteral("値")}, {}, this);
-    figures_->setObjectName(QStringLiteral("figureTable"));
-    figures_->setAccessibleName(QStringLiteral("バックテストの数値"));
-    figures_->fitRows();
-    figures_->fitColumns();
-    money_ = new FigureTable({QStringLiteral("項目"), QStringLiteral("値")}, {}, this);
-    money_->setObjectName(QStringLiteral("moneyTable"));
-    money_->setAccessibleName(QStringLiteral("バックテストの収支"));
-    money_->fitRows();
-    money_->fitColumns();
+    figures_ = summaryTable(this, "figureTable", QStringLiteral("バックテストの数値"));
+    money_ = summaryTable(this, "moneyTable", QStringLiteral("バックテストの収支"));
     conclusion_ = wrappingLabel(this, "conclusion");
     setBold(conclusion_);
     prizeNote_ = wrappingLabel(this, "prizeNote");
@@ -174,12 +182,9 @@ void BacktestPage::showBacktest(const Backtest& backtest) {
     shown_ = backtest;
     const SummaryText summary =
         summaryText(backtest.rounds, countBox_->value(), Language::Japanese);
-    QList<QStringList> rows{{QStringLiteral("対象"), summary.scope}};
-    for (const SummaryRow& row : summary.rows) rows.append({row.label, row.value});
-    figures_->setRows(rows);
-    QList<QStringList> money;
-    for (const SummaryRow& row : summary.moneyRows) money.append({row.label, row.value});
-    money_->setRows(money);
+    figures_->setRows(QList<QStringList>{{QStringLiteral("対象"), summary.scope}} +
+                      cellsOf(summary.rows));
+    money_->setRows(cellsOf(summary.moneyRows));
     conclusion_->setText(summary.conclusion);
     prizeNote_->setText(summary.prizeNote);
     notes_->setText(backtestNotes(backtest, *data_, Language::Japanese).join(u'\n'));
