@@ -22,9 +22,7 @@ constexpr qsizetype kWriteChunk = test::FaultyFileSystem::kWriteChunk;
 void fillFolder(test::TestBench& bench, bool longHistory = true) {
     QByteArray history = golden(kHistoryFile);
     if (longHistory) history += QByteArray(150'000, '7') + "\r\n";
-    bench.writeFile(kHistoryFile, history);
-    bench.writeFile(kCandidateFile, golden(kCandidateFile));
-    bench.writeFile(kCounterFile, "56\r\n");
+    bench.writeDataFiles(history, golden(kCandidateFile), "56\r\n");
     bench.writeFile(kReportFile, "an earlier report\r\n");
 }
 
@@ -59,8 +57,8 @@ Folder intended(Action action) {
 
 // The write steps of a command that rewrites the files that differ: writing each temporary
 // file (create, each chunk, sync), for several files the journal (create, write, sync, folder
-// sync, rename, folder sync), setting each old file aside and renaming the new one in, the folder sync,
-// removing the journal and the old files.
+// sync, rename, folder sync), setting each old file aside and renaming the new one in, the folder
+// sync, removing the journal and the old files.
 int writeSteps(const Folder& before, const Folder& after) {
     int files = 0, existed = 0, steps = 0;
     for (auto it = after.cbegin(); it != after.cend(); ++it) {

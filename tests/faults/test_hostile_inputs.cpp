@@ -25,13 +25,6 @@ QByteArray historyFile(int lines) {
     return bytes;
 }
 
-void fill(test::TestBench& bench, const QByteArray& history, const QByteArray& table,
-          const QByteArray& counter) {
-    bench.writeFile(kHistoryFile, history);
-    bench.writeFile(kCandidateFile, table);
-    bench.writeFile(kCounterFile, counter);
-}
-
 }  // namespace
 
 class TestHostileInputs : public QObject {
@@ -56,7 +49,7 @@ private slots:
         QFETCH(QByteArray, counter);
         QFETCH(QString, nextRound);
         test::TestBench bench;
-        fill(bench, historyFile(3), tableFile(), counter);
+        bench.writeDataFiles(historyFile(3), tableFile(), counter);
         test::WindowSession session(bench);
         if (nextRound.isEmpty()) {
             QCOMPARE(bench.dialogs.shown().last().text, "オーバーフローしました: kaisuu4.txt");
@@ -69,7 +62,7 @@ private slots:
 
     void tenMegabyteHistoryLine() {
         test::TestBench bench;
-        fill(bench, QByteArray(kTenMegabytes, '9') + "\r\n1234\r\n", tableFile(), "5\r\n");
+        bench.writeDataFiles(QByteArray(kTenMegabytes, '9') + "\r\n1234\r\n", tableFile(), "5\r\n");
         test::WindowSession session(bench);
         session.predict();
         QVERIFY(!bench.endedWith);
@@ -83,7 +76,7 @@ private slots:
 
     void tenMegabyteCandidateLineIsAShortTable() {
         test::TestBench bench;
-        fill(bench, historyFile(20), QByteArray(kTenMegabytes, '1'), "5\r\n");
+        bench.writeDataFiles(historyFile(20), QByteArray(kTenMegabytes, '1'), "5\r\n");
         test::WindowSession session(bench);
         session.predict();
         QCOMPARE(bench.dialogs.shown().last().text,
@@ -94,7 +87,7 @@ private slots:
     void millionLineHistory() {
         test::TestBench bench;
         const QByteArray history = historyFile(1'000'000);
-        fill(bench, history, tableFile(), "5\r\n");
+        bench.writeDataFiles(history, tableFile(), "5\r\n");
         test::WindowSession session(bench);
         session.predict();
         QVERIFY(!bench.endedWith);
@@ -106,7 +99,7 @@ private slots:
 
     void millionLineHistoryIsListedWholeAndCutAtRegistration() {
         test::TestBench bench;
-        fill(bench, historyFile(1'000'000), tableFile(), "5\r\n");
+        bench.writeDataFiles(historyFile(1'000'000), tableFile(), "5\r\n");
         test::WindowSession session(bench);
         session.openRegistration();
         QVERIFY(session.registrationWindow());
@@ -121,7 +114,7 @@ private slots:
 
     void tenMegabytesTypedAreRefused() {
         test::TestBench bench;
-        fill(bench, historyFile(3), tableFile(), "5\r\n");
+        bench.writeDataFiles(historyFile(3), tableFile(), "5\r\n");
         test::WindowSession session(bench);
         bench.dialogs.answerNext(Answer::No);
         session.registerResult(QString(kTenMegabytes, u'1'));
@@ -134,11 +127,10 @@ private slots:
 
     void historyBytesThatAreNotCodePage932() {
         test::TestBench bench;
-        fill(bench,
-             QByteArray("\x81\r\n\xff\xfe\r\n12\0"
-                        "4\r\n\x82\x61\r\n",
-                        17),
-             tableFile(), "5\r\n");
+        bench.writeDataFiles(QByteArray("\x81\r\n\xff\xfe\r\n12\0"
+                                        "4\r\n\x82\x61\r\n",
+                                        17),
+                             tableFile(), "5\r\n");
         test::WindowSession session(bench);
         session.predict();
         session.registerResult("0123");
@@ -161,7 +153,7 @@ private slots:
             "3\r\n\x82\x4f\x82\x50\x82\x51\x82\x52\r\n",
             24);
         table += tableFile().mid(4 * 6);  // 566 more lines
-        fill(bench, historyFile(100), table, "5\r\n");
+        bench.writeDataFiles(historyFile(100), table, "5\r\n");
         test::WindowSession session(bench);
         session.predict();
         QVERIFY(!bench.endedWith);
@@ -179,7 +171,7 @@ private slots:
     void candidateFileOfEmptyLines() {
         test::TestBench bench;
         const QByteArray empty = QByteArray("\r\n").repeated(570);
-        fill(bench, historyFile(100), empty, "5\r\n");
+        bench.writeDataFiles(historyFile(100), empty, "5\r\n");
         test::WindowSession session(bench);
         session.predict();
         QVERIFY(session.predictions().isEmpty());

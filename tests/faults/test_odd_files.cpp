@@ -22,9 +22,7 @@ namespace {
 const QByteArray kHistory = "1234\r\n5678\r\n";
 
 void fillFolder(test::TestBench& bench) {
-    bench.writeFile(kHistoryFile, kHistory);
-    bench.writeFile(kCandidateFile, candidateFile());
-    bench.writeFile(kCounterFile, "41\r\n");
+    bench.writeDataFiles(kHistory, candidateFile(), "41\r\n");
 }
 
 // Backdates a file by an hour, as a lock file left behind long ago is.

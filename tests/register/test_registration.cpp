@@ -144,9 +144,7 @@ private slots:
         QFETCH(bool, missing);
         QFETCH(QByteArray, brokenBytes);
         test::TestBench bench;
-        bench.writeFile(kHistoryFile, "1111\r\n");
-        bench.writeFile(kCandidateFile, QByteArray("1234\r\n").repeated(570));
-        bench.writeFile(kCounterFile, "41\r\n");
+        bench.writeDataFiles("1111\r\n", QByteArray("1234\r\n").repeated(570), "41\r\n");
         if (missing)
             QFile::remove(bench.path(brokenFile));
         else
@@ -169,9 +167,7 @@ private slots:
         QFETCH(QString, result);
         QFETCH(bool, candidatesRewritten);
         test::TestBench bench;
-        bench.writeFile(kHistoryFile, "1111\r\n");
-        bench.writeFile(kCandidateFile, candidateFile());
-        bench.writeFile(kCounterFile, "41\r\n");
+        bench.writeDataFiles("1111\r\n", candidateFile(), "41\r\n");
         const int failedSteps = test::failEachWriteStep(bench, [&] {
             DataFiles files(bench.files);
             registerResult(files, result, {"1111"}, files.readState());

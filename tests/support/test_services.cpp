@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QTest>
 
+#include "data/file_names.h"
+
 namespace k4::test {
 
 ScriptedDialogs::~ScriptedDialogs() {
@@ -82,6 +84,13 @@ void TestBench::writeFile(const QString& name, const QByteArray& bytes) const {
     QFile file(path(name));
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write test file %s", qPrintable(name));
+}
+
+void TestBench::writeDataFiles(const QByteArray& history, const QByteArray& candidates,
+                               const QByteArray& counter) const {
+    writeFile(kHistoryFile, history);
+    writeFile(kCandidateFile, candidates);
+    writeFile(kCounterFile, counter);
 }
 
 std::optional<QByteArray> TestBench::fileBytes(const QString& name) const {

@@ -94,6 +94,9 @@ public:
 
     // Writes a file of the data folder byte for byte.
     void writeFile(const QString& name, const QByteArray& bytes) const;
+    // Writes the three data files byte for byte.
+    void writeDataFiles(const QByteArray& history, const QByteArray& candidates,
+                        const QByteArray& counter) const;
     // The bytes of a file of the data folder, or nothing when it does not exist.
     std::optional<QByteArray> fileBytes(const QString& name) const;
     QString path(const QString& name) const;

@@ -13,6 +13,16 @@
 
 namespace k4::test {
 
+// The program's windows of a kind that are shown now, oldest first.
+template <typename Window>
+QList<Window*> openWindows() {
+    QList<Window*> open;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<Window*>(widget); window && window->isVisible())
+            open.append(window);
+    return open;
+}
+
 // The program's windows on a test data folder, driven the way a user does it: controls are
 // found by their names in the window layout, buttons are clicked and text is typed.
 class WindowSession {
@@ -80,21 +90,12 @@ public:
 
     // The registration window while it is open, and how many are open.
     RegistrationWindow* registrationWindow() const {
-        const QList<RegistrationWindow*> open = openRegistrationWindows();
+        const QList<RegistrationWindow*> open = openWindows<RegistrationWindow>();
         return open.isEmpty() ? nullptr : open.last();
     }
-    static int registrationWindowsOpen() { return int(openRegistrationWindows().size()); }
+    static int registrationWindowsOpen() { return int(openWindows<RegistrationWindow>().size()); }
 
 private:
-    static QList<RegistrationWindow*> openRegistrationWindows() {
-        QList<RegistrationWindow*> open;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (auto* found = qobject_cast<RegistrationWindow*>(window);
-                found && found->isVisible())
-                open.append(found);
-        return open;
-    }
-
     static void press(QWidget* window, const char* button) {
         QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton);
     }

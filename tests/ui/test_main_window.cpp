@@ -19,6 +19,7 @@
 #include "platform/qt_translations.h"
 #include "support/folder_snapshot.h"
 #include "support/test_services.h"
+#include "support/window_session.h"
 #include "ui/main_window.h"
 #include "ui/statistics_window.h"
 
@@ -60,14 +61,6 @@ enum class Effect {
     ManualOpened,        // the desktop opens the manual
     VersionShown,        // the version box
 };
-
-QList<StatisticsWindow*> statisticsWindows() {
-    QList<StatisticsWindow*> open;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* window = qobject_cast<StatisticsWindow*>(widget); window && window->isVisible())
-            open << window;
-    return open;
-}
 
 QString captionOf(QWidget* control) {
     if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
@@ -171,9 +164,7 @@ private slots:
         QFETCH(int, itemKey);
         QFETCH(Effect, effect);
         test::TestBench bench;
-        bench.writeFile(kCounterFile, "2\r\n");
-        bench.writeFile(kHistoryFile, "1234\r\n5678\r\n");
-        bench.writeFile(kCandidateFile, writeLines(initialCandidateLines()));
+        bench.writeDataFiles("1234\r\n5678\r\n", writeLines(initialCandidateLines()), "2\r\n");
         bench.services.manualFile = QStringLiteral("/usr/share/doc/kirikata4/manual.html");
         if (effect == Effect::BackupFolderAsked || effect == Effect::RestoreFolderAsked)
             bench.fileDialogs.answerNext(std::nullopt);  // cancelled
@@ -192,7 +183,7 @@ private slots:
             QVERIFY(!QApplication::activePopupWidget());
         }
 
-        const QList<StatisticsWindow*> statistics = statisticsWindows();
+        const QList<StatisticsWindow*> statistics = test::openWindows<StatisticsWindow>();
         QCOMPARE(statistics.size(),
                  effect == Effect::ImportPage || effect == Effect::BacktestPage ? 1 : 0);
         if (!statistics.isEmpty())

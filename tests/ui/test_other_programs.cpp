@@ -22,9 +22,7 @@ namespace {
 void fillFolder(test::TestBench& bench) {
     QByteArray history;
     for (int i = 0; i < 30; ++i) history += QByteArray::number(5000 + i) + "\r\n";
-    bench.writeFile(kHistoryFile, history);
-    bench.writeFile(kCandidateFile, candidateFile());
-    bench.writeFile(kCounterFile, "30\r\n");
+    bench.writeDataFiles(history, candidateFile(), "30\r\n");
 }
 
 // What another program does to the folder, through files of its own.

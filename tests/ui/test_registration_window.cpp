@@ -20,9 +20,7 @@ const QByteArray kHistory = "1111\r\n2222\r\n3333\r\n";
 // A data folder with three results and counter 41, and the main window started on it.
 struct Started {
     Started() {
-        bench.writeFile(kHistoryFile, kHistory);
-        bench.writeFile(kCandidateFile, candidateFile());
-        bench.writeFile(kCounterFile, "41\r\n");
+        bench.writeDataFiles(kHistory, candidateFile(), "41\r\n");
         session.mainWindow().load();
     }
 

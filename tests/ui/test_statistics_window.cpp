@@ -139,15 +139,6 @@ QString pastFile(const test::TestBench& bench, int count, const QByteArray& odd 
     return bench.path(QStringLiteral("past.csv"));
 }
 
-// The statistics windows that are open.
-QList<StatisticsWindow*> openStatisticsWindows() {
-    QList<StatisticsWindow*> open;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* window = qobject_cast<StatisticsWindow*>(widget); window && window->isVisible())
-            open << window;
-    return open;
-}
-
 bool importWith(const OpenWindow& window) {
     QSignalSpy ended(window->importPage(), &ImportPage::importEnded);
     QTest::mouseClick(window.find<QPushButton>("importButton"), Qt::LeftButton);
@@ -610,12 +601,12 @@ private slots:
             menu->close();
         };
         choose(0);
-        QCOMPARE(openStatisticsWindows().size(), 1);
-        StatisticsWindow* window = openStatisticsWindows()[0];
+        QCOMPARE(test::openWindows<StatisticsWindow>().size(), 1);
+        StatisticsWindow* window = test::openWindows<StatisticsWindow>()[0];
         QCOMPARE(window->findChild<QTabWidget*>()->currentIndex(), 0);
         QCOMPARE(window->findChild<QSpinBox*>("countBox")->value(), 20);
         choose(1);
-        QCOMPARE(openStatisticsWindows(), QList{window});
+        QCOMPARE(test::openWindows<StatisticsWindow>(), QList{window});
         QCOMPARE(window->findChild<QTabWidget*>()->currentIndex(), 3);
 
         QSignalSpy computed(window->backtestPage(), &BacktestPage::computed);
@@ -632,8 +623,8 @@ private slots:
         ProgramWindows program(bench.services, {StartOptions::Windows::StatisticsOnly, {}});
         program.start();
         QVERIFY(!program.mainWindow());
-        QCOMPARE(openStatisticsWindows().size(), 1);
-        StatisticsWindow* window = openStatisticsWindows()[0];
+        QCOMPARE(test::openWindows<StatisticsWindow>().size(), 1);
+        StatisticsWindow* window = test::openWindows<StatisticsWindow>()[0];
         QVERIFY(!bench.endedWith);
         window->close();
         QCOMPARE(bench.endedWith, 0);
