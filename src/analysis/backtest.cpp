@@ -28,15 +28,6 @@ ScoredRound score(qint64 round, const QString& drawn, QStringList predicted) {
 
 }  // namespace
 
-std::vector<HistoryRound> historyRounds(const QStringList& lines, std::int32_t counter) {
-    std::vector<HistoryRound> rounds;
-    qint64 round = counter;
-    for (int i = 0; i < lines.size(); ++i)
-        if (!lines.at(i).isEmpty()) rounds.push_back({round--, i + 1, lines.at(i)});
-    std::reverse(rounds.begin(), rounds.end());
-    return rounds;
-}
-
 std::optional<BacktestRefusal> backtestRefusal(const std::vector<HistoryRound>& rounds,
                                                std::int32_t counter) {
     if (rounds.empty()) return BacktestRefusal::NoResults;

@@ -7,6 +7,7 @@
 
 #include "analysis/scored_round.h"
 #include "data/candidate_table.h"
+#include "data/result_history.h"
 #include "platform/work_progress.h"
 #include "predict/prediction.h"
 
@@ -16,18 +17,6 @@ struct BacktestOptions {
     int count = kStartCount;  // the count N the prediction lists, as in the main window
     std::optional<int> last;  // score only the newest this many rounds
 };
-
-// One result of the history file with its round: the newest line is round `counter` (the
-// counter file's number), each older non-empty line one round earlier. Empty lines never were
-// rounds: a registration drops them.
-struct HistoryRound {
-    qint64 round = 0;
-    int line = 0;  // the line of the history file, from 1
-    QString text;  // as stored; an older file may hold a line that is not four digits
-};
-
-// The rounds of the history file's `lines` (newest first), oldest first.
-std::vector<HistoryRound> historyRounds(const QStringList& lines, std::int32_t counter);
 
 // Why a history cannot be backtested.
 enum class BacktestRefusal {

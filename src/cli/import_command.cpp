@@ -5,55 +5,72 @@
 
 #include "cli/progress.h"
 #include "cli/tool_messages.h"
+#include "data/backup.h"
 #include "data/data_files.h"
 #include "data/file_names.h"
 #include "import/import_messages.h"
 #include "import/past_import.h"
+#include "platform/clock.h"
 #include "platform/failure.h"
 #include "platform/file_system.h"
-#include "platform/shown_text.h"
 
 namespace k4 {
 namespace {
 
-std::optional<QByteArray> readInput(const QString& file, Console& console) {
-    const QFileInfo input(file);
+// Where the command is to write, and what the folder held when it was read.
+struct Target {
+    QString path;
+    QString folderName;  // as the user reads it
+    std::unique_ptr<FileSystem> files;
+    DataFilesState found;
+};
+
+// A work step's progress line; nothing cancels the command's work.
+WorkProgress progressOf(TerminalProgress& line) {
+    return [&line](qint64 done, qint64 total) {
+        line.update(done, total);
+        return true;
+    };
+}
+
+std::optional<PastResults> readInput(const ImportRequest& request, Console& console,
+                                     FolderOpener& folders) {
+    const QFileInfo input(request.file);
+    QByteArray bytes;
     try {
-        return DiskFileSystem(input.absolutePath()).read(input.fileName());
+        bytes = folders.open(input.absolutePath())->read(input.fileName());
     } catch (const Failure& failure) {
         console.err << failureText(failure, input.absolutePath(), console.language) << '\n';
         return std::nullopt;
     }
-}
-
-PastImport readAndReplay(const QByteArray& bytes, Console& console) {
     TerminalProgress progress(
         console.err, console.errIsTerminal,
-        console.text(QStringLiteral("取り込み中"), QStringLiteral("importing")));
-    // Nothing cancels the command's progress, so there always is an import.
-    return *importPastResults(bytes, [&](qint64 done, qint64 total) {
-        progress.update(done, total);
-        return true;
-    });
+        console.text(QStringLiteral("読み取り中"), QStringLiteral("reading")));
+    return *readPastResults(bytes, progressOf(progress));
 }
 
-// Lists the bad lines of the file, or says that it holds no result; false when there is
-// nothing to refuse.
-bool refuseFile(const QString& file, const PastImport& imported, Console& console) {
-    const PastResults& past = imported.read;
+// Lists the bad lines of the file, or says that no column holds results or that it holds none;
+// false when there is nothing to refuse.
+bool refuseFile(const QString& file, const PastResults& read, Console& console) {
     const QString fileName = QDir::toNativeSeparators(file);
-    if (!past.badLines.isEmpty()) {
-        for (const BadLine& bad : past.badLines)
+    if (const auto* unclear = std::get_if<UnclearColumns>(&read.shape.layout)) {
+        console.err << fileName << ": "
+                    << unclearColumnsText(*unclear, read.shape.heading, console.language) << ' '
+                    << nothingWrittenText(console.language) << '\n';
+        return true;
+    }
+    if (!read.badLines.isEmpty()) {
+        for (const BadLine& bad : read.badLines)
             console.err << fileName << ':' << bad.line << ": " << badLineText(bad, console.language)
                         << '\n';
-        if (past.badLineCount > past.badLines.size())
-            console.err << moreBadLinesText(past.badLineCount - past.badLines.size(),
+        if (read.badLineCount > read.badLines.size())
+            console.err << moreBadLinesText(read.badLineCount - read.badLines.size(),
                                             console.language)
                         << '\n';
         console.err << nothingWrittenText(console.language) << '\n';
         return true;
     }
-    if (!imported.folder) {
+    if (read.results.isEmpty()) {
         console.err << console
                            .text(QStringLiteral("%1 に結果がありません。"),
                                  QStringLiteral("%1 holds no results. "))
@@ -73,82 +90,133 @@ QStringList presentDataFiles(const DataFilesState& found) {
     return present;
 }
 
-// Refuses a folder that holds data files unless told to replace them, and makes a missing one;
-// false when the import may write.
-bool refuseFolder(const ImportRequest& request, const DataFilesState& found, Console& console) {
-    const QString folderName = QDir::toNativeSeparators(QDir(request.folder).absolutePath());
-    const QStringList present = presentDataFiles(found);
-    if (!present.isEmpty() && !request.force) {
-        console.err << console
-                           .text(QStringLiteral("%1 にはすでに %2 があります。"),
-                                 QStringLiteral("%1 already holds %2. "))
-                           .arg(folderName, present.join(QStringLiteral(", ")))
-                    << nothingWrittenText(console.language)
-                    << console.text(QStringLiteral("置き換えるには --force を付けてください。"),
-                                    QStringLiteral(" Use --force to replace them."))
-                    << '\n';
-        return true;
-    }
-    if (!QDir().mkpath(QDir(request.folder).absolutePath())) {
-        console.err << console
-                           .text(QStringLiteral("フォルダ %1 を作れません"),
-                                 QStringLiteral("cannot create the folder %1"))
-                           .arg(folderName)
-                    << '\n';
-        return true;
-    }
-    return false;
-}
-
-void reportWritten(const PastImport& imported, const QString& folderName, Console& console) {
-    console.out << console
-                       .text(QStringLiteral("%1 件の結果 (%2) を %3 に登録しました。"),
-                             QStringLiteral("Registered %1 results (%2) in %3."))
-                       .arg(imported.read.resultCount)
-                       .arg(importedRoundsText(imported, console.language), folderName)
-                << '\n';
-    if (const QString kept = historyKeepsNewestText(imported, console.language); !kept.isEmpty())
-        console.out << kept << '\n';
+void reportNextRound(const RegistrationReplay& folder, Console& console) {
     console.out << console
                        .text(QStringLiteral("次回は第 %1 回です。"),
                              QStringLiteral("The next round is %1."))
-                       .arg(nextRoundAfter(imported))
+                       .arg(qint64(folder.counter()) + 1)
                 << '\n';
+}
+
+void reportFilled(const RegistrationReplay& folder, qsizetype registered, const QString& backup,
+                  const Target& target, Console& console) {
+    const qint64 last = folder.counter();
+    console.out << console
+                       .text(QStringLiteral("%1 件の結果 (%2) を %3 に登録しました。"),
+                             QStringLiteral("Registered %1 results (%2) in %3."))
+                       .arg(registered)
+                       .arg(roundsText(last - registered + 1, last, console.language),
+                            target.folderName)
+                << '\n';
+    if (const QString kept = historyKeepsNewestText(registered, console.language); !kept.isEmpty())
+        console.out << kept << '\n';
+    if (!backup.isEmpty())
+        console.out << console
+                           .text(QStringLiteral("古いファイルは %1 に残しました。"),
+                                 QStringLiteral("The old files are kept in %1."))
+                           .arg(backup)
+                    << '\n';
+    reportNextRound(folder, console);
+}
+
+// Replaces the folder's data files, if it holds any, by the import of the whole file, after a
+// dated copy of them; makes a missing folder. False when the folder cannot be made.
+bool fill(const PastResults& read, Target& target, Console& console) {
+    if (!QDir().mkpath(target.path)) {
+        console.err << console
+                           .text(QStringLiteral("フォルダー %1 を作れません"),
+                                 QStringLiteral("cannot create the folder %1"))
+                           .arg(QDir::toNativeSeparators(target.path))
+                    << '\n';
+        return false;
+    }
+    std::optional<RegistrationReplay> folder;
+    {
+        TerminalProgress progress(
+            console.err, console.errIsTerminal,
+            console.text(QStringLiteral("取り込み中"), QStringLiteral("importing")));
+        folder = replayAll(read, progressOf(progress));
+    }
+    const QString backup = presentDataFiles(target.found).isEmpty()
+                               ? QString()
+                               : backUpDataFiles(*target.files, SystemClock().today());
+    writeImport(*target.files, *folder, target.found);
+    reportFilled(*folder, read.results.size(), backup, target, console);
+    return true;
+}
+
+void add(const AddRounds& added, Target& target, Console& console) {
+    std::optional<RegistrationReplay> folder;
+    {
+        TerminalProgress progress(console.err, console.errIsTerminal,
+                                  console.text(QStringLiteral("追加中"), QStringLiteral("adding")));
+        folder = replayAdded(added, target.found, progressOf(progress));
+    }
+    writeImport(*target.files, *folder, target.found);
+    console.out << console
+                       .text(QStringLiteral("%1 件の結果 (%2) を %3 に追加しました。"),
+                             QStringLiteral("Added %1 results (%2) to %3."))
+                       .arg(added.results.size())
+                       .arg(roundsText(added.firstRound, folder->counter(), console.language),
+                            target.folderName)
+                << '\n';
+    reportNextRound(*folder, console);
+}
+
+// Imports into a folder that holds data files: adds the newer rounds, or replaces the files with
+// --force or where they hold no result. Returns the exit status.
+int importInto(const ImportRequest& request, const PastResults& read, Target& target,
+               Console& console) {
+    const QStringList present = presentDataFiles(target.found);
+    if (request.force || present.isEmpty())
+        return fill(read, target, console) ? kExitSuccess : kExitFailure;
+    const QString useForce =
+        console.text(QStringLiteral("置き換えるには --force を付けてください。"),
+                     QStringLiteral(" Use --force to replace them."));
+    if (present.size() < kDataFileNames.size()) {
+        console.err << console
+                           .text(QStringLiteral("%1 にはすでに %2 があります。"),
+                                 QStringLiteral("%1 already holds %2. "))
+                           .arg(target.folderName, present.join(QStringLiteral(", ")))
+                    << nothingWrittenText(console.language) << useForce << '\n';
+        return kExitFailure;
+    }
+    const ImportPlan plan = planImport(read, target.found);
+    if (std::holds_alternative<FillFolder>(plan))
+        return fill(read, target, console) ? kExitSuccess : kExitFailure;
+    if (const auto* added = std::get_if<AddRounds>(&plan)) {
+        add(*added, target, console);
+        return kExitSuccess;
+    }
+    const QString why = planRefusalText(plan, console.language);
+    if (std::holds_alternative<NothingNewer>(plan)) {
+        console.out << why << ' ' << nothingWrittenText(console.language) << '\n';
+        return kExitSuccess;
+    }
+    console.err << why << ' ' << nothingWrittenText(console.language);
+    if (std::holds_alternative<RoundsNeeded>(plan)) console.err << useForce;
+    console.err << '\n';
+    return kExitFailure;
 }
 
 }  // namespace
 
 int runImport(const ImportRequest& request, Console& console, FolderOpener& folders) {
-    const std::optional<QByteArray> bytes = readInput(request.file, console);
-    if (!bytes) return kExitFailure;
-    const PastImport imported = readAndReplay(*bytes, console);
-    if (refuseFile(request.file, imported, console)) return kExitFailure;
-    if (const std::optional<QString>& header = imported.read.header)
-        console.out << console
-                           .text(QStringLiteral("1 行目「%1」は見出しとして読み飛ばしました。"),
-                                 QStringLiteral("Line 1 \"%1\" was taken for a header."))
-                           .arg(shownText(*header))
-                    << '\n';
+    const std::optional<PastResults> read = readInput(request, console, folders);
+    if (!read || refuseFile(request.file, *read, console)) return kExitFailure;
+    console.out << readingSummaryText(*read, console.language) << '\n';
+    if (const std::optional<Heading>& heading = read->shape.heading)
+        console.out << headingSkippedText(*heading, console.language) << '\n';
 
     const QString folder = QDir(request.folder).absolutePath();
-    const QString folderName = QDir::toNativeSeparators(folder);
-    const std::unique_ptr<FileSystem> files = folders.open(folder);
-    DataFilesState found;
+    Target target{folder, QDir::toNativeSeparators(folder), folders.open(folder), {}};
     try {
-        found = DataFiles(*files).readState();
+        target.found = DataFiles(*target.files).readState();
+        return importInto(request, *read, target, console);
     } catch (const Failure& failure) {
-        console.err << failureText(failure, folderName, console.language) << '\n';
+        console.err << failureText(failure, target.folderName, console.language) << '\n';
         return kExitFailure;
     }
-    if (refuseFolder(request, found, console)) return kExitFailure;
-    try {
-        writeImport(*files, *imported.folder, found);
-    } catch (const Failure& failure) {
-        console.err << failureText(failure, folderName, console.language) << '\n';
-        return kExitFailure;
-    }
-    reportWritten(imported, folderName, console);
-    return kExitSuccess;
 }
 
 }  // namespace k4

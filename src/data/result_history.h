@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdint>
+#include <vector>
 
 namespace k4 {
 
@@ -20,5 +22,17 @@ public:
 private:
     QStringList lines_;
 };
+
+// One result of the history file with its round: the newest line is round `counter` (the
+// counter file's number), each older non-empty line one round earlier. Empty lines never were
+// rounds: a registration drops them.
+struct HistoryRound {
+    qint64 round = 0;
+    int line = 0;  // the line of the history file (or of a file of past results), from 1
+    QString text;  // as stored; an older file may hold a line that is not four digits
+};
+
+// The rounds of the history file's `lines` (newest first), oldest first.
+std::vector<HistoryRound> historyRounds(const QStringList& lines, std::int32_t counter);
 
 }  // namespace k4

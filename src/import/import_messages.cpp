@@ -1,9 +1,65 @@
 #include "import/import_messages.h"
 
+#include "data/digits.h"
+#include "data/file_names.h"
 #include "platform/shown_text.h"
 #include "register/registration.h"
 
 namespace k4 {
+namespace {
+
+// A number of at most three digits where four are wanted is what a spreadsheet leaves of a
+// result with leading zeros.
+bool lostLeadingZeros(const QString& field) {
+    if (field.isEmpty() || field.size() >= kPlaces) return false;
+    for (const QChar c : field)
+        if (!isDecimalDigit(halfWidthDigit(c))) return false;
+    return true;
+}
+
+// "3 列目「当せん番号」", or "3 列目" where the file has no header.
+QString columnText(int column, const std::optional<Heading>& heading, Language language) {
+    QString text = inLanguage(language, QStringLiteral("%1 列目"), QStringLiteral("column %1"))
+                       .arg(column + 1);
+    if (heading && column < heading->cells.size() && !heading->cells.at(column).isEmpty())
+        text += inLanguage(language, QStringLiteral("「%1」"), QStringLiteral(" (%1)"))
+                    .arg(shownText(heading->cells.at(column)));
+    return text;
+}
+
+QString layoutText(const FileLayout& layout, const std::optional<Heading>& heading, bool numbered,
+                   Language language) {
+    if (layout.items)
+        return numbered ? inLanguage(language, QStringLiteral("1 行に回号と結果"),
+                                     QStringLiteral("a round and a result a line"))
+                        : inLanguage(language, QStringLiteral("1 行に結果 1 件"),
+                                     QStringLiteral("one result a line"));
+    const QString result = columnText(layout.resultColumn, heading, language);
+    if (!layout.roundColumn)
+        return inLanguage(language, QStringLiteral("回号なし、結果は %1"),
+                          QStringLiteral("no rounds, results in %1"))
+            .arg(result);
+    return inLanguage(language, QStringLiteral("回号は %1、結果は %2"),
+                      QStringLiteral("rounds in %1, results in %2"))
+        .arg(columnText(*layout.roundColumn, heading, language), result);
+}
+
+QString orderText(ResultOrder order, Language language) {
+    switch (order) {
+        case ResultOrder::OldestFirst:
+            return inLanguage(language, QStringLiteral("古い順のファイル"),
+                              QStringLiteral("oldest first"));
+        case ResultOrder::NewestFirst:
+            return inLanguage(language, QStringLiteral("新しい順のファイル"),
+                              QStringLiteral("newest first"));
+        case ResultOrder::Unknown:
+            return inLanguage(language, QStringLiteral("古い順として読みました"),
+                              QStringLiteral("read as oldest first"));
+    }
+    return {};
+}
+
+}  // namespace
 
 QString badLineText(const BadLine& bad, Language language) {
     const auto text = [&](const QString& ja, const QString& en) {
@@ -11,13 +67,23 @@ QString badLineText(const BadLine& bad, Language language) {
     };
     switch (bad.problem) {
         case LineProblem::NotFourDigits:
+            if (lostLeadingZeros(bad.field))
+                return text(
+                    QStringLiteral("「%1」は四桁の数字ではありません (表計算ソフトが先頭の 0 "
+                                   "を落としたときは、結果の列に「当せん番号」などの見出し"
+                                   "があれば四桁に補って読みます)"),
+                    QStringLiteral("\"%1\" is not four digits (where a spreadsheet dropped "
+                                   "the leading zeros, a header naming the column, such "
+                                   "as \"result\", has them put back)"));
             return text(QStringLiteral("「%1」は四桁の数字ではありません"),
                         QStringLiteral("\"%1\" is not four digits"));
-        case LineProblem::TooManyFields:
-            return text(QStringLiteral("「%1」は項目が多すぎます (回号と四桁の数字の二つまでです)"),
-                        QStringLiteral("\"%1\" has more than a round number and four digits"));
+        case LineProblem::TooManyItems:
+            return text(QStringLiteral("「%1」は項目が多すぎます (前の行は回号と四桁の数字の二つ"
+                                       "までです)"),
+                        QStringLiteral("\"%1\" has more than a round number and four digits, as "
+                                       "the lines before have"));
         case LineProblem::BadRound:
-            return text(QStringLiteral("「%1」は回号 (1 以上の整数) ではありません"),
+            return text(QStringLiteral("「%1」は回号 (1 以上の整数か第N回) ではありません"),
                         QStringLiteral("\"%1\" is not a round number (a whole number from 1)"));
         case LineProblem::RoundMissing:
             return text(QStringLiteral("「%1」に回号がありません (前の行には回号があります)"),
@@ -26,10 +92,10 @@ QString badLineText(const BadLine& bad, Language language) {
             return text(QStringLiteral("「%1」に回号があります (前の行にはありません)"),
                         QStringLiteral("\"%1\" has a round number, the lines before have none"));
         case LineProblem::RoundGap:
-            return text(QStringLiteral(
-                            "第 %2 回のはずが第 %1 回です。回号は 1 ずつ増えなければなりません"),
-                        QStringLiteral("round %1 where round %2 should follow; rounds must go "
-                                       "up by one"))
+            return text(QStringLiteral("第 %2 回のはずが第 %1 回です。回号は 1 ずつ増える (新しい"
+                                       "順なら減る) 並びでなければなりません"),
+                        QStringLiteral("round %1 where round %2 should follow; rounds must go up "
+                                       "(or, newest first, down) by one"))
                 .arg(bad.expectedRound);
         case LineProblem::RoundTooLate:
             return text(
@@ -38,6 +104,10 @@ QString badLineText(const BadLine& bad, Language language) {
                        QStringLiteral("round %1 cannot be imported: the next round is a 16-bit "
                                       "number, so the last round to import is %2"))
                 .arg(bad.expectedRound);
+        case LineProblem::NoResult:
+            return text(QStringLiteral("「%1」には結果の列 (%2 列目) がありません"),
+                        QStringLiteral("\"%1\" has nothing in the result column (column %2)"))
+                .arg(bad.column);
     }
     return {};
 }
@@ -53,22 +123,102 @@ QString nothingWrittenText(Language language) {
                       QStringLiteral("Nothing was written."));
 }
 
-QString importedRoundsText(const PastImport& imported, Language language) {
-    const qint64 last = imported.folder->counter();
+QString headingSkippedText(const Heading& heading, Language language) {
+    return inLanguage(language, QStringLiteral("%1 行目「%2」は見出しとして読み飛ばしました。"),
+                      QStringLiteral("Line %1 \"%2\" was taken for a header."))
+        .arg(heading.line)
+        .arg(shownText(heading.text));
+}
+
+QString readingSummaryText(const PastResults& read, Language language) {
+    const auto* layout = std::get_if<FileLayout>(&read.shape.layout);
+    if (!layout) return {};
+    QString text = layoutText(*layout, read.shape.heading, read.firstRound.has_value(), language) +
+                   inLanguage(language, QStringLiteral("。"), QStringLiteral("; "));
+    if (read.firstRound)
+        text += inLanguage(language, QStringLiteral("第%1回〜第%2回、"),
+                           QStringLiteral("rounds %1 to %2, "))
+                    .arg(*read.firstRound)
+                    .arg(*read.lastRound());
+    text += inLanguage(language, QStringLiteral("%1 件"), QStringLiteral("%1 results"))
+                .arg(read.results.size());
+    if (read.results.size() > 1)
+        text += inLanguage(language, QStringLiteral("、"), QStringLiteral(", ")) +
+                orderText(layout->order, language);
+    return text;
+}
+
+QString unclearColumnsText(const UnclearColumns& unclear, const std::optional<Heading>& heading,
+                           Language language) {
+    QStringList columns;
+    for (const int column : unclear.columns) columns << columnText(column, heading, language);
+    const QString named =
+        columns.join(inLanguage(language, QStringLiteral("、"), QStringLiteral(", ")));
+    if (unclear.several)
+        return inLanguage(
+                   language,
+                   QStringLiteral("結果の列が一つに決まりません: %1 がどれも四桁の数字です。"
+                                  "見出しで結果の列に「当せん番号」などの名前を付けてください。"),
+                   QStringLiteral("the results could be in any of %1, which all hold four "
+                                  "digits; name the result column in a header, such as "
+                                  "\"result\"."))
+            .arg(named);
+    return inLanguage(language,
+                      QStringLiteral("四桁の数字の結果が並ぶ列がありません (%1 を見ました)。"),
+                      QStringLiteral("no column holds results of four digits (looked at %1)."))
+        .arg(named.isEmpty()
+                 ? inLanguage(language, QStringLiteral("空の列"), QStringLiteral("empty columns"))
+                 : named);
+}
+
+QString planRefusalText(const ImportPlan& plan, Language language) {
+    if (const auto* disagrees = std::get_if<RoundDisagrees>(&plan))
+        return inLanguage(language,
+                          QStringLiteral("第 %1 回の結果がファイルでは %2、このフォルダーの %3 "
+                                         "では %4 です。"),
+                          QStringLiteral("round %1 is %2 in the file but %4 in %3 of this folder."))
+            .arg(disagrees->round)
+            .arg(shownText(disagrees->inFile), kHistoryFile, shownText(disagrees->inFolder));
+    if (const auto* missing = std::get_if<RoundsMissing>(&plan))
+        return inLanguage(language,
+                          QStringLiteral("このフォルダーの最新の回の次から %1 が抜けています。"
+                                         "ファイルは第 %2 回からです。"),
+                          QStringLiteral("%1 are missing after the newest round of this folder; "
+                                         "the file begins with round %2."))
+            .arg(roundsText(missing->first, missing->last, language))
+            .arg(missing->last + 1);
+    if (std::holds_alternative<RoundsNeeded>(plan))
+        return inLanguage(language,
+                          QStringLiteral("このフォルダーにはすでに結果があり、回号のないファイルで"
+                                         "はどの結果が新しいのか分かりません。"),
+                          QStringLiteral("this folder holds results already, and a file without "
+                                         "round numbers cannot tell which of its results are "
+                                         "newer."));
+    if (const auto* none = std::get_if<NothingNewer>(&plan))
+        return inLanguage(language,
+                          QStringLiteral("ファイルには、このフォルダーの最新の第 %1 回より新しい"
+                                         "結果がありません。"),
+                          QStringLiteral("the file holds no result newer than round %1, the "
+                                         "newest of this folder."))
+            .arg(none->folderRound);
+    return {};
+}
+
+QString roundsText(qint64 first, qint64 last, Language language) {
+    if (first == last)
+        return inLanguage(language, QStringLiteral("第 %1 回"), QStringLiteral("round %1"))
+            .arg(first);
     return inLanguage(language, QStringLiteral("第 %1 回〜第 %2 回"),
                       QStringLiteral("rounds %1 to %2"))
-        .arg(last - imported.read.resultCount + 1)
+        .arg(first)
         .arg(last);
 }
 
-qint64 nextRoundAfter(const PastImport& imported) {
-    return qint64(imported.folder->counter()) + 1;
-}
-
-QString historyKeepsNewestText(const PastImport& imported, Language language) {
-    if (imported.read.resultCount <= kHistoryLimit) return {};
-    return inLanguage(language, QStringLiteral("kri4.dat には新しい %1 件が残ります。"),
-                      QStringLiteral("kri4.dat keeps the newest %1."))
+QString historyKeepsNewestText(qsizetype registered, Language language) {
+    if (registered <= kHistoryLimit) return {};
+    return inLanguage(language, QStringLiteral("%1 には新しい %2 件が残ります。"),
+                      QStringLiteral("%1 keeps the newest %2."))
+        .arg(kHistoryFile)
         .arg(kHistoryLimit);
 }
 

@@ -19,14 +19,28 @@ QString moreBadLinesText(qsizetype more, Language language);
 // That an import left the data folder as it was.
 QString nothingWrittenText(Language language);
 
-// The rounds of the imported results, "第 1 回〜第 20 回".
-QString importedRoundsText(const PastImport& imported, Language language);
+// That the header line was skipped, naming its line.
+QString headingSkippedText(const Heading& heading, Language language);
 
-// The round the main window shows next after an import.
-qint64 nextRoundAfter(const PastImport& imported);
+// How a file was read: which column (or item) holds the round and which the result, the first
+// and the last round, how many results and in which order the file lists them:
+// "回号は 1 列目「回号」、結果は 3 列目「当せん番号」。第1回〜第7054回、7054
+// 件、新しい順のファイル".
+QString readingSummaryText(const PastResults& read, Language language);
 
-// That the history file keeps only the newest results of an import of more than it holds;
-// empty for an import it holds whole.
-QString historyKeepsNewestText(const PastImport& imported, Language language);
+// Why no column of the file could be taken for the results, naming the columns looked at.
+QString unclearColumnsText(const UnclearColumns& unclear, const std::optional<Heading>& heading,
+                           Language language);
+
+// Why an import plan writes nothing (a round that disagrees, missing rounds, a file without
+// rounds for a folder that holds results, nothing newer); empty for a plan that writes.
+QString planRefusalText(const ImportPlan& plan, Language language);
+
+// The rounds `first` to `last`, "第 1 回〜第 20 回".
+QString roundsText(qint64 first, qint64 last, Language language);
+
+// That the history file keeps only the newest results of an import of `registered` results;
+// empty for one it holds whole.
+QString historyKeepsNewestText(qsizetype registered, Language language);
 
 }  // namespace k4

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QByteArrayView>
+#include <QStringList>
 #include <optional>
+#include <variant>
 
 #include "import/past_results.h"
 #include "platform/work_progress.h"
@@ -12,24 +13,58 @@ namespace k4 {
 class FileSystem;
 struct DataFilesState;
 
-// A file of past results read and registered.
-struct PastImport {
-    PastResults read;
-    // The data folder after registering every result in turn from the initial files; none when
-    // the file holds a bad line or no result at all.
-    std::optional<RegistrationReplay> folder;
-};
+// What importing a readable file of past results does to a data folder that holds all three
+// data files, decided from what they hold.
 
-// Reads a file of past results and registers each result as it is read, with the registration
-// rules of the window, from the initial files: numbered results from the counter of the round
-// before the first, the others from 0. A bad line stops the registering (the rest of the file is
-// still read for its bad lines). `progress` counts lines; empty when it stopped the import.
-std::optional<PastImport> importPastResults(QByteArrayView bytes,
+// The folder holds no result: the import writes the three files anew from the initial ones.
+struct FillFolder {};
+// The results of the file's rounds after the folder's newest, registered on top of the folder's.
+struct AddRounds {
+    qint64 firstRound = 0;  // the round after the folder's newest
+    QStringList results;    // oldest first
+};
+// The file holds no round after the folder's newest; `folderRound` is that newest.
+struct NothingNewer {
+    qint64 folderRound = 0;
+};
+// The file and the folder hold different results for a round.
+struct RoundDisagrees {
+    qint64 round = 0;
+    QString inFile;
+    QString inFolder;
+};
+// The file's first round leaves a gap after the folder's newest: rounds `first` to `last`.
+struct RoundsMissing {
+    qint64 first = 0;
+    qint64 last = 0;
+};
+// The folder holds results and the file does not number its own, so which of them follow the
+// folder's cannot be told: only replacing the folder's results can take the file.
+struct RoundsNeeded {};
+
+using ImportPlan =
+    std::variant<FillFolder, AddRounds, NothingNewer, RoundDisagrees, RoundsMissing, RoundsNeeded>;
+
+// The plan for `read` in a folder whose data files held `state`. Before any result is added,
+// every round that both the file and the folder's history hold must agree. Throws the Failure of
+// a data file that does not read (a missing one among them), and Overflow for a counter whose
+// next round does not fit.
+ImportPlan planImport(const PastResults& read, const DataFilesState& state);
+
+// The data folder after registering every result of `read` in turn, with the registration rules
+// of the window, from the initial files: numbered results from the counter of the round before
+// the first, the others from 0. `progress` counts results; empty when it stopped.
+std::optional<RegistrationReplay> replayAll(const PastResults& read,
                                             const WorkProgress& progress = {});
 
-// Commits the three data files of an import into `files`, together, while they still hold
-// `readFrom`, what they held when the user or the command decided to replace them; otherwise
-// nothing is written (ChangedElsewhere).
+// The data folder after registering `added` in turn on top of the files `state` holds, exactly
+// as typing each result into the registration window would leave it.
+std::optional<RegistrationReplay> replayAdded(const AddRounds& added, const DataFilesState& state,
+                                              const WorkProgress& progress = {});
+
+// Commits the files of an import into `files`, together, while they still hold `readFrom`, what
+// they held when the user or the command decided on the import; otherwise nothing is written
+// (ChangedElsewhere).
 void writeImport(FileSystem& files, const RegistrationReplay& folder,
                  const DataFilesState& readFrom);
 

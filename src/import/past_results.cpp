@@ -1,112 +1,64 @@
 #include "import/past_results.h"
 
-#include <QStringDecoder>
-#include <QVarLengthArray>
 #include <algorithm>
-#include <cstdint>
-#include <limits>
 #include <utility>
 
-#include "data/code_page.h"
 #include "data/data_files.h"
-#include "data/digits.h"
 #include "data/lines.h"
-#include "register/result_input.h"
+#include "import/cell_values.h"
+#include "import/text_cells.h"
 
 namespace k4 {
 namespace {
 
-constexpr qint64 kFirstRound = 1;
-// The counter file must hold the last round as a signed 32-bit number.
-constexpr qint64 kLastRound = std::numeric_limits<std::int32_t>::max();
 // Progress is reported once every this many lines.
 constexpr int kLinesPerProgress = 4096;
 
-const QByteArray kUtf8ByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
+// The round and the result cell of a line.
+struct LineCells {
+    std::optional<QString> round;  // none where the file has no rounds
+    QString result;
+};
 
-// A file that is valid UTF-8 is read as UTF-8; anything else as code page 932. Text in code page
-// 932 beyond ASCII is hardly ever valid UTF-8, and plain ASCII reads the same either way.
-QString decodeText(QByteArrayView bytes) {
-    if (bytes.startsWith(kUtf8ByteOrderMark))
-        return QString::fromUtf8(bytes.sliced(kUtf8ByteOrderMark.size()));
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8(bytes);
-    return utf8.hasError() ? decodeCodePage(bytes) : text;
-}
-
-// An ASCII or a full-width digit.
-bool isDigit(QChar c) {
-    return isDecimalDigit(halfWidthDigit(c));
-}
-
-bool isSeparator(QChar c) {
-    return c == u' ' || c == u'\t' || c == u',' || c == u'\u3000';
-}
-
-// The fields of a line: separated by runs of spaces (ordinary or ideographic), tabs and commas,
-// each without the double quotes a spreadsheet may put around it. A third field is kept only to
-// tell that there are too many.
-using Fields = QVarLengthArray<QStringView, 3>;
-Fields fieldsOf(QStringView line) {
-    Fields fields;
-    qsizetype at = 0;
-    while (fields.size() < 3) {
-        while (at < line.size() && isSeparator(line[at])) ++at;
-        if (at == line.size()) break;
-        qsizetype end = at;
-        while (end < line.size() && !isSeparator(line[end])) ++end;
-        QStringView field = line.sliced(at, end - at);
-        if (field.size() >= 2 && field.startsWith(u'"') && field.endsWith(u'"'))
-            field = field.sliced(1, field.size() - 2);
-        fields.append(field);
-        at = end;
-    }
-    return fields;
-}
-
-std::optional<qint64> roundOf(QStringView field) {
-    if (field.isEmpty() || !std::all_of(field.begin(), field.end(), isDigit)) return std::nullopt;
-    qint64 round = 0;
-    for (const QChar c : field) {
-        round = round * 10 + digitValue(halfWidthDigit(c));
-        if (round > kLastRound) return std::nullopt;
-    }
-    return round >= kFirstRound ? std::optional(round) : std::nullopt;
-}
-
-// Reads the lines of a file one by one; a line's reading depends on the lines before it.
+// Reads the lines of a file one by one by its shape; a line's reading depends on the lines
+// before it.
 class LineReader {
 public:
     using Reading = decltype(LineReading::reading);
 
-    Reading read(int lineNumber, QStringView line) {
-        const Fields fields = fieldsOf(line);
-        if (fields.isEmpty()) return BlankLine{};
-        const bool header = firstLine_ && std::none_of(line.begin(), line.end(), isDigit);
-        firstLine_ = false;
-        if (header) return HeaderLine{line.trimmed().toString()};
+    explicit LineReader(const FileShape& shape)
+        : heading_(shape.heading), layout_(std::get_if<FileLayout>(&shape.layout)) {
+        if (layout_ && layout_->order == ResultOrder::NewestFirst) step_ = -1;
+    }
 
-        const auto bad = [&](LineProblem problem, QStringView field, qint64 expected = 0) {
-            return BadLine{lineNumber, problem, field.toString(), expected};
+    Reading read(int lineNumber, QStringView line) {
+        if (heading_ && lineNumber == heading_->line) return HeaderLine{};
+        const QStringList cells = cellsOf(line);
+        if (std::all_of(cells.begin(), cells.end(), [](const QString& c) { return c.isEmpty(); }))
+            return BlankLine{};
+        if (heading_ && cells == heading_->cells) return HeaderLine{};
+        if (!layout_) return UnreadLine{};
+
+        const auto bad = [&](LineProblem problem, const QString& field, qint64 expected = 0) {
+            return BadLine{lineNumber, problem, field, expected, 0};
         };
-        if (fields.size() > 2) return bad(LineProblem::TooManyFields, line.trimmed());
-        const bool hasRound = fields.size() == 2;
-        if (!numbered_) numbered_ = hasRound;
-        if (hasRound != *numbered_)
-            return bad(hasRound ? LineProblem::RoundUnexpected : LineProblem::RoundMissing,
-                       line.trimmed());
+        std::variant<LineCells, BadLine> picked =
+            layout_->items ? itemCells(cells, line, bad) : tableCells(cells, line, bad);
+        if (const auto* problem = std::get_if<BadLine>(&picked)) return *problem;
+        const LineCells& found = std::get<LineCells>(picked);
 
         PastResult past{lineNumber, std::nullopt, {}};
-        if (hasRound) {
-            past.round = roundOf(fields.first());
-            if (!past.round) return bad(LineProblem::BadRound, fields.first());
+        if (found.round) {
+            past.round = roundIn(*found.round);
+            if (!past.round) return bad(LineProblem::BadRound, *found.round);
             // One report per gap: the line after a gap is compared with the round it follows.
             const std::optional<qint64> before = std::exchange(previousRound_, past.round);
-            if (before && *past.round != *before + 1)
-                return bad(LineProblem::RoundGap, fields.first(), *before + 1);
+            if (before && *past.round != *before + step_)
+                return bad(LineProblem::RoundGap, QString::number(*past.round), *before + step_);
         }
-        const std::optional<QString> result = storedResult(fields.last().toString());
-        if (!result) return bad(LineProblem::NotFourDigits, fields.last());
+        std::optional<QString> result = resultIn(found.result);
+        if (!result && layout_->padsResult) result = paddedResultIn(found.result);
+        if (!result) return bad(LineProblem::NotFourDigits, found.result);
         // The counter ends at the last round, which the main window must be able to show.
         const qint64 round = past.round.value_or(results_ + 1);
         if (round > kLargestCounter)
@@ -117,46 +69,90 @@ public:
     }
 
 private:
-    bool firstLine_ = true;
-    std::optional<bool> numbered_;  // decided by the first result
+    // One or two items: the last the result, a first one its round, in every line alike.
+    template <typename Bad>
+    std::variant<LineCells, BadLine> itemCells(QStringList cells, QStringView line, Bad bad) {
+        cells.removeIf([](const QString& cell) { return cell.isEmpty(); });
+        if (cells.size() > 2) return bad(LineProblem::TooManyItems, line.trimmed().toString());
+        const bool hasRound = cells.size() == 2;
+        if (!numbered_) numbered_ = hasRound;
+        if (hasRound != *numbered_)
+            return bad(hasRound ? LineProblem::RoundUnexpected : LineProblem::RoundMissing,
+                       line.trimmed().toString());
+        return LineCells{hasRound ? std::optional(cells.first()) : std::nullopt, cells.last()};
+    }
+
+    template <typename Bad>
+    std::variant<LineCells, BadLine> tableCells(const QStringList& cells, QStringView line,
+                                                Bad bad) {
+        LineCells found{std::nullopt, cells.value(layout_->resultColumn)};
+        if (layout_->roundColumn) {
+            found.round = cells.value(*layout_->roundColumn);
+            if (found.round->isEmpty())
+                return bad(LineProblem::RoundMissing, line.trimmed().toString());
+        }
+        if (found.result.isEmpty()) {
+            BadLine missing = bad(LineProblem::NoResult, line.trimmed().toString());
+            missing.column = layout_->resultColumn + 1;
+            return missing;
+        }
+        return found;
+    }
+
+    const std::optional<Heading>& heading_;
+    const FileLayout* layout_;      // none when no column holds the results
+    int step_ = 1;                  // from one round to the next line's
+    std::optional<bool> numbered_;  // lines of items: decided by the first result
     std::optional<qint64> previousRound_;
     qint64 results_ = 0;  // the good results read so far
 };
 
 }  // namespace
 
-std::optional<PastResults> readPastResults(QByteArrayView bytes,
-                                           const std::function<void(const PastResult&)>& take,
-                                           const WorkProgress& progress) {
-    const QString text = decodeText(bytes);
+std::optional<PastResults> readPastResults(QByteArrayView bytes, const WorkProgress& progress) {
+    const QString text = decodePastResultsText(bytes);
+    PastResults read{shapeOf(text), {}, std::nullopt, {}, 0};
+    if (!std::holds_alternative<FileLayout>(read.shape.layout)) return read;
+    const bool newestFirst =
+        std::get<FileLayout>(read.shape.layout).order == ResultOrder::NewestFirst;
+
     const qsizetype totalLines = progress ? LineSplitter<QStringView>::countLines(text) : 0;
     LineSplitter<QStringView> lines(text);
-    LineReader reader;
-    PastResults read;
+    LineReader reader(read.shape);
+    std::optional<qint64> lastRound;
     int lineNumber = 0;
     while (const std::optional<QStringView> line = lines.next()) {
         ++lineNumber;
         if (lineNumber % kLinesPerProgress == 0 && !goesOn(progress, lineNumber, totalLines))
             return std::nullopt;
         const LineReader::Reading reading = reader.read(lineNumber, *line);
-        if (const auto* header = std::get_if<HeaderLine>(&reading)) {
-            read.header = header->text;
-        } else if (const auto* bad = std::get_if<BadLine>(&reading)) {
+        if (const auto* bad = std::get_if<BadLine>(&reading)) {
             if (read.badLines.size() < kBadLinesKept) read.badLines.append(*bad);
             ++read.badLineCount;
-        } else if (const auto* past = std::get_if<PastResult>(&reading)) {
-            ++read.resultCount;
-            if (read.badLineCount == 0) take(*past);
+        } else if (const auto* past = std::get_if<PastResult>(&reading);
+                   past && read.badLineCount == 0) {
+            // After a bad line the results are of no use; the rest is read for its bad lines.
+            if (!read.firstRound) read.firstRound = past->round;
+            lastRound = past->round;
+            read.results.append(past->result);
         }
     }
     if (!goesOn(progress, lineNumber, totalLines)) return std::nullopt;
+    if (read.badLineCount > 0) {
+        read.results.clear();
+        read.firstRound.reset();
+    } else if (newestFirst) {
+        std::reverse(read.results.begin(), read.results.end());
+        read.firstRound = lastRound;
+    }
     return read;
 }
 
 QList<LineReading> previewPastResults(QByteArrayView bytes, int count) {
-    const QString text = decodeText(bytes);
+    const QString text = decodePastResultsText(bytes);
+    const FileShape shape = shapeOf(text);
     LineSplitter<QStringView> lines(text);
-    LineReader reader;
+    LineReader reader(shape);
     QList<LineReading> preview;
     while (preview.size() < count) {
         const std::optional<QStringView> line = lines.next();

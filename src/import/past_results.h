@@ -3,10 +3,11 @@
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
-#include <functional>
+#include <QStringList>
 #include <optional>
 #include <variant>
 
+#include "import/file_shape.h"
 #include "platform/work_progress.h"
 
 namespace k4 {
@@ -21,12 +22,13 @@ struct PastResult {
 // Why a line of a file of past results cannot be imported.
 enum class LineProblem {
     NotFourDigits,    // the result is not four digits
-    TooManyFields,    // more than a round number and a result
+    TooManyItems,     // more than a round number and a result, where the lines before hold two
     BadRound,         // the round number is not a whole number from 1 to 2147483647
     RoundMissing,     // earlier lines number their results and this one does not
     RoundUnexpected,  // earlier lines do not number their results and this one does
-    RoundGap,         // the round is not the one after the previous line's
+    RoundGap,         // the round does not follow the previous line's, up or down by one
     RoundTooLate,     // the round is past the last one the main window can show
+    NoResult,         // the line has no cell in the result column
 };
 
 struct BadLine {
@@ -34,43 +36,52 @@ struct BadLine {
     LineProblem problem = LineProblem::NotFourDigits;
     QString field;             // the offending text, whole
     qint64 expectedRound = 0;  // for RoundGap; the last round allowed for RoundTooLate
+    int column = 0;            // for NoResult: the result column, from 1
 };
 
 // Past this many bad lines a file is plainly of another kind: the rest are only counted.
 inline constexpr qsizetype kBadLinesKept = 10;
 
-// What reading a file of past results found besides the results themselves.
+// A file of past results as read.
 struct PastResults {
-    qsizetype resultCount = 0;
-    QList<BadLine> badLines;  // the first kBadLinesKept, in file order
+    FileShape shape;
+    // The results oldest first, as they are registered, whichever order the file has; empty when
+    // a line is bad or no column holds the results.
+    QStringList results;
+    std::optional<qint64> firstRound;  // the round of the first result, when the file numbers them
+    QList<BadLine> badLines;           // the first kBadLinesKept, in file order
     qsizetype badLineCount = 0;
-    std::optional<QString> header;  // the first line, when it was taken for a header
+
+    // Whether every result can be registered: no bad line, and a column that holds them.
+    bool readable() const {
+        return badLineCount == 0 && std::holds_alternative<FileLayout>(shape.layout);
+    }
+    // The round of the last result, when the file numbers them.
+    std::optional<qint64> lastRound() const {
+        return firstRound ? std::optional(*firstRound + results.size() - 1) : std::nullopt;
+    }
 };
 
-// Reads a file of past results, oldest first, one a line: four digits, or a round number and
-// four digits separated by spaces, tabs or a comma (CSV, fields may be quoted). A first line
-// without any digit is a header and skipped; blank lines are skipped. Digits and spaces may be
-// full width, as in the registration window. The file may be UTF-8 (with or without a byte
-// order mark) or code page 932, with CR LF, LF or CR line ends. Each good result before the
-// first bad line goes to `take` as soon as its line is read (after a bad line the results are of
-// no use; the rest is read for its bad lines). `progress` counts lines; empty when it stopped
-// the reading.
-std::optional<PastResults> readPastResults(QByteArrayView bytes,
-                                           const std::function<void(const PastResult&)>& take,
-                                           const WorkProgress& progress = {});
+// Reads a file of past results, one a line, in either order: CSV or tab-separated text with any
+// number of columns, or lines of four digits, or of a round number and four digits separated by
+// spaces. A header's names pick the round and the result column; without one, what the columns
+// hold (see shapeOf()). A round may be written 123 or 第123回; digits and spaces may be full
+// width. Blank lines, and the header wherever it is repeated, are skipped. The file may be UTF-8
+// or code page 932, with CR LF, LF or CR line ends. `progress` counts lines; empty when it
+// stopped the reading.
+std::optional<PastResults> readPastResults(QByteArrayView bytes, const WorkProgress& progress = {});
 
 // How one line of a file of past results reads.
 struct BlankLine {};
-struct HeaderLine {
-    QString text;
-};
+struct HeaderLine {};
+struct UnreadLine {};  // no column was found to hold the results
 struct LineReading {
     int line = 0;
     QString text;  // the line as decoded, without its line end
-    std::variant<BlankLine, HeaderLine, PastResult, BadLine> reading;
+    std::variant<BlankLine, HeaderLine, UnreadLine, PastResult, BadLine> reading;
 };
 
-// How the first `count` lines of a file of past results read, by the rules of
+// The first `count` lines of a file of past results and how they read, by the rules of
 // readPastResults().
 QList<LineReading> previewPastResults(QByteArrayView bytes, int count);
 

@@ -8,11 +8,20 @@ namespace k4 {
 
 // The shipped candidate file has exactly one line for each slot.
 RegistrationReplay::RegistrationReplay(std::int32_t counter)
-    : candidates_(CandidateTable::fromLines(initialCandidateLines()).value()), counter_(counter) {}
+    : candidates_(CandidateTable::fromLines(initialCandidateLines()).value()),
+      counter_(counter),
+      candidatesRewritten_(true) {}
+
+RegistrationReplay::RegistrationReplay(CandidateTable candidates, const QStringList& history,
+                                       std::int32_t counter)
+    : candidates_(std::move(candidates)), counter_(counter), candidatesRewritten_(false) {
+    for (const QString& entry : history.mid(0, kHistoryLimit - 1))
+        if (!entry.isEmpty()) history_.append(entry);
+}
 
 void RegistrationReplay::registerResult(const QString& result) {
     const std::int32_t counter = registeredCounter(counter_);
-    registerInTable(candidates_, result);
+    if (registerInTable(candidates_, result)) candidatesRewritten_ = true;
     // A replay registers no empty line, so a registration's history rule (the result, then the
     // non-empty ones among the first 1999 entries) comes down to keeping the newest results.
     history_.prepend(result);
@@ -21,9 +30,10 @@ void RegistrationReplay::registerResult(const QString& result) {
 }
 
 QList<FileContent> RegistrationReplay::files() const {
-    return {{kHistoryFile, history_},
-            {kCandidateFile, candidates_.fileLines()},
-            {kCounterFile, DataFiles::counterLines(counter_)}};
+    QList<FileContent> contents = {{kHistoryFile, history_}};
+    if (candidatesRewritten_) contents.append({kCandidateFile, candidates_.fileLines()});
+    contents.append({kCounterFile, DataFiles::counterLines(counter_)});
+    return contents;
 }
 
 }  // namespace k4

@@ -2,9 +2,11 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <cmath>
 
@@ -20,6 +22,7 @@
 #include "ui/backup_commands.h"
 #include "ui/command_boundary.h"
 #include "ui/controls.h"
+#include "ui/dropped_file.h"
 #include "ui/gothic_fonts.h"
 #include "ui/help_commands.h"
 #include "ui/main_menu_bar.h"
@@ -44,6 +47,7 @@ const QString kRoundOutOfRange =
 }  // namespace
 
 MainWindow::MainWindow(Services& services, QWidget* parent) : QWidget(parent), services_(services) {
+    setAcceptDrops(true);
     setObjectName(QStringLiteral("Form1"));
     // The controls keep their places in the client area, below the menu bar.
     auto* clientArea = new QWidget(this);
@@ -190,6 +194,17 @@ void MainWindow::openStatistics(StatisticsWindow::Page page) {
         statisticsWindow_->load();
     }
     statisticsWindow_->showPage(page);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedLocalFile(*event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString file = droppedLocalFile(*event->mimeData());
+    event->acceptProposedAction();
+    openStatistics(StatisticsWindow::Page::Import);
+    if (statisticsWindow_) statisticsWindow_->importFile(file);
 }
 
 void MainWindow::setNextRoundText(const QString& text) {

@@ -20,7 +20,7 @@ struct Services;
 // the count of them to list, and the commands Predict, Show text, Register data and Exit, in a
 // client area below the menu bar (MainMenuBar). Its context menu (the right mouse button
 // anywhere on it, or the menu key) opens the statistics window too; in the two text boxes the
-// menu adds those items to the usual editing ones.
+// menu adds those items to the usual editing ones. A file dropped on it is offered for import.
 class MainWindow : public QWidget {
     Q_OBJECT
 
@@ -40,6 +40,9 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // A file of past results dropped on the window opens the import with it.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void predict();

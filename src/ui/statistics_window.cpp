@@ -110,6 +110,11 @@ void StatisticsWindow::showPage(Page page) {
     tabs_->setCurrentIndex(int(page));
 }
 
+void StatisticsWindow::importFile(const QString& path) {
+    showPage(Page::Import);
+    import_->openFile(path);
+}
+
 void StatisticsWindow::closeEvent(QCloseEvent* event) {
     emit closed();
     QWidget::closeEvent(event);

@@ -36,6 +36,8 @@ public:
     // Fills the pages anew when another program changed the data files.
     void followFiles();
     void showPage(Page page);
+    // Shows the import page with the file of past results at `path` read for an import.
+    void importFile(const QString& path);
 
     BacktestPage* backtestPage() const { return backtest_; }
     ImportPage* importPage() const { return import_; }

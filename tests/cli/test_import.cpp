@@ -3,10 +3,12 @@
 #include "data/code_page.h"
 #include "data/data_files.h"
 #include "data/file_names.h"
+#include "import/import_messages.h"
 #include "import/past_results.h"
 #include "register/registration.h"
 #include "support/folder_snapshot.h"
 #include "support/memory_file_system.h"
+#include "support/past_results_files.h"
 #include "support/test_services.h"
 #include "support/tool_run.h"
 
@@ -96,47 +98,82 @@ private slots:
         QCOMPARE(*bench.fileBytes(kCounterFile), QByteArray("2005\r\n"));
     }
 
-    void readsTheFormatsPlayersHave_data() {
+    // Every shape reads as the results oldest first with the round of the first, whatever the
+    // columns, the order, the encoding and the line ends.
+    void readsTheShapesPlayersHave_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("results");
-        QTest::addColumn<QList<qint64>>("rounds");  // empty: not numbered
+        QTest::addColumn<int>("firstRound");  // 0: not numbered
         const QStringList two = {"0419", "5023"};
-        QTest::newRow("LF") << QByteArray("0419\n5023\n") << two << QList<qint64>{};
-        QTest::newRow("CR LF, no end on the last")
-            << QByteArray("0419\r\n5023") << two << QList<qint64>{};
-        QTest::newRow("blank lines")
-            << QByteArray("\n0419\n\n  \n5023\n") << two << QList<qint64>{};
-        QTest::newRow("round, tab")
-            << QByteArray("41\t0419\n42\t5023\n") << two << QList<qint64>{41, 42};
-        QTest::newRow("round, spaces")
-            << QByteArray("41   0419\n42 5023\n") << two << QList<qint64>{41, 42};
+        const QStringList draws = test::randomDraws(30, 5);
+        QTest::newRow("LF") << QByteArray("0419\n5023\n") << two << 0;
+        QTest::newRow("CR LF, no end on the last") << QByteArray("0419\r\n5023") << two << 0;
+        QTest::newRow("blank lines") << QByteArray("\n0419\n\n  \n5023\n") << two << 0;
+        QTest::newRow("round, tab") << QByteArray("41\t0419\n42\t5023\n") << two << 41;
+        QTest::newRow("round, spaces") << QByteArray("41   0419\n42 5023\n") << two << 41;
         QTest::newRow("CSV with header and quotes")
-            << QByteArray("round,result\r\n\"41\",\"0419\"\r\n42, 5023\r\n") << two
-            << QList<qint64>{41, 42};
+            << QByteArray("round,result\r\n\"41\",\"0419\"\r\n42, 5023\r\n") << two << 41;
         QTest::newRow("Japanese header, UTF-8 with BOM")
             << (QByteArray("\xEF\xBB\xBF") +
                 QStringLiteral("回,当選番号\n41,0419\n42,5023\n").toUtf8())
-            << two << QList<qint64>{41, 42};
+            << two << 41;
         QTest::newRow("full width, UTF-8")
-            << QStringLiteral("４１　０４１９\n４２　５０２３\n").toUtf8() << two
-            << QList<qint64>{41, 42};
+            << QStringLiteral("４１　０４１９\n４２　５０２３\n").toUtf8() << two << 41;
         QTest::newRow("full width, code page 932")
-            << encodeCodePage(QStringLiteral("　０４１９　\r\n５０２３\r\n")) << two
-            << QList<qint64>{};
+            << encodeCodePage(QStringLiteral("　０４１９　\r\n５０２３\r\n")) << two << 0;
+        QTest::newRow("public CSV, Japanese header") << test::publicResultsCsv(draws) << draws << 1;
+        QTest::newRow("public CSV, newest first")
+            << test::publicResultsCsv(draws, 7025, true) << draws << 7025;
+        QTest::newRow("public CSV, code page 932")
+            << encodeCodePage(QString::fromUtf8(test::publicResultsCsv(draws, 9))) << draws << 9;
+        QTest::newRow("English header, columns in another order")
+            << QByteArray(
+                   "draw_date,winning_number,prize,draw_no\n2026-08-20,0419,39200,7053\n"
+                   "2026-08-21,5023,37000,7054\n")
+            << two << 7053;
+        QTest::newRow("table copied from a page: tabs, dates, newest first, no header")
+            << test::copiedResultsTable(draws, 200).toUtf8() << draws << 200;
+        QTest::newRow("full-width rounds, quoted prizes with commas")
+            << QStringLiteral("第１２３回,\"942,600\",0419\n第 １２４ 回,\"1,078,500\",5023\n")
+                   .toUtf8()
+            << two << 123;
+        QTest::newRow("a spreadsheet dropped the leading zeros of a named column")
+            << QByteArray("回号,当せん番号,日付\r\n1,97,2026/08/20\r\n2,5023,2026/08/21\r\n")
+            << QStringList{"0097", "5023"} << 1;
+        QTest::newRow("dates without rounds, newest first")
+            << QStringLiteral("2026年8月21日(金),5023\n2026年8月20日(木),0419\n").toUtf8() << two
+            << 0;
+        QTest::newRow("header after blank lines, repeated further down")
+            << QByteArray("\n\nround,result\n1,0419\nround,result\n2,5023\n") << two << 1;
+        QTest::newRow("four-digit rounds beside four-digit results")
+            << QByteArray("1000,0419,x\n1001,5023,y\n") << two << 1000;
     }
-    void readsTheFormatsPlayersHave() {
+    void readsTheShapesPlayersHave() {
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, results);
-        QFETCH(QList<qint64>, rounds);
-        QStringList readResults;
-        QList<qint64> readRounds;
-        const std::optional<PastResults> read = readPastResults(bytes, [&](const PastResult& past) {
-            readResults << past.result;
-            if (past.round) readRounds << *past.round;
-        });
-        QCOMPARE(read->badLineCount, 0);
-        QCOMPARE(readResults, results);
-        QCOMPARE(readRounds, rounds);
+        QFETCH(int, firstRound);
+        const std::optional<PastResults> read = readPastResults(bytes);
+        QVERIFY2(read->readable(),
+                 qPrintable(read->badLines.isEmpty()
+                                ? QString("no column")
+                                : badLineText(read->badLines[0], Language::English)));
+        QCOMPARE(read->results, results);
+        QCOMPARE(read->firstRound.value_or(0), firstRound);
+    }
+
+    // The command's first lines say what it took.
+    void saysHowItReadTheFile() {
+        test::TestBench bench;
+        QByteArray bytes = "\r\n\r\n" + test::publicResultsCsv(test::randomDraws(7054, 1), 1, true);
+        bench.writeFile(QStringLiteral("past.csv"), bytes);
+        const test::ToolRun run = runToolWith(
+            {"import", bench.path("past.csv"), "--folder", bench.path("data")}, Language::Japanese);
+        QCOMPARE(run.status, kExitSuccess);
+        const QStringList lines = run.out.split(u'\n');
+        QCOMPARE(lines[0], QStringLiteral("回号は 1 列目「回号」、結果は 3 列目「当せん番号」。"
+                                          "第1回〜第7054回、7054 件、新しい順のファイル"));
+        QVERIFY2(lines[1].startsWith(QStringLiteral("3 行目「回号,抽せん日")),
+                 qPrintable(lines[1]));
     }
 
     void badLinesStopTheImportAndWriteNothing_data() {
@@ -151,8 +188,10 @@ private slots:
                                       << "041";
         QTest::newRow("gap in rounds") << QByteArray("1,0419\n2,5023\n4,1111\n") << ":3: "
                                        << "round 4 where round 3";
-        QTest::newRow("round going back") << QByteArray("7 0419\n6 5023\n") << ":2: "
-                                          << "round 6 where round 8";
+        QTest::newRow("round turning back") << QByteArray("7 0419\n8 5023\n7 1111\n") << ":3: "
+                                            << "round 7 where round 9";
+        QTest::newRow("newest first, a gap") << QByteArray("9,0419\n8,5023\n6,1111\n") << ":3: "
+                                             << "round 6 where round 7";
         QTest::newRow("round missing") << QByteArray("1,0419\n5023\n") << ":2: "
                                        << "no round number";
         QTest::newRow("round 0") << QByteArray("0,0419\n") << ":1: "
@@ -165,14 +204,29 @@ private slots:
         QByteArray unnumbered = QByteArray("0419\n").repeated(32767);
         QTest::newRow("the 32767th plain result") << unnumbered << ":32767: "
                                                   << "the last round to import is 32766";
-        QTest::newRow("a third field") << QByteArray("1,0419,x\n") << ":1: "
-                                       << "more than a round number";
+        QByteArray twoItems;
+        for (int round = 1; round <= kRowsForColumns; ++round)
+            twoItems += QByteArray::number(round) + " 0419\n";
+        QTest::newRow("a third item after lines of two") << twoItems + "1001 0419 x\n"
+                                                         << ":1001: "
+                                                         << "more than a round number";
+        QTest::newRow("two columns of four digits")
+            << QByteArray("1,0419,1994\n2,5023,1995\n") << ""
+            << "any of column 2, column 3";
+        QTest::newRow("no column of four digits") << QByteArray("a,b,1\nc,d,2\n") << ""
+                                                  << "no column holds results";
+        QTest::newRow("dropped leading zeros without a header naming the column")
+            << QByteArray("1,0419,x\n2,5023,y\n3,97,z\n") << ":3: "
+            << "\"97\" is not four digits (where a spreadsheet";
+        QTest::newRow("a row with an empty result cell")
+            << QByteArray("回号,日付,当せん番号\n1,2026/08/20,0419\n2,2026/08/21,\n") << ":3: "
+            << "nothing in the result column (column 3)";
         QTest::newRow("no result at all") << QByteArray("round,result\n") << ""
                                           << "no results";
         // A huge line with control bytes is quoted short and readable.
         QTest::newRow("a long line with control bytes")
             << QByteArray("0419\n\x1b" + QByteArray(60, '9') + '\0' + "\n") << ":2: "
-            << "\\x1b" + QString(39, u'9') + u'…';
+            << "<1B>" + QString(39, u'9') + u'…';
     }
     void badLinesStopTheImportAndWriteNothing() {
         QFETCH(QByteArray, bytes);

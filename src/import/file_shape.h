@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <optional>
+#include <variant>
+
+namespace k4 {
+
+// The order of the results in a file of past results.
+enum class ResultOrder {
+    OldestFirst,
+    NewestFirst,  // rounds (or dates) going down, as results pages list them
+    Unknown,      // neither rounds nor dates tell: read as oldest first
+};
+
+// The header of a file of past results: its first non-blank line, when that names columns or
+// holds no round, date or number at all.
+struct Heading {
+    int line = 0;       // from 1
+    QString text;       // the line, trimmed
+    QStringList cells;  // its column names
+};
+
+// Where the lines of a file of past results keep the round and the result.
+struct FileLayout {
+    // Every line holds one or two items, the last the result and a first one its round, and no
+    // header names them. Otherwise the lines are rows of a table whose columns are picked by the
+    // header's names or by what they hold.
+    bool items = true;
+    std::optional<int> roundColumn;  // of a table, from 0; none when the file has no rounds
+    int resultColumn = 0;            // of a table, from 0
+    // The header names the result column, so that a shorter number there is a result whose
+    // leading zeros a spreadsheet dropped (97 for 0097) and is read padded.
+    bool padsResult = false;
+    ResultOrder order = ResultOrder::Unknown;
+};
+
+// Why no column of a table could be taken for the results.
+struct UnclearColumns {
+    bool several = false;  // several columns could hold them; otherwise none can
+    QList<int> columns;    // the columns looked at, from 0
+};
+
+struct FileShape {
+    std::optional<Heading> heading;
+    std::variant<FileLayout, UnclearColumns> layout;
+};
+
+// The columns are picked by the first this many rows of a file.
+inline constexpr int kRowsForColumns = 1000;
+
+// The shape of a file of past results, told by its first lines.
+FileShape shapeOf(QStringView text);
+
+}  // namespace k4
