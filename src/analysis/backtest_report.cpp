@@ -4,7 +4,9 @@
 #include <algorithm>
 
 #include "data/box_match.h"
+#include "data/file_names.h"
 #include "platform/shown_text.h"
+#include "register/registration.h"
 
 namespace k4 {
 namespace {
@@ -234,17 +236,34 @@ QStringList backtestNotes(const Backtest& backtest, const StatisticsData& data, 
         notes << inLanguage(language, QStringLiteral("… ほかに %1 行を採点から外しました。"),
                             QStringLiteral("… and %1 more lines left out."))
                      .arg(unscored.size() - kNotesShown);
-    if (candidateTableDiffers(data, backtest.replayedCandidates))
+    if (historyIsCut(data))
         notes << inLanguage(
-            language,
-            QStringLiteral(
-                "注意: kri4key.dat は履歴を初期の候補から登録し直した並びと違います (削除した結果が"
-                "あるか、残っている最古の結果より前に登録した結果があります)。バックテストは登録し"
-                "直した並びで予想しています。"),
-            QStringLiteral(
-                "Note: kri4key.dat differs from the table the history replays to from the "
-                "initial one (a result was deleted, or results older than the oldest kept "
-                "were registered); the backtest predicts with the replayed table."));
+                     language,
+                     QStringLiteral("注意: %1 は新しい %2 件だけを残すため、バックテストは第 %3 回"
+                                    "からの %2 件を初期の候補から登録し直した並びで予想しています。"
+                                    "すべての回で試すには、過去の結果のファイルを選んでください "
+                                    "(kirikata4-tool backtest --results FILE)。"),
+                     QStringLiteral("Note: %1 keeps the newest %2 results only, so the backtest "
+                                    "predicts with the table those %2 results from round %3 on "
+                                    "replay to from the initial one. To backtest every round, use "
+                                    "a file of past results (kirikata4-tool backtest --results "
+                                    "FILE)."))
+                     .arg(kHistoryFile)
+                     .arg(kHistoryLimit)
+                     .arg(data.rounds.front().round);
+    else if (candidateTableDiffers(data, backtest.replayedCandidates))
+        notes << inLanguage(
+                     language,
+                     QStringLiteral(
+                         "注意: %1 は履歴を初期の候補から登録し直した並びと違います (削除した結果が"
+                         "あるか、残っている最古の結果より前に登録した結果があります)"
+                         "。バックテストは登録し"
+                         "直した並びで予想しています。"),
+                     QStringLiteral(
+                         "Note: %1 differs from the table the history replays to from the "
+                         "initial one (a result was deleted, or results older than the oldest kept "
+                         "were registered); the backtest predicts with the replayed table."))
+                     .arg(kCandidateFile);
     return notes;
 }
 

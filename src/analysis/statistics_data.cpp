@@ -3,6 +3,7 @@
 #include "data/data_files.h"
 #include "data/file_names.h"
 #include "platform/numbers.h"
+#include "register/registration.h"
 
 namespace k4 {
 
@@ -19,8 +20,20 @@ StatisticsData readStatisticsData(FileSystem& files) {
     return statisticsDataIn(DataFiles(files).readState());
 }
 
+StatisticsData roundsData(std::vector<HistoryRound> rounds) {
+    StatisticsData data;
+    data.counter = std::int32_t(rounds.back().round);
+    data.rounds = std::move(rounds);
+    return data;
+}
+
 bool candidateTableDiffers(const StatisticsData& data, const CandidateTable& replayed) {
     return data.candidates && !(*data.candidates == replayed);
+}
+
+bool historyIsCut(const StatisticsData& data) {
+    return data.candidates && qsizetype(data.rounds.size()) >= kHistoryLimit &&
+           data.rounds.front().round > 1;
 }
 
 }  // namespace k4

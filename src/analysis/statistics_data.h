@@ -30,9 +30,17 @@ StatisticsData readStatisticsData(FileSystem& files);
 // The same from the files as read before.
 StatisticsData statisticsDataIn(const DataFilesState& state);
 
+// What a backtest of `rounds` (oldest first, at least one) from a file of past results works
+// from: the rounds alone, the counter at the last of them, no history or candidate file.
+StatisticsData roundsData(std::vector<HistoryRound> rounds);
+
 // Whether the folder's candidate table differs from the one a backtest replayed from the
 // history (after a deletion, which leaves the table as it was, or after registering results
 // older than the oldest one kept). A folder without a candidate file has nothing to differ.
 bool candidateTableDiffers(const StatisticsData& data, const CandidateTable& replayed);
+
+// Whether the history file holds as many results as it keeps and older rounds were registered
+// before them, so that a backtest cannot replay the folder's table from it.
+bool historyIsCut(const StatisticsData& data);
 
 }  // namespace k4

@@ -6,6 +6,7 @@
 #include "analysis/backtest_report.h"
 #include "analysis/chart.h"
 #include "analysis/statistics_data.h"
+#include "cli/past_results_input.h"
 #include "cli/progress.h"
 #include "cli/tool_messages.h"
 #include "data/file_names.h"
@@ -33,11 +34,17 @@ bool writeOutput(const QString& path, const QByteArray& bytes, Console& console,
 
 int runBacktestCommand(const BacktestRequest& request, Console& console, FolderOpener& folders) {
     const QDir folder(request.folder);
-    const std::unique_ptr<FileSystem> dataFolder = folders.open(folder.absolutePath());
     StatisticsData data;
     Backtest backtest;
     try {
-        data = readStatisticsData(*dataFolder);
+        if (!request.resultsFile.isEmpty()) {
+            const std::optional<PastResults> read =
+                readPastResultsInput(request.resultsFile, console, folders);
+            if (!read) return kExitFailure;
+            data = roundsData(resultRounds(*read));
+        } else {
+            data = readStatisticsData(*folders.open(folder.absolutePath()));
+        }
         if (const std::optional<BacktestRefusal> refusal =
                 backtestRefusal(data.rounds, data.counter)) {
             console.err << refusalText(
@@ -63,6 +70,8 @@ int runBacktestCommand(const BacktestRequest& request, Console& console, FolderO
     for (const QString& line :
          summaryLines(backtest.rounds, request.options.count, console.language))
         console.out << line << '\n';
+    // The notes follow the summary on a terminal that shows both streams.
+    console.out.flush();
     for (const QString& note : backtestNotes(backtest, data, console.language))
         console.err << note << '\n';
 

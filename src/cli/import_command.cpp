@@ -1,8 +1,8 @@
 #include "cli/import_command.h"
 
 #include <QDir>
-#include <QFileInfo>
 
+#include "cli/past_results_input.h"
 #include "cli/progress.h"
 #include "cli/tool_messages.h"
 #include "data/backup.h"
@@ -31,54 +31,6 @@ WorkProgress progressOf(TerminalProgress& line) {
         line.update(done, total);
         return true;
     };
-}
-
-std::optional<PastResults> readInput(const ImportRequest& request, Console& console,
-                                     FolderOpener& folders) {
-    const QFileInfo input(request.file);
-    QByteArray bytes;
-    try {
-        bytes = folders.open(input.absolutePath())->read(input.fileName());
-    } catch (const Failure& failure) {
-        console.err << failureText(failure, input.absolutePath(), console.language) << '\n';
-        return std::nullopt;
-    }
-    TerminalProgress progress(
-        console.err, console.errIsTerminal,
-        console.text(QStringLiteral("読み取り中"), QStringLiteral("reading")));
-    return *readPastResults(bytes, progressOf(progress));
-}
-
-// Lists the bad lines of the file, or says that no column holds results or that it holds none;
-// false when there is nothing to refuse.
-bool refuseFile(const QString& file, const PastResults& read, Console& console) {
-    const QString fileName = QDir::toNativeSeparators(file);
-    if (const auto* unclear = std::get_if<UnclearColumns>(&read.shape.layout)) {
-        console.err << fileName << ": "
-                    << unclearColumnsText(*unclear, read.shape.heading, console.language) << ' '
-                    << nothingWrittenText(console.language) << '\n';
-        return true;
-    }
-    if (!read.badLines.isEmpty()) {
-        for (const BadLine& bad : read.badLines)
-            console.err << fileName << ':' << bad.line << ": " << badLineText(bad, console.language)
-                        << '\n';
-        if (read.badLineCount > read.badLines.size())
-            console.err << moreBadLinesText(read.badLineCount - read.badLines.size(),
-                                            console.language)
-                        << '\n';
-        console.err << nothingWrittenText(console.language) << '\n';
-        return true;
-    }
-    if (read.results.isEmpty()) {
-        console.err << console
-                           .text(QStringLiteral("%1 に結果がありません。"),
-                                 QStringLiteral("%1 holds no results. "))
-                           .arg(fileName)
-                    << nothingWrittenText(console.language) << '\n';
-        return true;
-    }
-    return false;
 }
 
 // The data files the folder held when it was read.
@@ -176,9 +128,10 @@ int importInto(const ImportRequest& request, const PastResults& read, Target& ta
     if (present.size() < kDataFileNames.size()) {
         console.err << console
                            .text(QStringLiteral("%1 にはすでに %2 があります。"),
-                                 QStringLiteral("%1 already holds %2. "))
+                                 QStringLiteral("%1 already holds %2."))
                            .arg(target.folderName, present.join(QStringLiteral(", ")))
-                    << nothingWrittenText(console.language) << useForce << '\n';
+                    << sentenceGap(console) << nothingWrittenText(console.language) << useForce
+                    << '\n';
         return kExitFailure;
     }
     const ImportPlan plan = planImport(read, target.found);
@@ -190,10 +143,10 @@ int importInto(const ImportRequest& request, const PastResults& read, Target& ta
     }
     const QString why = planRefusalText(plan, console.language);
     if (std::holds_alternative<NothingNewer>(plan)) {
-        console.out << why << ' ' << nothingWrittenText(console.language) << '\n';
+        console.out << why << sentenceGap(console) << nothingWrittenText(console.language) << '\n';
         return kExitSuccess;
     }
-    console.err << why << ' ' << nothingWrittenText(console.language);
+    console.err << why << sentenceGap(console) << nothingWrittenText(console.language);
     if (std::holds_alternative<RoundsNeeded>(plan)) console.err << useForce;
     console.err << '\n';
     return kExitFailure;
@@ -202,8 +155,8 @@ int importInto(const ImportRequest& request, const PastResults& read, Target& ta
 }  // namespace
 
 int runImport(const ImportRequest& request, Console& console, FolderOpener& folders) {
-    const std::optional<PastResults> read = readInput(request, console, folders);
-    if (!read || refuseFile(request.file, *read, console)) return kExitFailure;
+    const std::optional<PastResults> read = readPastResultsInput(request.file, console, folders);
+    if (!read) return kExitFailure;
     console.out << readingSummaryText(*read, console.language) << '\n';
     if (const std::optional<Heading>& heading = read->shape.heading)
         console.out << headingSkippedText(*heading, console.language) << '\n';

@@ -21,6 +21,7 @@ struct Options {
         QStringLiteral("count"), {}, QStringLiteral("N"), QString::number(kStartCount)};
     QCommandLineOption last{QStringLiteral("last"), {}, QStringLiteral("K")};
     QCommandLineOption csv{QStringLiteral("csv"), {}, QStringLiteral("FILE")};
+    QCommandLineOption results{QStringLiteral("results"), {}, QStringLiteral("FILE")};
     QCommandLineOption png{QStringLiteral("png"), {}, QStringLiteral("FILE")};
 };
 
@@ -37,60 +38,76 @@ QString usageText(Language language) {
                language,
                QStringLiteral(
                    "使い方: kirikata4-tool import FILE [--folder DIR] [--force]\n"
-                   "   または: kirikata4-tool backtest [--folder DIR] [--count N] [--last K] "
-                   "[--csv "
-                   "FILE] [--png FILE]\n"
+                   "   または: kirikata4-tool backtest [--folder DIR | --results FILE] [--count "
+                   "N]\n"
+                   "           [--last K] [--csv FILE] [--png FILE]\n"
                    "   または: kirikata4-tool --help | --version\n"
                    "kirikata4 のデータファイル (kri4.dat、kri4key.dat、kaisuu4.txt) "
                    "を画面なしで扱います。\n"
                    "\n"
-                   "  import    FILE の過去の結果 (古い順に 1 行 1 件、四桁の数字か\n"
-                   "            「回号 四桁の数字」) を登録画面と同じ手順で一件ずつ登録し、\n"
-                   "            DIR に kri4.dat、kri4key.dat、kaisuu4.txt を作ります。DIR に\n"
-                   "            これらのファイルがあるときは --force を付けない限り何もしません。\n"
-                   "  backtest  DIR の履歴の各回について、その前の状態から予想 (予想数 N) "
-                   "を出し、\n"
-                   "            当選番号とボックスで照合して偶然と比べます。\n"
+                   "  import    FILE の過去の結果を登録画面と同じ手順で一件ずつ登録し、DIR に\n"
+                   "            kri4.dat、kri4key.dat、kaisuu4.txt を作ります。FILE は CSV、\n"
+                   "            タブ区切り、または 1 行に「四桁の数字」か「回号 四桁の数字」の\n"
+                   "            テキスト (UTF-8 かシフト JIS) "
+                   "で、列はいくつあってもかまいません。\n"
+                   "            回号と結果の列は見出しの名前 (回号、当せん番号、draw_no、result\n"
+                   "            など) か中身で決め、日付などほかの列は読み飛ばします。回号は 123\n"
+                   "            でも第123回でもよく、新しい順のファイルも古い順に登録します。\n"
+                   "            DIR にすでに結果があれば、回号のあるファイルからその最新の回より\n"
+                   "            新しい回だけを追加します (重なる回の結果が違うか、回が抜けている\n"
+                   "            ときは何もしません)。回号のないファイルで置き換えるには --force\n"
+                   "            を付けます。置き換える前に古いファイルを backup-日付 に残します。\n"
+                   "  backtest  DIR の履歴 (または --results の FILE のすべての回) "
+                   "の各回について、\n"
+                   "            その前の状態から予想 (予想数 N) を出し、当選番号とボックスで照合\n"
+                   "            して偶然と比べます。\n"
                    "\n"
                    "オプション:\n"
-                   "  --folder DIR   データフォルダ (既定は現在のフォルダ)\n"
-                   "  --force        import: ファイルのあるフォルダでも置き換える\n"
-                   "  --count N      backtest: 一回の予想数 (既定 %1)\n"
-                   "  --last K       backtest: 新しい K 回だけを採点する\n"
-                   "  --csv FILE     backtest: 各回の結果を CSV に書き出す\n"
-                   "  --png FILE     backtest: グラフ (%2 × %3) を PNG に書き出す\n"
-                   "  -h, --help     この説明を表示する\n"
-                   "  -v, --version  バージョンを表示する\n"),
+                   "  --folder DIR    データフォルダー (既定は現在のフォルダー)\n"
+                   "  --force         import: 結果のあるフォルダーでも置き換える\n"
+                   "  --results FILE  backtest: 過去の結果のファイルのすべての回を採点する\n"
+                   "  --count N       backtest: 一回の予想数 (既定 %1)\n"
+                   "  --last K        backtest: 新しい K 回だけを採点する\n"
+                   "  --csv FILE      backtest: 各回の結果を CSV に書き出す\n"
+                   "  --png FILE      backtest: グラフ (%2 × %3) を PNG に書き出す\n"
+                   "  -h, --help      この説明を表示する\n"
+                   "  -v, --version   バージョンを表示する\n"),
                QStringLiteral(
                    "Usage: kirikata4-tool import FILE [--folder DIR] [--force]\n"
-                   "  or:  kirikata4-tool backtest [--folder DIR] [--count N] [--last K] [--csv "
-                   "FILE] "
-                   "[--png FILE]\n"
+                   "  or:  kirikata4-tool backtest [--folder DIR | --results FILE] [--count N]\n"
+                   "           [--last K] [--csv FILE] [--png FILE]\n"
                    "  or:  kirikata4-tool --help | --version\n"
                    "Works on the data files of kirikata4 (kri4.dat, kri4key.dat, kaisuu4.txt) "
-                   "without "
-                   "a window.\n"
+                   "without a window.\n"
                    "\n"
-                   "  import    Registers the past results of FILE (oldest first, one a line: "
-                   "four\n"
-                   "            digits, or a round number and four digits) one by one as the\n"
-                   "            registration window does, and writes kri4.dat, kri4key.dat and\n"
-                   "            kaisuu4.txt into DIR. Refuses a folder that holds any of them\n"
-                   "            unless --force.\n"
-                   "  backtest  For each round of the history in DIR, predicts N combinations "
-                   "from\n"
-                   "            the state before it, scores them as a box bet against the result\n"
-                   "            and compares the hits with chance.\n"
+                   "  import    Registers the past results of FILE one by one as the registration\n"
+                   "            window does, and writes kri4.dat, kri4key.dat and kaisuu4.txt\n"
+                   "            into DIR. FILE is CSV, tab-separated text or lines of four digits\n"
+                   "            or of a round number and four digits (UTF-8 or Shift JIS), with\n"
+                   "            any number of columns: the header's names (round, draw_no,\n"
+                   "            result, winning_number, or their Japanese names) or the columns'\n"
+                   "            content pick the round and the result, and other columns such as\n"
+                   "            dates are ignored. A round may be written 123 or in the Japanese\n"
+                   "            form; a file newest first is registered oldest first. Where DIR\n"
+                   "            holds results, a file with round numbers adds the rounds after\n"
+                   "            its newest (nothing is written when a round both hold disagrees\n"
+                   "            or rounds are missing); a file without them replaces them only\n"
+                   "            with --force. Replaced files are kept in backup-DATE beside them.\n"
+                   "  backtest  For each round of the history in DIR (or every round of the file\n"
+                   "            of --results), predicts N combinations from the state before it,\n"
+                   "            scores them as a box bet against the result and compares the hits\n"
+                   "            with chance.\n"
                    "\n"
                    "Options:\n"
-                   "  --folder DIR   the data folder (default: the current folder)\n"
-                   "  --force        import: replace the files of a folder that holds any of them\n"
-                   "  --count N      backtest: the combinations predicted a round (default %1)\n"
-                   "  --last K       backtest: score the newest K rounds only\n"
-                   "  --csv FILE     backtest: write one row per scored round\n"
-                   "  --png FILE     backtest: draw a chart of %2 x %3\n"
-                   "  -h, --help     show this help\n"
-                   "  -v, --version  show the version\n"))
+                   "  --folder DIR    the data folder (default: the current folder)\n"
+                   "  --force         import: replace the results of a folder that holds some\n"
+                   "  --results FILE  backtest: score every round of a file of past results\n"
+                   "  --count N       backtest: the combinations predicted a round (default %1)\n"
+                   "  --last K        backtest: score the newest K rounds only\n"
+                   "  --csv FILE      backtest: write one row per scored round\n"
+                   "  --png FILE      backtest: draw a chart of %2 x %3\n"
+                   "  -h, --help      show this help\n"
+                   "  -v, --version   show the version\n"))
         .arg(kStartCount)
         .arg(kChartImageSize.width())
         .arg(kChartImageSize.height());
@@ -120,7 +137,7 @@ ToolRequest parseToolArguments(const QStringList& arguments, Language language) 
     if (command == kImport)
         parser.addOption(options.force);
     else
-        parser.addOptions({options.count, options.last, options.csv, options.png});
+        parser.addOptions({options.count, options.last, options.csv, options.png, options.results});
     if (!parser.parse(arguments)) return UsageError{parser.errorText()};
     if (parser.isSet(options.help)) return HelpRequest{};
 
@@ -137,7 +154,11 @@ ToolRequest parseToolArguments(const QStringList& arguments, Language language) 
         return error(
             QStringLiteral("backtest に余分な引数があります: %1").arg(positional.join(u' ')),
             QStringLiteral("backtest takes no file: %1").arg(positional.join(u' ')));
-    BacktestRequest request{folder, {}, parser.value(options.csv), parser.value(options.png)};
+    BacktestRequest request{folder,
+                            parser.value(options.results),
+                            {},
+                            parser.value(options.csv),
+                            parser.value(options.png)};
     const std::optional<int> count = positiveWhole(parser.value(options.count));
     if (!count)
         return error(QStringLiteral("--count には 1 以上の整数を指定します"),

@@ -20,6 +20,7 @@ struct ImportRequest {
 // kirikata4-tool backtest [--folder DIR] [--count N] [--last K] [--csv FILE] [--png FILE]
 struct BacktestRequest {
     QString folder;
+    QString resultsFile;  // empty: the folder's history
     BacktestOptions options;
     QString csvFile;  // empty: none
     QString pngFile;  // empty: none

@@ -28,7 +28,7 @@ private:
 // rounds: a registration drops them.
 struct HistoryRound {
     qint64 round = 0;
-    int line = 0;  // the line of the history file (or of a file of past results), from 1
+    int line = 0;  // the line of the history file, from 1; 0 for a file of past results
     QString text;  // as stored; an older file may hold a line that is not four digits
 };
 

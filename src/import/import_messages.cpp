@@ -171,6 +171,23 @@ QString unclearColumnsText(const UnclearColumns& unclear, const std::optional<He
                  : named);
 }
 
+QStringList readingProblems(const PastResults& read, Language language) {
+    QStringList problems;
+    if (const auto* unclear = std::get_if<UnclearColumns>(&read.shape.layout))
+        problems << unclearColumnsText(*unclear, read.shape.heading, language);
+    for (const BadLine& bad : read.badLines)
+        problems << inLanguage(language, QStringLiteral("%1 行目: %2"),
+                               QStringLiteral("line %1: %2"))
+                        .arg(bad.line)
+                        .arg(badLineText(bad, language));
+    if (read.badLineCount > read.badLines.size())
+        problems << moreBadLinesText(read.badLineCount - read.badLines.size(), language);
+    if (problems.isEmpty() && read.results.isEmpty())
+        problems << inLanguage(language, QStringLiteral("このファイルには結果がありません。"),
+                               QStringLiteral("The file holds no results."));
+    return problems;
+}
+
 QString planRefusalText(const ImportPlan& plan, Language language) {
     if (const auto* disagrees = std::get_if<RoundDisagrees>(&plan))
         return inLanguage(language,

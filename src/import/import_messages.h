@@ -32,6 +32,10 @@ QString readingSummaryText(const PastResults& read, Language language);
 QString unclearColumnsText(const UnclearColumns& unclear, const std::optional<Heading>& heading,
                            Language language);
 
+// Why a file read cannot be imported or backtested, a sentence a line: no column holds the
+// results, the bad lines ("3 行目: …", then how many more), no result at all. Empty when it can.
+QStringList readingProblems(const PastResults& read, Language language);
+
 // Why an import plan writes nothing (a round that disagrees, missing rounds, a file without
 // rounds for a folder that holds results, nothing newer); empty for a plan that writes.
 QString planRefusalText(const ImportPlan& plan, Language language);

@@ -148,6 +148,15 @@ std::optional<PastResults> readPastResults(QByteArrayView bytes, const WorkProgr
     return read;
 }
 
+std::vector<HistoryRound> resultRounds(const PastResults& read) {
+    std::vector<HistoryRound> rounds;
+    rounds.reserve(read.results.size());
+    const qint64 first = read.firstRound.value_or(1);
+    for (qsizetype i = 0; i < read.results.size(); ++i)
+        rounds.push_back({first + i, 0, read.results.at(i)});
+    return rounds;
+}
+
 QList<LineReading> previewPastResults(QByteArrayView bytes, int count) {
     const QString text = decodePastResultsText(bytes);
     const FileShape shape = shapeOf(text);

@@ -6,7 +6,9 @@
 #include <QStringList>
 #include <optional>
 #include <variant>
+#include <vector>
 
+#include "data/result_history.h"
 #include "import/file_shape.h"
 #include "platform/work_progress.h"
 
@@ -70,6 +72,10 @@ struct PastResults {
 // or code page 932, with CR LF, LF or CR line ends. `progress` counts lines; empty when it
 // stopped the reading.
 std::optional<PastResults> readPastResults(QByteArrayView bytes, const WorkProgress& progress = {});
+
+// The results read as rounds to backtest, oldest first: numbered from the file's first round, or
+// from 1 where the file numbers none.
+std::vector<HistoryRound> resultRounds(const PastResults& read);
 
 // How one line of a file of past results reads.
 struct BlankLine {};

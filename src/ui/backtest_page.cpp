@@ -1,5 +1,7 @@
 #include "ui/backtest_page.h"
 
+#include <QComboBox>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -12,6 +14,8 @@
 #include "analysis/chart.h"
 #include "data/file_names.h"
 #include "data/folder_commit.h"
+#include "import/import_messages.h"
+#include "import/past_results.h"
 #include "platform/dialogs.h"
 #include "platform/failure.h"
 #include "platform/file_dialogs.h"
@@ -30,6 +34,9 @@ constexpr int kFewestCombinations = 1;
 constexpr int kLastStep = 100;
 constexpr int kBusyWidth = 160;
 const QString kSaveFailedTitle = QStringLiteral("保存できません");
+const QString kFolderSource = QStringLiteral("データフォルダーの %1").arg(kHistoryFile);
+const QString kFileSource = QStringLiteral("過去の結果のファイル…");
+enum Source { FolderSource, FileSource };
 
 // A table of a label and a value a row, for the backtest's summary.
 FigureTable* summaryTable(QWidget* parent, const char* name, const QString& accessibleName) {
@@ -59,13 +66,19 @@ QLabel* wrappingLabel(QWidget* parent, const char* name) {
 BacktestPage::BacktestPage(Services& services, int count, QWidget* parent)
     : QWidget(parent), services_(services) {
     auto* page = new QVBoxLayout(this);
-    page->addLayout(createControls(count));
+    QHBoxLayout* controls = createControls(count);
+    QHBoxLayout* source =
+        controlRow({{buddyLabel(QStringLiteral("履歴:"), sourceBox_), sourceBox_, sourceLabel_}});
+    source->addStretch();
+    page->addLayout(source);
+    page->addLayout(controls);
     page->addLayout(createSummary());
     chart_ = new ChartWidget(this);
     chart_->setObjectName(QStringLiteral("chart"));
     chart_->setAccessibleName(QStringLiteral("累積的中数と収支、偶然の期待値のグラフ"));
     page->addWidget(chart_, 1);
 
+    connect(sourceBox_, &QComboBox::activated, this, &BacktestPage::chooseSource);
     connect(countBox_, &QSpinBox::valueChanged, this, &BacktestPage::recompute);
     connect(lastBox_, &QSpinBox::valueChanged, this, &BacktestPage::recompute);
     connect(&watcher_, &QFutureWatcher<Backtest>::finished, this, &BacktestPage::finished);
@@ -78,8 +91,15 @@ BacktestPage::BacktestPage(Services& services, int count, QWidget* parent)
     showRefusal({});
 }
 
-// N and K, the busy indicator while a computation runs, and the two save buttons.
+// The history, N and K, the busy indicator while a computation runs, and the two save buttons.
 QHBoxLayout* BacktestPage::createControls(int count) {
+    sourceBox_ = new QComboBox(this);
+    sourceBox_->setObjectName(QStringLiteral("sourceBox"));
+    sourceBox_->addItems({kFolderSource, kFileSource});
+    sourceBox_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    sourceBox_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    sourceLabel_ = new QLabel(this);
+    sourceLabel_->setObjectName(QStringLiteral("sourceLabel"));
     countBox_ = new QSpinBox(this);
     countBox_->setObjectName(QStringLiteral("countBox"));
     countBox_->setRange(kFewestCombinations, kMostPredicted);
@@ -141,6 +161,49 @@ BacktestPage::~BacktestPage() {
 }
 
 void BacktestPage::showData(std::shared_ptr<const StatisticsData> data) {
+    folderData_ = std::move(data);
+    if (sourceBox_->currentIndex() == FolderSource) use(folderData_);
+}
+
+void BacktestPage::chooseSource(int index) {
+    if (index == FolderSource) {
+        sourceLabel_->clear();
+        use(folderData_);
+        return;
+    }
+    const std::optional<QString> path = services_.fileDialogs.fileToOpen(
+        QStringLiteral("バックテストする過去の結果のファイルを選ぶ"),
+        QStringLiteral("テキスト (*.txt *.csv *.tsv);;すべてのファイル (*)"));
+    std::optional<PastResults> read;
+    if (path) {
+        try {
+            read = readPastResults(readFileAt(*path));
+        } catch (const Failure& failure) {
+            services_.dialogs.notify(failure.message(), QStringLiteral("読み取れません"),
+                                     Notice::Warning);
+        }
+    }
+    if (read) {
+        if (const QStringList problems = readingProblems(*read, Language::Japanese);
+            !problems.isEmpty()) {
+            services_.dialogs.notify(problems.join(u'\n'), QStringLiteral("読み取れません"),
+                                     Notice::Warning);
+            read.reset();
+        }
+    }
+    if (!read) {
+        // The history stays the one backtested before.
+        sourceBox_->setCurrentIndex(data_ == folderData_ ? FolderSource : FileSource);
+        return;
+    }
+    auto fromFile = std::make_shared<StatisticsData>(roundsData(resultRounds(*read)));
+    sourceLabel_->setText(QStringLiteral("%1: %2").arg(
+        QFileInfo(*path).fileName(),
+        roundsText(fromFile->rounds.front().round, fromFile->counter, Language::Japanese)));
+    use(fromFile);
+}
+
+void BacktestPage::use(std::shared_ptr<const StatisticsData> data) {
     data_ = std::move(data);
     const QSignalBlocker blocker(lastBox_);
     lastBox_->setMaximum(std::max<int>(1, int(data_->rounds.size())));

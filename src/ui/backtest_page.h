@@ -9,6 +9,7 @@
 #include "analysis/backtest.h"
 #include "analysis/statistics_data.h"
 
+class QComboBox;
 class QHBoxLayout;
 class QLabel;
 class QProgressBar;
@@ -23,8 +24,10 @@ struct Services;
 
 // The page バックテスト: the prediction with N combinations scored against every round of the
 // history (or the newest K), as kirikata4-tool backtest scores it, with its figures, a chart of
-// the cumulative hits against chance and a sentence that says what they mean. Every change of N
-// or K recomputes on a worker thread; a newer computation cancels the older one.
+// the cumulative hits against chance and a sentence that says what they mean. The history is the
+// data folder's or, chosen instead, a file of past results with every round (as --results). Every
+// change of N, K or the history recomputes on a worker thread; a newer computation cancels the
+// older one.
 class BacktestPage : public QWidget {
     Q_OBJECT
 
@@ -33,7 +36,8 @@ public:
     BacktestPage(Services& services, int count, QWidget* parent = nullptr);
     ~BacktestPage() override;
 
-    // Shows the figures of `data`, recomputing them.
+    // Shows the figures of the data folder's `data`, recomputing them, unless a file of past
+    // results is chosen.
     void showData(std::shared_ptr<const StatisticsData> data);
 
     // The computation running or last run.
@@ -45,6 +49,10 @@ signals:
 
 private:
     QHBoxLayout* createControls(int count);
+    // The history chosen: the folder's, or a file of past results the user then picks.
+    void chooseSource(int index);
+    // Backtests `data`, the folder's or a file's.
+    void use(std::shared_ptr<const StatisticsData> data);
     QHBoxLayout* createSummary();
     void recompute();
     void finished();
@@ -58,9 +66,12 @@ private:
               const std::function<QByteArray(const Backtest&)>& bytesOf);
 
     Services& services_;
-    std::shared_ptr<const StatisticsData> data_;
-    std::optional<Backtest> shown_;  // the backtest whose figures are on the page
+    std::shared_ptr<const StatisticsData> folderData_;
+    std::shared_ptr<const StatisticsData> data_;  // the one backtested
+    std::optional<Backtest> shown_;               // the backtest whose figures are on the page
     QFutureWatcher<Backtest> watcher_;
+    QComboBox* sourceBox_;
+    QLabel* sourceLabel_;  // the file chosen and its rounds
     QSpinBox* countBox_;
     QSpinBox* lastBox_;
     QProgressBar* busy_;

@@ -189,18 +189,7 @@ void ImportPage::take(const QByteArray& bytes, const QString& source) {
 // Names the bad lines of what was read, or says why it holds nothing to import; false when it
 // can be imported.
 bool ImportPage::refuseRead() {
-    QStringList problems;
-    if (const auto* unclear = std::get_if<UnclearColumns>(&read_->shape.layout))
-        problems << unclearColumnsText(*unclear, read_->shape.heading, Language::Japanese);
-    for (const BadLine& bad : read_->badLines)
-        problems << QStringLiteral("%1 行目: %2")
-                        .arg(bad.line)
-                        .arg(badLineText(bad, Language::Japanese));
-    if (read_->badLineCount > read_->badLines.size())
-        problems << moreBadLinesText(read_->badLineCount - read_->badLines.size(),
-                                     Language::Japanese);
-    if (problems.isEmpty() && read_->results.isEmpty())
-        problems << QStringLiteral("このファイルには結果がありません。");
+    const QStringList problems = readingProblems(*read_, Language::Japanese);
     if (problems.isEmpty()) return false;
     status_->setText(kNothingWritten);
     services_.dialogs.notify(problems.join(u'\n') + u'\n' + kNothingWritten, kRefusedTitle,

@@ -55,8 +55,9 @@ StatisticsWindow::StatisticsWindow(Services& services, int count,
     tabs_->addTab(import_, QStringLiteral("取り込み"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
-    // No smaller than its pages need to show every control whole.
-    setMinimumSize(minimumSizeHint());
+    // No smaller than its pages need to show every control whole: the layout keeps the
+    // window's minimum to what they need as they are polished and filled.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
 
     // Ctrl+Tab and Ctrl+Shift+Tab change pages wherever the focus is, a table included.
     const auto turnPage = [this](int step) {

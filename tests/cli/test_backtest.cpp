@@ -11,7 +11,9 @@
 #include "data/initial_candidates.h"
 #include "predict/prediction.h"
 #include "predict/prediction_files.h"
+#include "register/registration.h"
 #include "register/registration_replay.h"
+#include "support/past_results_files.h"
 #include "support/test_services.h"
 #include "support/tool_run.h"
 
@@ -229,6 +231,47 @@ private slots:
             QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
         else
             QVERIFY2(run.err.contains(err), qPrintable(run.err));
+    }
+
+    // A file of past results is backtested whole; where a folder holds the same complete history
+    // both score alike. A folder imported from more results than its history keeps says once
+    // that the backtest starts from the newest it keeps, not that its table differs.
+    void aFileOfPastResultsScoresEveryRound_data() {
+        QTest::addColumn<int>("results");
+        QTest::newRow("a history the folder holds whole") << 600;
+        QTest::newRow("a history the folder cut") << kHistoryLimit + 100;
+    }
+    void aFileOfPastResultsScoresEveryRound() {
+        QFETCH(int, results);
+        test::TestBench bench;
+        bench.writeFile(QStringLiteral("past.csv"),
+                        test::publicResultsCsv(test::randomDraws(results, 12), 1, true));
+        const QString file = bench.path(QStringLiteral("past.csv"));
+        QCOMPARE(runToolWith({"import", file, "--folder", bench.path("data")}).status,
+                 kExitSuccess);
+        const auto backtest = [&](const QStringList& source, const QString& csv) {
+            return runToolWith(
+                QStringList{"backtest", "--folder", bench.path("data"), "--csv", bench.path(csv)} +
+                source);
+        };
+        const test::ToolRun fromFile = backtest({"--results", file}, "file.csv");
+        const test::ToolRun fromFolder = backtest({}, "folder.csv");
+        QCOMPARE(fromFile.status, kExitSuccess);
+        QVERIFY2(fromFile.out.startsWith(
+                     QStringLiteral("Backtest of rounds 1 to %1 (%1 rounds)").arg(results)),
+                 qPrintable(fromFile.out));
+        QCOMPARE(fromFile.err, QString());
+        if (results <= kHistoryLimit) {
+            QCOMPARE(fromFolder.out, fromFile.out);
+            QCOMPARE(bench.fileBytes("folder.csv"), bench.fileBytes("file.csv"));
+            QCOMPARE(fromFolder.err, QString());
+        } else {
+            QVERIFY(fromFolder.out.startsWith(QStringLiteral("Backtest of rounds 101 to")));
+            QVERIFY2(
+                fromFolder.err.startsWith("Note: kri4.dat keeps the newest 2000 results only") &&
+                    !fromFolder.err.contains("differs"),
+                qPrintable(fromFolder.err));
+        }
     }
 
     // A history line that is not four digits (an older program stored what was typed) was a

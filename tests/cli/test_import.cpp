@@ -243,6 +243,66 @@ private slots:
         QVERIFY(!QFileInfo::exists(target));
     }
 
+    // A folder that holds rounds 1 to 2100 takes a file's newer rounds, and then holds exactly
+    // what importing rounds 1 to the file's last into an empty folder leaves; what does not fit
+    // the folder writes nothing.
+    void updatesAFolderWithTheNewerRounds_data() {
+        QTest::addColumn<int>("first");  // the file's rounds
+        QTest::addColumn<int>("last");
+        QTest::addColumn<bool>("newestFirst");
+        QTest::addColumn<bool>("numbered");
+        QTest::addColumn<int>("altered");  // a round the file holds another result for
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("adds the newer rounds") << 1 << 2150 << false << true << 0 << kExitSuccess
+                                               << "Added 50 results (rounds 2101 to 2150)";
+        QTest::newRow("adds them from a file newest first")
+            << 2050 << 2150 << true << true << 0 << kExitSuccess << "Added 50 results";
+        QTest::newRow("a round disagrees")
+            << 1 << 2150 << false << true << 2090 << kExitFailure << "round 2090 is ";
+        QTest::newRow("a gap after the folder's newest")
+            << 2103 << 2150 << false << true << 0 << kExitFailure
+            << "rounds 2101 to 2102 are missing";
+        QTest::newRow("nothing newer")
+            << 1 << 2100 << false << true << 0 << kExitSuccess << "no result newer than round 2100";
+        QTest::newRow("no round numbers")
+            << 1 << 2150 << false << false << 0 << kExitFailure << "Use --force";
+    }
+    void updatesAFolderWithTheNewerRounds() {
+        QFETCH(int, first);
+        QFETCH(int, last);
+        QFETCH(bool, newestFirst);
+        QFETCH(bool, numbered);
+        QFETCH(int, altered);
+        QFETCH(int, status);
+        QFETCH(QString, says);
+        const QStringList draws = test::randomDraws(2150, 77);
+        test::TestBench bench;
+        const auto importInto = [&](const QString& folder, const QByteArray& file) {
+            bench.writeFile(QStringLiteral("past.csv"), file);
+            return runToolWith({"import", bench.path("past.csv"), "--folder", bench.path(folder)});
+        };
+        QCOMPARE(importInto("folder", test::publicResultsCsv(draws.mid(0, 2100))).status,
+                 kExitSuccess);
+        const test::FolderContents before = test::folderContents(bench.path("folder"));
+
+        QStringList inFile = draws.mid(first - 1, last - first + 1);
+        if (altered > 0) inFile[altered - first] = draws[altered - 1] == "0000" ? "0001" : "0000";
+        const QByteArray file =
+            numbered ? test::publicResultsCsv(inFile, first, newestFirst) : lines(inFile);
+        const test::ToolRun run = importInto("folder", file);
+        QVERIFY2(run.status == status && (run.out + run.err).contains(says),
+                 qPrintable(run.out + run.err));
+        if (status != kExitSuccess || last <= 2100) {
+            QCOMPARE(test::folderContents(bench.path("folder")), before);
+            return;
+        }
+        QCOMPARE(importInto("whole", test::publicResultsCsv(draws.mid(0, last))).status,
+                 kExitSuccess);
+        QCOMPARE(test::folderContents(bench.path("folder")),
+                 test::folderContents(bench.path("whole")));
+    }
+
     void refusesAFolderHoldingADataFile_data() {
         QTest::addColumn<QString>("present");
         for (const QString& name : kDataFiles) QTest::newRow(qPrintable(name)) << name;
