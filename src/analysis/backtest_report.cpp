@@ -239,15 +239,16 @@ QStringList backtestNotes(const Backtest& backtest, const StatisticsData& data, 
     if (historyIsCut(data))
         notes << inLanguage(
                      language,
-                     QStringLiteral("注意: %1 は新しい %2 件だけを残すため、バックテストは第 %3 回"
-                                    "からの %2 件を初期の候補から登録し直した並びで予想しています。"
-                                    "すべての回で試すには、過去の結果のファイルを選んでください "
-                                    "(kirikata4-tool backtest --results FILE)。"),
+                     QStringLiteral(
+                         "注意: %1 は新しい %2 件だけを残すため、バックテストは第 %3 回"
+                         "からの %2 件を初期の候補から登録し直した並びで予想しています。"
+                         "すべての回で試すには、過去の結果のファイルでバックテストしてください "
+                         "(画面では「履歴」で選び、kirikata4-tool では --results FILE)。"),
                      QStringLiteral("Note: %1 keeps the newest %2 results only, so the backtest "
                                     "predicts with the table those %2 results from round %3 on "
                                     "replay to from the initial one. To backtest every round, use "
-                                    "a file of past results (kirikata4-tool backtest --results "
-                                    "FILE)."))
+                                    "a file of past results (in the window, choose it as the "
+                                    "history; kirikata4-tool backtest takes --results FILE)."))
                      .arg(kHistoryFile)
                      .arg(kHistoryLimit)
                      .arg(data.rounds.front().round);

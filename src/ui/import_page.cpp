@@ -122,7 +122,8 @@ ImportPage::ImportPage(Services& services, std::function<void(const QString&)> i
     connect(chooseButton_, &QPushButton::clicked, this, &ImportPage::chooseFile);
     connect(pasteButton_, &QPushButton::clicked, this, &ImportPage::paste);
     auto* pasteKeys = new QShortcut(QKeySequence::Paste, this);
-    pasteKeys->setContext(Qt::WidgetWithChildrenShortcut);
+    // Anywhere in the window while the page shows, the tabs included.
+    pasteKeys->setContext(Qt::WindowShortcut);
     connect(pasteKeys, &QShortcut::activated, this, &ImportPage::paste);
     connect(importButton_, &QPushButton::clicked, this, &ImportPage::startImport);
     connect(&watcher_, &QFutureWatcher<RegistrationReplay>::finished, this,
@@ -173,7 +174,7 @@ void ImportPage::take(const QByteArray& bytes, const QString& source) {
     else if (read_->badLineCount > 0)
         summary = QStringLiteral("%1 行に誤りがあります。").arg(read_->badLineCount);
     if (read_->shape.heading)
-        summary += u' ' + headingSkippedText(*read_->shape.heading, Language::Japanese);
+        summary += u'\n' + headingSkippedText(*read_->shape.heading, Language::Japanese);
     summary_->setText(summary);
 
     QList<QStringList> rows;

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -624,6 +625,30 @@ private slots:
         QCOMPARE(window.nextRounds, QStringList{"1513"});
         // Nothing is replaced, so no copy of the old files is made.
         QVERIFY(QDir(bench.path({})).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
+    }
+
+    // A file dropped on the main window opens the import page with it read.
+    void aFileDroppedOnTheMainWindowIsOfferedForImport() {
+        test::TestBench bench;
+        writeDataSet(bench);
+        const QString file = pastFile(bench, 20);
+        test::WindowSession session(bench);
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(file)});
+        const QPoint at(20, 20);
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&session.mainWindow(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&session.mainWindow(), &drop);
+
+        QCOMPARE(test::openWindows<StatisticsWindow>().size(), 1);
+        StatisticsWindow* window = test::openWindows<StatisticsWindow>()[0];
+        QCOMPARE(window->findChild<QTabWidget*>()->currentIndex(), 3);
+        QCOMPARE(window->findChild<QLabel*>("fileLabel")->text(), QDir::toNativeSeparators(file));
+        QCOMPARE(window->findChild<QLabel*>("readingSummary")->text(),
+                 QStringLiteral("回号なし、結果は 1 列目「result」。20 件、古い順として読みました\n"
+                                "1 行目「result」は見出しとして読み飛ばしました。"));
     }
 
     // The main window's context menu opens the window, on the page asked for; asking again
