@@ -322,9 +322,14 @@ private slots:
             QCOMPARE(bench.fileBytes(name).has_value(), name == present);
         QCOMPARE(*bench.fileBytes(present), QByteArray("mine\r\n"));
 
+        // --force replaces the files after a dated copy of the one there was.
         QCOMPARE(runToolWith(arguments + QStringList{"--force"}).status, kExitSuccess);
         QCOMPARE(*bench.fileBytes(kHistoryFile), QByteArray("0419\r\n"));
         QCOMPARE(*bench.fileBytes(kCounterFile), QByteArray("1\r\n"));
+        const QStringList copies = QDir(bench.path({})).entryList({"backup-*"}, QDir::Dirs);
+        QCOMPARE(copies.size(), 1);
+        QCOMPARE(test::folderContents(bench.path(copies[0])),
+                 (test::FolderContents{{present, "mine\r\n"}}));
     }
 
     void speaksJapaneseToAJapaneseSystem() {

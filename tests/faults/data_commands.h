@@ -9,6 +9,7 @@
 #include "platform/file_system.h"
 #include "register/deletion.h"
 #include "register/registration.h"
+#include "support/random_draws.h"
 #include "support/test_data.h"
 #include "support/tool_run.h"
 
@@ -22,6 +23,7 @@ enum class DataCommand {
     Delete,
     ImportIntoEmpty,
     ImportOverFull,
+    ImportAddingRounds,
     Report
 };
 
@@ -36,8 +38,19 @@ inline const QList<DataCommandRow> kDataCommands = {
     {"delete", DataCommand::Delete},
     {"import into an empty folder", DataCommand::ImportIntoEmpty},
     {"import over a full folder", DataCommand::ImportOverFull},
+    {"import adding rounds to a full folder", DataCommand::ImportAddingRounds},
     {"report", DataCommand::Report},
 };
+
+// The file of past results the imports take: rounds 57 to 96, the 40 after the counter of the
+// folder that prepareFolder() makes, so that an import without --force adds them all.
+inline QByteArray pastResultsFile() {
+    QByteArray file;
+    const QStringList draws = randomDraws(40, 7);
+    for (int i = 0; i < draws.size(); ++i)
+        file += QByteArray::number(57 + i) + ',' + draws[i].toLatin1() + '\n';
+    return file;
+}
 
 // The folder the command starts on, on the disk before it runs: empty for the import into an
 // empty folder, else a history in which registering 0123 matches, a counter and a report.
@@ -67,9 +80,11 @@ inline void runDataCommand(DataCommand command, FileSystem& folder, FolderOpener
             deleteNewestResult(files, files.readHistory().lines(), files.readState());
             return;
         case DataCommand::ImportIntoEmpty:
-        case DataCommand::ImportOverFull: {
-            const ToolRun run = runToolWith({"import", pastResults, "--folder", path, "--force"},
-                                            Language::English, &folders);
+        case DataCommand::ImportOverFull:
+        case DataCommand::ImportAddingRounds: {
+            QStringList arguments = {"import", pastResults, "--folder", path};
+            if (command != DataCommand::ImportAddingRounds) arguments << "--force";
+            const ToolRun run = runToolWith(arguments, Language::English, &folders);
             if (run.status != kExitSuccess) throw Failure(FailureKind::CannotWrite, run.err);
             return;
         }

@@ -59,9 +59,7 @@ class TestCrashSafety : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        pastResults_.writeFile("past.txt", test::randomDraws(40, 7).join("\n").toLatin1());
-    }
+    void initTestCase() { pastResults_.writeFile("past.txt", test::pastResultsFile()); }
     void cleanupTestCase() { qInfo("crash points in all: %d", crashPoints_); }
 
     // The process is killed before each write step in turn; after recovery the folder is exactly

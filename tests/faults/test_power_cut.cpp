@@ -71,7 +71,7 @@ private slots:
         QVERIFY(past_.isValid() && dataFolder_.isValid());
         QFile file(past_.filePath("past.txt"));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(test::randomDraws(40, 7).join("\n").toLatin1());
+        file.write(test::pastResultsFile());
     }
     void cleanupTestCase() { qInfo("power cut points in all: %d", cutPoints_); }
 
