@@ -18,13 +18,11 @@
 
 #include "analysis/backtest.h"
 #include "analysis/backtest_report.h"
-#include "cli/console.h"
-#include "cli/tool_arguments.h"
-#include "cli/tool_command.h"
 #include "data/data_files.h"
 #include "data/file_names.h"
 #include "import/past_results.h"
 #include "platform/file_system.h"
+#include "quiet_tool.h"
 #include "register/registration_replay.h"
 #include "support/random_draws.h"
 #include "timing.h"
@@ -40,16 +38,6 @@ constexpr int kLongImport = 1'000'000;
 
 double medianMilliseconds(const std::function<void()>& work) {
     return bench::medianMilliseconds(kRuns, 1, work);
-}
-
-// Runs the tool as from the command line, its output thrown away.
-int runQuietly(const QStringList& arguments) {
-    QString out, err;
-    QTextStream outStream(&out), errStream(&err);
-    Console console{outStream, errStream, Language::English, false};
-    DiskFolderOpener folders;
-    return runTool(parseToolArguments(QStringList{"kirikata4-tool"} + arguments, Language::English),
-                   console, folders);
 }
 
 // A round counter numbers at most 32766 rounds, so no file imports a million results; the two
@@ -80,7 +68,7 @@ int main() {
         DataFiles(disk).writeTextFile(QStringLiteral("past.txt"), oldestFirst);
     }
     const QString data = QDir(folder).filePath(QStringLiteral("data"));
-    if (runQuietly({"import", source, "--folder", data}) != kExitSuccess) {
+    if (bench::runQuietly({"import", source, "--folder", data}) != kExitSuccess) {
         std::fprintf(stderr, "the import failed\n");
         return 1;
     }
@@ -92,10 +80,10 @@ int main() {
         scored = runBacktest(rounds, {kCount, {}})->rounds.size();
     });
     const double command = medianMilliseconds([&] {
-        runQuietly({"backtest", "--folder", data, "--count", QString::number(kCount)});
+        bench::runQuietly({"backtest", "--folder", data, "--count", QString::number(kCount)});
     });
     const double import = medianMilliseconds([&] {
-        runQuietly({"import", source, "--folder", data, "--force"});
+        bench::runQuietly({"import", source, "--folder", data, "--force"});
     });
 
     std::printf("Backtest, %d-line history, %d predictions a round (%zu rounds scored)\n",

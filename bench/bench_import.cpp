@@ -12,12 +12,10 @@
 #include <QTextStream>
 #include <cstdio>
 
-#include "cli/console.h"
-#include "cli/tool_arguments.h"
-#include "cli/tool_command.h"
 #include "data/file_names.h"
 #include "import/past_results.h"
 #include "platform/file_system.h"
+#include "quiet_tool.h"
 #include "support/past_results_files.h"
 #include "support/random_draws.h"
 #include "timing.h"
@@ -29,16 +27,6 @@ namespace {
 constexpr int kRounds = 7054;
 constexpr int kHeld = 7000;
 constexpr int kRuns = 9;
-
-// Runs the tool as from the command line, its output thrown away.
-int runQuietly(const QStringList& arguments) {
-    QString out, err;
-    QTextStream outStream(&out), errStream(&err);
-    Console console{outStream, errStream, Language::English, false};
-    DiskFolderOpener folders;
-    return runTool(parseToolArguments(QStringList{"kirikata4-tool"} + arguments, Language::English),
-                   console, folders);
-}
 
 bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
@@ -55,7 +43,7 @@ int main() {
     const QString file = folder.filePath(QStringLiteral("past.csv"));
     const QString older = folder.filePath(QStringLiteral("older.csv"));
     if (!writeFile(file, whole) || !writeFile(older, test::publicResultsCsv(draws.mid(0, kHeld))) ||
-        runQuietly({"import", older, "--folder", folder.filePath("held")}) != kExitSuccess) {
+        bench::runQuietly({"import", older, "--folder", folder.filePath("held")}) != kExitSuccess) {
         std::fprintf(stderr, "the files could not be prepared\n");
         return 1;
     }
@@ -63,7 +51,7 @@ int main() {
     const double reading = bench::medianMilliseconds(kRuns, 1, [&] { readPastResults(whole); });
     int run = 0;
     const double import = bench::medianMilliseconds(kRuns, 1, [&] {
-        runQuietly(
+        bench::runQuietly(
             {"import", file, "--folder", folder.filePath(QStringLiteral("new-%1").arg(++run))});
     });
     // Each addition starts from a copy of the folder at round 7000, made before the clock starts.
@@ -74,11 +62,11 @@ int main() {
         for (const QString& name : kDataFileNames)
             QFile::copy(folder.filePath("held/" + name), QDir(copy).filePath(name));
         additions.push_back(bench::medianMilliseconds(1, 0, [&] {
-            runQuietly({"import", file, "--folder", copy});
+            bench::runQuietly({"import", file, "--folder", copy});
         }));
     }
     const double backtest = bench::medianMilliseconds(kRuns, 1, [&] {
-        runQuietly({"backtest", "--results", file, "--count", "10"});
+        bench::runQuietly({"backtest", "--results", file, "--count", "10"});
     });
 
     std::printf("A file of %d rounds, eleven columns, newest first (%lld bytes)\n", kRounds,
