@@ -13,19 +13,25 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("empty file") << QByteArray() << QStringList{};
-        QTest::newRow("CR LF lines") << QByteArray("1234\r\n5678\r\n")
-                                     << QStringList{"1234", "5678"};
-        QTest::newRow("no final line end") << QByteArray("1234\r\n5678")
-                                           << QStringList{"1234", "5678"};
+        QTest::newRow("CR LF lines")
+            << QByteArray("1234\r\n5678\r\n") << QStringList{"1234", "5678"};
+        QTest::newRow("no final line end")
+            << QByteArray("1234\r\n5678") << QStringList{"1234", "5678"};
         QTest::newRow("lone CR") << QByteArray("12\r34\r") << QStringList{"12", "34"};
         QTest::newRow("lone LF") << QByteArray("12\n34\n") << QStringList{"12", "34"};
-        QTest::newRow("LF CR is two line ends") << QByteArray("12\n\r34") << QStringList{"12", "", "34"};
-        QTest::newRow("empty line kept") << QByteArray("12\r\n\r\n34\r\n")
-                                         << QStringList{"12", "", "34"};
+        QTest::newRow("LF CR is two line ends")
+            << QByteArray("12\n\r34") << QStringList{"12", "", "34"};
+        QTest::newRow("empty line kept")
+            << QByteArray("12\r\n\r\n34\r\n") << QStringList{"12", "", "34"};
         QTest::newRow("only a line end") << QByteArray("\r\n") << QStringList{""};
         QTest::newRow("spaces kept") << QByteArray(" 57 \r\n") << QStringList{" 57 "};
-        QTest::newRow("NUL inside a line") << QByteArray("1\0" "2\r\n", 5)
-                                           << QStringList{QString::fromLatin1("1\0" "2", 3)};
+        QTest::newRow("NUL inside a line") << QByteArray(
+                                                  "1\0"
+                                                  "2\r\n",
+                                                  5)
+                                           << QStringList{QString::fromLatin1("1\0"
+                                                                              "2",
+                                                                              3)};
     }
     void readsLines() {
         QFETCH(QByteArray, bytes);
@@ -47,8 +53,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("title") << QString::fromUtf8(" 第 ") << QByteArray("\x20\x91\xe6\x20");
-        QTest::newRow("full-width BOX") << QString::fromUtf8("ＢＯＸ")
-                                        << QByteArray("\x82\x61\x82\x6e\x82\x77");
+        QTest::newRow("full-width BOX")
+            << QString::fromUtf8("ＢＯＸ") << QByteArray("\x82\x61\x82\x6e\x82\x77");
         QTest::newRow("ideographic space") << QString::fromUtf8("\u3000") << QByteArray("\x81\x40");
         QTest::newRow("half-width katakana") << QString::fromUtf8("ｷﾘ") << QByteArray("\xb7\xd8");
     }
@@ -60,10 +66,10 @@ private slots:
     }
 
     void roundTripsWholeJapaneseLines() {
-        const QStringList lines = {
-            QString::fromUtf8(" 回 キリカータ ４ ＢＯＸ 予想結果; Vr_1.20 "),
-            QString::fromUtf8("  回  :            回  :過去１００回の結果"),
-            QString::fromUtf8("ホームページ\u3000\u3000 "), QString::fromUtf8("作者に意見等は\u3000 ")};
+        const QStringList lines = {QString::fromUtf8(" 回 キリカータ ４ ＢＯＸ 予想結果; Vr_1.20 "),
+                                   QString::fromUtf8("  回  :            回  :過去１００回の結果"),
+                                   QString::fromUtf8("ホームページ\u3000\u3000 "),
+                                   QString::fromUtf8("作者に意見等は\u3000 ")};
         QCOMPARE(readLines(writeLines(lines)), lines);
     }
 

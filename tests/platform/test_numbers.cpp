@@ -68,11 +68,16 @@ private slots:
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("plain");
-        QTest::newRow("zero") << 0.0 << " 0" << "0";
-        QTest::newRow("positive") << 57.0 << " 57" << "57";
-        QTest::newRow("negative") << -4.0 << "-4" << "-4";
-        QTest::newRow("fraction") << 11.5 << " 11.5" << "11.5";
-        QTest::newRow("large whole") << 123456789012.0 << " 123456789012" << "123456789012";
+        QTest::newRow("zero") << 0.0 << " 0"
+                              << "0";
+        QTest::newRow("positive") << 57.0 << " 57"
+                                  << "57";
+        QTest::newRow("negative") << -4.0 << "-4"
+                                  << "-4";
+        QTest::newRow("fraction") << 11.5 << " 11.5"
+                                  << "11.5";
+        QTest::newRow("large whole") << 123456789012.0 << " 123456789012"
+                                     << "123456789012";
     }
     void writesNumbersAsText() {
         QFETCH(double, value);
