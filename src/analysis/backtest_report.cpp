@@ -39,6 +39,11 @@ QString percent(double rate) {
     return figure(100 * rate) + u'%';
 }
 
+// The share of the sales paid out as prizes, "45%".
+QString payoutText() {
+    return QString::number(100 * kTheoreticalPayout) + u'%';
+}
+
 QString pValueText(double p) {
     // The exact tail underflows only far beyond any doubt.
     return p > 0 ? QString::number(p, 'g', kPValueDigits) : QStringLiteral("< 1e-300");
@@ -125,10 +130,9 @@ QList<SummaryRow> moneyRows(const BacktestSummary& summary, Language language) {
         row(language, QStringLiteral("収支"), QStringLiteral("balance"),
             yenText(summary.balanceYen(), language)),
         row(language, QStringLiteral("回収率"), QStringLiteral("return rate"),
-            percent(summary.returnRate()) +
-                inLanguage(language, QStringLiteral("（偶然なら %1）"),
-                           QStringLiteral("  (chance gives %1)"))
-                    .arg(QString::number(100 * kTheoreticalPayout) + u'%'))};
+            percent(summary.returnRate()) + inLanguage(language, QStringLiteral("（偶然なら %1）"),
+                                                       QStringLiteral("  (chance gives %1)"))
+                                                .arg(payoutText()))};
 }
 
 // One sentence on where the hit rate of chance lies against the 95% interval of the hit rate.
@@ -173,13 +177,16 @@ SummaryText summaryText(const std::vector<ScoredRound>& rounds, int count, Langu
     text.rows = figureRows(rounds, summary, language);
     text.moneyRows = moneyRows(summary, language);
     text.conclusion = conclusionText(summary, language);
-    text.prizeNote = inLanguage(
-        language,
-        QStringLiteral(
-            "払戻金は売上の 45% が賞金になるとした理論上の額で、実際の各回の賞金はその回の"
-            "売上と当せん口数で変わります。"),
-        QStringLiteral("The return counts theoretical prizes, 45% of the sales paid out; the real "
-                       "prize of a round depends on its sales and its winners."));
+    text.prizeNote =
+        inLanguage(
+            language,
+            QStringLiteral(
+                "払戻金は売上の %1 が賞金になるとした理論上の額で、実際の各回の賞金はその回の"
+                "売上と当せん口数で変わります。"),
+            QStringLiteral(
+                "The return counts theoretical prizes, %1 of the sales paid out; the real "
+                "prize of a round depends on its sales and its winners."))
+            .arg(payoutText());
     return text;
 }
 
@@ -208,14 +215,15 @@ QString refusalText(BacktestRefusal refusal, const QString& historyFile, qsizety
         case BacktestRefusal::CounterBelowResults:
             return inLanguage(
                        language,
-                       QStringLiteral("kaisuu4.txt の回数 %1 が %2 の結果の数 %3 より小さいため、"
-                                      "各結果の回号が決まりません。kaisuu4.txt を直してください。"),
-                       QStringLiteral("the round counter of kaisuu4.txt, %1, is smaller than the "
+                       QStringLiteral("%4 の回数 %1 が %2 の結果の数 %3 より小さいため、"
+                                      "各結果の回号が決まりません。%4 を直してください。"),
+                       QStringLiteral("the round counter of %4, %1, is smaller than the "
                                       "%3 results of %2, so the results have no round numbers; "
-                                      "correct kaisuu4.txt."))
+                                      "correct %4."))
                 .arg(counter)
                 .arg(historyFile)
-                .arg(results);
+                .arg(results)
+                .arg(kCounterFile);
     }
     return {};
 }
@@ -225,13 +233,13 @@ QStringList backtestNotes(const Backtest& backtest, const StatisticsData& data, 
     QStringList notes;
     for (std::size_t i = 0; i < std::min(unscored.size(), kNotesShown); ++i)
         notes << inLanguage(language,
-                            QStringLiteral("注意: kri4.dat の %1 行目「%2」（第 %3 回）は四桁の数字"
+                            QStringLiteral("注意: %4 の %1 行目「%2」（第 %3 回）は四桁の数字"
                                            "ではないため、採点から外しました。"),
-                            QStringLiteral("Note: line %1 of kri4.dat, \"%2\" (round %3), is not "
+                            QStringLiteral("Note: line %1 of %4, \"%2\" (round %3), is not "
                                            "four digits and was left out of the scoring."))
-                     .arg(unscored[i].line)
-                     .arg(shownText(unscored[i].text))
-                     .arg(unscored[i].round);
+                     // At once, so that a %-sign in the line is not filled in next.
+                     .arg(QString::number(unscored[i].line), shownText(unscored[i].text),
+                          QString::number(unscored[i].round), kHistoryFile);
     if (unscored.size() > kNotesShown)
         notes << inLanguage(language, QStringLiteral("… ほかに %1 行を採点から外しました。"),
                             QStringLiteral("… and %1 more lines left out."))

@@ -189,10 +189,6 @@ void paintBalance(QPainter& painter, const ChartFrame& frame, const ChartSeries&
     painter.drawPolyline(frame.line(series.balance));
 }
 
-QString textIn(Language language, const char16_t* japanese, const char16_t* english) {
-    return inLanguage(language, QString::fromUtf16(japanese), QString::fromUtf16(english));
-}
-
 // A title along the left edge, beside the value axis of `plot`.
 void paintValueTitle(QPainter& painter, const QRectF& plot, const QString& title) {
     painter.save();
@@ -214,13 +210,13 @@ void paintTitles(QPainter& painter, const QSizeF& size, const ChartSeries& serie
     painter.setPen(Qt::black);
     painter.setFont(bold);
     painter.drawText(QRectF(0, kTitleTop, size.width(), kTitleHeight), Qt::AlignCenter,
-                     textIn(language, u"バックテスト: 的中数と収支の累計、偶然による期待値",
-                            u"Backtest: cumulative hits and balance against chance"));
+                     inLanguage(language, u"バックテスト: 的中数と収支の累計、偶然による期待値",
+                                u"Backtest: cumulative hits and balance against chance"));
     painter.setFont(font);
     painter.drawText(
         QRectF(0, kTotalsTop, size.width(), kTotalsHeight), Qt::AlignCenter,
-        textIn(language, u"%1 回を採点、的中 %2 回、偶然による期待値 %3 回、収支 %4",
-               u"%1 rounds scored, %2 hits, %3 expected from chance, balance %4")
+        inLanguage(language, u"%1 回を採点、的中 %2 回、偶然による期待値 %3 回、収支 %4",
+                   u"%1 rounds scored, %2 hits, %3 expected from chance, balance %4")
             .arg(series.rounds.size())
             .arg(series.hits.empty() ? 0 : series.hits.back())
             .arg(series.expected.empty() ? 0 : series.expected.back(), 0, 'f', 2)
@@ -228,11 +224,11 @@ void paintTitles(QPainter& painter, const QSizeF& size, const ChartSeries& serie
     const QRectF lower = balancePlot(size);
     painter.drawText(
         QRectF(lower.left(), size.height() - kRoundTitleAbove, lower.width(), kAxisTitleHeight),
-        Qt::AlignCenter, textIn(language, u"回号", u"round"));
+        Qt::AlignCenter, inLanguage(language, u"回号", u"round"));
     paintValueTitle(painter, hitsPlot(size),
-                    textIn(language, u"的中数（累計）", u"hits (cumulative)"));
+                    inLanguage(language, u"的中数（累計）", u"hits (cumulative)"));
     paintValueTitle(painter, lower,
-                    textIn(language, u"収支（累計、万円）", u"balance (10,000 yen)"));
+                    inLanguage(language, u"収支（累計、万円）", u"balance (10,000 yen)"));
 }
 
 // A legend box whose top left corner is `corner`: a row a series, a sample line and its name.
@@ -257,14 +253,15 @@ void paintLegend(QPainter& painter, QPointF corner, const QStringList& names,
 void paintLegends(QPainter& painter, const QSizeF& size, Language language) {
     const QRectF upper = hitsPlot(size);
     paintLegend(painter, upper.topLeft() + QPointF(kLegendInset, kLegendInset),
-                {textIn(language, u"的中数", u"hits"),
-                 textIn(language, u"偶然による期待値", u"expected by chance"),
-                 textIn(language, u"偶然の 95% 範囲", u"95% band of chance")},
+                {inLanguage(language, u"的中数", u"hits"),
+                 inLanguage(language, u"偶然による期待値", u"expected by chance"),
+                 inLanguage(language, u"偶然の 95% 範囲", u"95% band of chance")},
                 {QPen(kHitsColour, kLineWidth), QPen(kExpectedColour, kLineWidth, Qt::DashLine),
                  QPen(kBandColour, kBandSampleWidth)});
     const QRectF lower = balancePlot(size);
-    const QStringList names = {textIn(language, u"収支（理論上の賞金）", u"balance (theoretical)"),
-                               textIn(language, u"偶然による収支", u"balance of chance")};
+    const QStringList names = {
+        inLanguage(language, u"収支（理論上の賞金）", u"balance (theoretical)"),
+        inLanguage(language, u"偶然による収支", u"balance of chance")};
     paintLegend(
         painter,
         lower.bottomLeft() +

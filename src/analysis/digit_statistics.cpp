@@ -9,8 +9,6 @@
 namespace k4 {
 namespace {
 
-constexpr int kDegrees = kDigitValues - 1;
-
 void testPlaces(DigitStatistics& statistics) {
     const double expected = double(statistics.results) / kDigitValues;
     std::vector<double> pValues;
@@ -19,7 +17,7 @@ void testPlaces(DigitStatistics& statistics) {
         test.statistic = 0;
         for (const int count : statistics.counts[place])
             test.statistic += expected > 0 ? (count - expected) * (count - expected) / expected : 0;
-        test.pValue = chiSquarePValue(test.statistic, kDegrees);
+        test.pValue = chiSquarePValue(test.statistic, kDegreesOfFreedom);
         pValues.push_back(test.pValue);
     }
     const std::vector<double> adjusted = holmAdjusted(pValues);

@@ -13,7 +13,7 @@ namespace k4 {
 
 // The chi-square test of a fair draw for one place: each digit equally likely.
 struct PlaceTest {
-    double statistic = 0;  // with 9 degrees of freedom
+    double statistic = 0;  // with kDegreesOfFreedom degrees of freedom
     double pValue = 1;
     double holmPValue = 1;  // adjusted with Holm's method for the four places
 };
@@ -36,6 +36,8 @@ struct DigitStatistics {
 
 // Below this adjusted p-value a place departs from chance.
 inline constexpr double kSignificance = 0.05;
+// A place's chi-square test compares the counts of its ten digits.
+inline constexpr int kDegreesOfFreedom = kDigitValues - 1;
 
 // The digits of the newest `limit` history lines that are four digits (`history` newest first):
 // their counts by place and digit with a chi-square test for each place, and the box

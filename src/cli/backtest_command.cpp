@@ -55,7 +55,7 @@ int runBacktestCommand(const BacktestRequest& request, Console& console, FolderO
         }
         TerminalProgress progress(
             console.err, console.errIsTerminal,
-            console.text(QStringLiteral("再現中"), QStringLiteral("replaying")));
+            inLanguage(console.language, QStringLiteral("再現中"), QStringLiteral("replaying")));
         backtest = *runBacktest(data.rounds, request.options, [&](qint64 done, qint64 total) {
             progress.update(done, total);
             return true;

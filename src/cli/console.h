@@ -12,10 +12,6 @@ struct Console {
     QTextStream& err;
     Language language = Language::English;
     bool errIsTerminal = false;  // whether a progress line may be shown on `err`
-
-    QString text(const QString& japanese, const QString& english) const {
-        return inLanguage(language, japanese, english);
-    }
 };
 
 // The tool's exit statuses.

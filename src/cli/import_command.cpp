@@ -43,9 +43,8 @@ QStringList presentDataFiles(const DataFilesState& found) {
 }
 
 void reportNextRound(const RegistrationReplay& folder, Console& console) {
-    console.out << console
-                       .text(QStringLiteral("次回は第 %1 回です。"),
-                             QStringLiteral("The next round is %1."))
+    console.out << inLanguage(console.language, QStringLiteral("次回は第 %1 回です。"),
+                              QStringLiteral("The next round is %1."))
                        .arg(qint64(folder.counter()) + 1)
                 << '\n';
 }
@@ -53,9 +52,9 @@ void reportNextRound(const RegistrationReplay& folder, Console& console) {
 void reportFilled(const RegistrationReplay& folder, qsizetype registered, const QString& backup,
                   const Target& target, Console& console) {
     const qint64 last = folder.counter();
-    console.out << console
-                       .text(QStringLiteral("%1 件の結果 (%2) を %3 に登録しました。"),
-                             QStringLiteral("Registered %1 results (%2) in %3."))
+    console.out << inLanguage(console.language,
+                              QStringLiteral("%1 件の結果 (%2) を %3 に登録しました。"),
+                              QStringLiteral("Registered %1 results (%2) in %3."))
                        .arg(registered)
                        .arg(roundsText(last - registered + 1, last, console.language),
                             target.folderName)
@@ -63,9 +62,9 @@ void reportFilled(const RegistrationReplay& folder, qsizetype registered, const 
     if (const QString kept = historyKeepsNewestText(registered, console.language); !kept.isEmpty())
         console.out << kept << '\n';
     if (!backup.isEmpty())
-        console.out << console
-                           .text(QStringLiteral("古いファイルは %1 に残しました。"),
-                                 QStringLiteral("The old files are kept in %1."))
+        console.out << inLanguage(console.language,
+                                  QStringLiteral("古いファイルは %1 に残しました。"),
+                                  QStringLiteral("The old files are kept in %1."))
                            .arg(backup)
                     << '\n';
     reportNextRound(folder, console);
@@ -75,18 +74,17 @@ void reportFilled(const RegistrationReplay& folder, qsizetype registered, const 
 // dated copy of them; makes a missing folder. False when the folder cannot be made.
 bool fill(const PastResults& read, Target& target, Console& console) {
     if (!QDir().mkpath(target.path)) {
-        console.err << console
-                           .text(QStringLiteral("フォルダー %1 を作れません"),
-                                 QStringLiteral("cannot create the folder %1"))
+        console.err << inLanguage(console.language, QStringLiteral("フォルダー %1 を作れません"),
+                                  QStringLiteral("cannot create the folder %1"))
                            .arg(QDir::toNativeSeparators(target.path))
                     << '\n';
         return false;
     }
     std::optional<RegistrationReplay> folder;
     {
-        TerminalProgress progress(
-            console.err, console.errIsTerminal,
-            console.text(QStringLiteral("取り込み中"), QStringLiteral("importing")));
+        TerminalProgress progress(console.err, console.errIsTerminal,
+                                  inLanguage(console.language, QStringLiteral("取り込み中"),
+                                             QStringLiteral("importing")));
         folder = replayAll(read, progressOf(progress));
     }
     const QString backup = presentDataFiles(target.found).isEmpty()
@@ -100,14 +98,15 @@ bool fill(const PastResults& read, Target& target, Console& console) {
 void add(const AddRounds& added, Target& target, Console& console) {
     std::optional<RegistrationReplay> folder;
     {
-        TerminalProgress progress(console.err, console.errIsTerminal,
-                                  console.text(QStringLiteral("追加中"), QStringLiteral("adding")));
+        TerminalProgress progress(
+            console.err, console.errIsTerminal,
+            inLanguage(console.language, QStringLiteral("追加中"), QStringLiteral("adding")));
         folder = replayAdded(added, target.found, progressOf(progress));
     }
     writeImport(*target.files, *folder, target.found);
-    console.out << console
-                       .text(QStringLiteral("%1 件の結果 (%2) を %3 に追加しました。"),
-                             QStringLiteral("Added %1 results (%2) to %3."))
+    console.out << inLanguage(console.language,
+                              QStringLiteral("%1 件の結果 (%2) を %3 に追加しました。"),
+                              QStringLiteral("Added %1 results (%2) to %3."))
                        .arg(added.results.size())
                        .arg(roundsText(added.firstRound, folder->counter(), console.language),
                             target.folderName)
@@ -123,12 +122,11 @@ int importInto(const ImportRequest& request, const PastResults& read, Target& ta
     if (request.force || present.isEmpty())
         return fill(read, target, console) ? kExitSuccess : kExitFailure;
     const QString useForce =
-        console.text(QStringLiteral("置き換えるには --force を付けてください。"),
-                     QStringLiteral(" Use --force to replace them."));
+        inLanguage(console.language, QStringLiteral("置き換えるには --force を付けてください。"),
+                   QStringLiteral(" Use --force to replace them."));
     if (present.size() < kDataFileNames.size()) {
-        console.err << console
-                           .text(QStringLiteral("%1 にはすでに %2 があります。"),
-                                 QStringLiteral("%1 already holds %2."))
+        console.err << inLanguage(console.language, QStringLiteral("%1 にはすでに %2 があります。"),
+                                  QStringLiteral("%1 already holds %2."))
                            .arg(target.folderName, present.join(QStringLiteral(", ")))
                     << sentenceGap(console) << nothingWrittenText(console.language) << useForce
                     << '\n';

@@ -34,9 +34,8 @@ bool refuseFile(const QString& file, const PastResults& read, Console& console) 
         return true;
     }
     if (read.results.isEmpty()) {
-        console.err << console
-                           .text(QStringLiteral("%1 に結果がありません。"),
-                                 QStringLiteral("%1 holds no results."))
+        console.err << inLanguage(console.language, QStringLiteral("%1 に結果がありません。"),
+                                  QStringLiteral("%1 holds no results."))
                            .arg(fileName)
                     << sentenceGap(console) << nothingWrittenText(console.language) << '\n';
         return true;
@@ -58,7 +57,7 @@ std::optional<PastResults> readPastResultsInput(const QString& file, Console& co
     }
     TerminalProgress progress(
         console.err, console.errIsTerminal,
-        console.text(QStringLiteral("読み取り中"), QStringLiteral("reading")));
+        inLanguage(console.language, QStringLiteral("読み取り中"), QStringLiteral("reading")));
     // Nothing cancels the command's reading, so there always is a result.
     const PastResults read = *readPastResults(bytes, [&](qint64 done, qint64 total) {
         progress.update(done, total);
@@ -69,7 +68,7 @@ std::optional<PastResults> readPastResultsInput(const QString& file, Console& co
 }
 
 QString sentenceGap(const Console& console) {
-    return console.text(QString(), QStringLiteral(" "));
+    return inLanguage(console.language, QString(), QStringLiteral(" "));
 }
 
 }  // namespace k4

@@ -4,6 +4,7 @@
 #include <QDir>
 
 #include "analysis/chart.h"
+#include "data/file_names.h"
 #include "version.h"
 
 namespace k4 {
@@ -42,11 +43,11 @@ QString usageText(Language language) {
                    "N]\n"
                    "           [--last K] [--csv FILE] [--png FILE]\n"
                    "   または: kirikata4-tool --help | --version\n"
-                   "kirikata4 のデータファイル (kri4.dat、kri4key.dat、kaisuu4.txt) "
+                   "kirikata4 のデータファイル (%4) "
                    "を画面なしで扱います。\n"
                    "\n"
                    "  import    FILE の過去の結果を登録画面と同じ手順で一件ずつ登録し、DIR に\n"
-                   "            kri4.dat、kri4key.dat、kaisuu4.txt を作ります。FILE は CSV、\n"
+                   "            %4 を作ります。FILE は CSV、\n"
                    "            タブ区切り、または 1 行に「四桁の数字」か「回号 四桁の数字」の\n"
                    "            テキスト (UTF-8 かシフト JIS) "
                    "で、列はいくつあってもかまいません。\n"
@@ -77,11 +78,11 @@ QString usageText(Language language) {
                    "  or:  kirikata4-tool backtest [--folder DIR | --results FILE] [--count N]\n"
                    "           [--last K] [--csv FILE] [--png FILE]\n"
                    "  or:  kirikata4-tool --help | --version\n"
-                   "Works on the data files of kirikata4 (kri4.dat, kri4key.dat, kaisuu4.txt) "
+                   "Works on the data files of kirikata4 (%4) "
                    "without a window.\n"
                    "\n"
                    "  import    Registers the past results of FILE one by one as the registration\n"
-                   "            window does, and writes kri4.dat, kri4key.dat and kaisuu4.txt\n"
+                   "            window does, and writes %4\n"
                    "            into DIR. FILE is CSV, tab-separated text or lines of four digits\n"
                    "            or of a round number and four digits (UTF-8 or Shift JIS), with\n"
                    "            any number of columns: the header's names (round, draw_no,\n"
@@ -110,7 +111,8 @@ QString usageText(Language language) {
                    "  -v, --version   show the version\n"))
         .arg(kStartCount)
         .arg(kChartImageSize.width())
-        .arg(kChartImageSize.height());
+        .arg(kChartImageSize.height())
+        .arg(dataFilesText(language));
 }
 
 QString versionText() {

@@ -11,7 +11,7 @@
 namespace k4 {
 
 QString backUpDataFiles(FileSystem& files, QDate date) {
-    QList<NewFile> copies;
+    QList<FileBytes> copies;
     for (const QString& name : kDataFileNames)
         if (files.exists(name)) copies.append({name, files.read(name)});
 

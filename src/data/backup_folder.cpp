@@ -75,8 +75,8 @@ QString offeredBackupFolder(const QString& parent, QDate date) {
     return path;
 }
 
-QList<NewFile> readDataFiles(const FileSystem& folder) {
-    QList<NewFile> files;
+QList<FileBytes> readDataFiles(const FileSystem& folder) {
+    QList<FileBytes> files;
     for (const QString& name : kDataFileNames) files.append({name, folder.read(name)});
     return files;
 }
@@ -107,7 +107,7 @@ QString backupFolderProblem(const QString& path) {
 }
 
 void writeBackupFolder(FolderOpener& folders, const QString& path,
-                       const QList<NewFile>& dataFiles) {
+                       const QList<FileBytes>& dataFiles) {
     const QFileInfo target(path);
     const std::unique_ptr<FileSystem> parent = folders.open(target.absolutePath());
     std::unique_ptr<FileSystem> backup = parent->createFolder(target.fileName());

@@ -28,7 +28,7 @@ QString offeredBackupFolder(const QString& parent, QDate date);
 
 // The three data files of the folder, byte for byte. Throws the Failure of a file that is
 // missing or cannot be read.
-QList<NewFile> readDataFiles(const FileSystem& folder);
+QList<FileBytes> readDataFiles(const FileSystem& folder);
 
 // How many results the history file of data files read before holds; none when there is no
 // history file.
@@ -45,11 +45,12 @@ QString backupFolderProblem(const QString& path);
 // Writes the data files into the folder at `path`, opened through `folders`, creating it when
 // it is missing, whole or not at all and on the disk when it returns. Throws the Failure of the
 // step that fails.
-void writeBackupFolder(FolderOpener& folders, const QString& path, const QList<NewFile>& dataFiles);
+void writeBackupFolder(FolderOpener& folders, const QString& path,
+                       const QList<FileBytes>& dataFiles);
 
 // The data files of a backup folder, checked as a restore needs them.
 struct BackupFolder {
-    QList<NewFile> files;
+    QList<FileBytes> files;
     DataFilesSummary summary;
     // Why these are not the data files of this program (one is missing, the candidate table is
     // not the 570 combinations, the counter not a round number, a history line not a result);

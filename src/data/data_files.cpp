@@ -85,14 +85,14 @@ void DataFiles::writeTextFile(const QString& name, const QStringList& lines) {
     commitFiles(files_, {{name, writeLines(lines)}});
 }
 
-void DataFiles::commit(const QList<FileContent>& contents, const DataFilesState& readFrom) {
-    QList<NewFile> files;
-    for (const FileContent& content : contents)
+void DataFiles::commit(const QList<FileLines>& contents, const DataFilesState& readFrom) {
+    QList<FileBytes> files;
+    for (const FileLines& content : contents)
         files.append({content.name, writeLines(content.lines)});
     commit(files, readFrom);
 }
 
-void DataFiles::commit(const QList<NewFile>& files, const DataFilesState& readFrom) {
+void DataFiles::commit(const QList<FileBytes>& files, const DataFilesState& readFrom) {
     commitFiles(files_, files, [&] {
         if (stateOf(files_) != readFrom)
             throw Failure(FailureKind::ChangedElsewhere, files_.folderName());

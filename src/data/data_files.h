@@ -9,17 +9,15 @@
 #include "data/folder_commit.h"
 #include "data/lines.h"
 #include "data/result_history.h"
+#include "platform/numbers.h"
 
 namespace k4 {
 
 class FileSystem;
 
-// The main window shows the next round, counter plus one, as a 16-bit number: a counter above
-// this one stops the program at start-up.
-inline constexpr std::int32_t kLargestCounter = 32766;
-
-// The new content of one file of the folder.
-struct FileContent {
+// The new content of one file of the folder, as its lines: written in code page 932, each ended
+// with CR LF.
+struct FileLines {
     QString name;
     QStringList lines;
 };
@@ -56,9 +54,9 @@ public:
     // Rewrites several files together: all of them or none, also through a crash or a power
     // cut (see commitFiles), and only while the three data files still hold what `readFrom`
     // says; otherwise nothing is written and it throws ChangedElsewhere naming the folder.
-    void commit(const QList<FileContent>& contents, const DataFilesState& readFrom);
+    void commit(const QList<FileLines>& contents, const DataFilesState& readFrom);
     // The same for contents already in the files' bytes (a backup put back as it was saved).
-    void commit(const QList<NewFile>& files, const DataFilesState& readFrom);
+    void commit(const QList<FileBytes>& files, const DataFilesState& readFrom);
 
     // Completes or drops a commit that a crash interrupted; runs before anything reads the files.
     void recover();

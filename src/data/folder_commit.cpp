@@ -40,9 +40,9 @@ QByteArray checksumLine(const QByteArray& body) {
            '\n';
 }
 
-QByteArray journalBytes(const QList<NewFile>& files) {
+QByteArray journalBytes(const QList<FileBytes>& files) {
     QByteArray body = kJournalHeader;
-    for (const NewFile& file : files) body += file.name.toUtf8() + '\n';
+    for (const FileBytes& file : files) body += file.name.toUtf8() + '\n';
     return body + checksumLine(body);
 }
 
@@ -98,7 +98,7 @@ struct Progress {
 // Takes back the renames of a commit, newest first, and then drops the journal. Where a step
 // fails, the rest is left to recovery, which completes a journaled commit and puts a single
 // file's old content back.
-void undoRenames(FileSystem& folder, const QList<NewFile>& files, const QList<Progress>& progress,
+void undoRenames(FileSystem& folder, const QList<FileBytes>& files, const QList<Progress>& progress,
                  bool journaled) {
     try {
         for (qsizetype i = files.size() - 1; i >= 0; --i) {
@@ -112,24 +112,24 @@ void undoRenames(FileSystem& folder, const QList<NewFile>& files, const QList<Pr
         return;
     }
     QStringList temporaries;
-    for (const NewFile& file : files) temporaries << newName(file.name);
+    for (const FileBytes& file : files) temporaries << newName(file.name);
     removeQuietly(folder, temporaries);
 }
 
 }  // namespace
 
-void commitFiles(FileSystem& folder, const QList<NewFile>& files,
+void commitFiles(FileSystem& folder, const QList<FileBytes>& files,
                  const std::function<void()>& checkUnderLock) {
     const auto lock = folder.lockFolder();
-    for (const NewFile& file : files) folder.checkReplaceable(file.name);
+    for (const FileBytes& file : files) folder.checkReplaceable(file.name);
     if (checkUnderLock) checkUnderLock();
     // One rename replaces a single file whole; several need the journal to change together.
     const bool journaled = files.size() > 1;
 
     QStringList temporaries;
-    for (const NewFile& file : files) temporaries << newName(file.name);
+    for (const FileBytes& file : files) temporaries << newName(file.name);
     try {
-        for (const NewFile& file : files)
+        for (const FileBytes& file : files)
             forFile(file.name, [&] { folder.writeDurably(newName(file.name), file.bytes); });
         if (journaled) {
             forFile(kJournal, [&] { folder.writeDurably(newName(kJournal), journalBytes(files)); });

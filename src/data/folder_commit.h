@@ -10,8 +10,8 @@ namespace k4 {
 class FileSystem;
 class FolderOpener;
 
-// The new content of one file of a folder.
-struct NewFile {
+// The new content of one file of a folder, as the bytes it is to hold.
+struct FileBytes {
     QString name;
     QByteArray bytes;
 };
@@ -35,7 +35,7 @@ struct NewFile {
 // `checkUnderLock`, when given, runs once the lock is held and before anything is written; a
 // Failure it throws stops the commit with nothing written. It is where a commit checks that
 // the folder still holds what the new contents were computed from.
-void commitFiles(FileSystem& folder, const QList<NewFile>& files,
+void commitFiles(FileSystem& folder, const QList<FileBytes>& files,
                  const std::function<void()>& checkUnderLock = {});
 
 // Replaces or creates one file anywhere, named by its path (a table or a picture the user

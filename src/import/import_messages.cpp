@@ -62,8 +62,12 @@ QString orderText(ResultOrder order, Language language) {
 }  // namespace
 
 QString badLineText(const BadLine& bad, Language language) {
-    const auto text = [&](const QString& ja, const QString& en) {
-        return inLanguage(language, ja, en).arg(shownText(bad.field));
+    // The field and a number at once, so that a %-sign in the field is not filled in next.
+    const auto text = [&](const QString& ja, const QString& en,
+                          std::optional<qint64> number = std::nullopt) {
+        const QString message = inLanguage(language, ja, en);
+        return number ? message.arg(shownText(bad.field), QString::number(*number))
+                      : message.arg(shownText(bad.field));
     };
     switch (bad.problem) {
         case LineProblem::NotFourDigits:
@@ -95,19 +99,19 @@ QString badLineText(const BadLine& bad, Language language) {
             return text(QStringLiteral("第 %2 回のはずが第 %1 回です。回号は 1 ずつ増える (新しい"
                                        "順なら減る) 並びでなければなりません"),
                         QStringLiteral("round %1 where round %2 should follow; rounds must go up "
-                                       "(or, newest first, down) by one"))
-                .arg(bad.expectedRound);
+                                       "(or, newest first, down) by one"),
+                        bad.expectedRound);
         case LineProblem::RoundTooLate:
             return text(
-                       QStringLiteral("第 %1 回は取り込めません。次回の回号は 16 ビットの数のため、"
-                                      "取り込めるのは第 %2 回までです"),
-                       QStringLiteral("round %1 cannot be imported: the next round is a 16-bit "
-                                      "number, so the last round to import is %2"))
-                .arg(bad.expectedRound);
+                QStringLiteral("第 %1 回は取り込めません。次回の回号は 16 ビットの数のため、"
+                               "取り込めるのは第 %2 回までです"),
+                QStringLiteral("round %1 cannot be imported: the next round is a 16-bit "
+                               "number, so the last round to import is %2"),
+                bad.expectedRound);
         case LineProblem::NoResult:
             return text(QStringLiteral("「%1」には結果の列 (%2 列目) がありません"),
-                        QStringLiteral("\"%1\" has nothing in the result column (column %2)"))
-                .arg(bad.column);
+                        QStringLiteral("\"%1\" has nothing in the result column (column %2)"),
+                        bad.column);
     }
     return {};
 }

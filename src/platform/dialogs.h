@@ -20,9 +20,8 @@ class Dialogs {
 public:
     virtual ~Dialogs() = default;
 
-    // A Yes/No question with No as the default button; with the stop icon it is message box
-    // style 276 (4 for Yes and No, 16 for the stop icon, 256 for the second button as the
-    // default). Returns the button pressed.
+    // A Yes/No question with the given icon and No as the default button, so that Enter alone
+    // never agrees. Returns the button pressed.
     virtual Answer askYesNo(const QString& prompt, const QString& title, QuestionIcon icon) = 0;
 
     // A notice with an OK button; returns when it is dismissed.

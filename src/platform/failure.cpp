@@ -1,5 +1,7 @@
 #include "platform/failure.h"
 
+#include "platform/numbers.h"
+
 namespace k4 {
 
 bool isRefusal(FailureKind kind) {
@@ -7,38 +9,37 @@ bool isRefusal(FailureKind kind) {
 }
 
 QString describe(FailureKind kind, Language language) {
-    const auto text = [language](const char16_t* japanese, const char16_t* english) {
-        return inLanguage(language, QString::fromUtf16(japanese), QString::fromUtf16(english));
-    };
     switch (kind) {
         case FailureKind::FileNotFound:
-            return text(u"ファイルが見つかりません", u"file not found");
+            return inLanguage(language, u"ファイルが見つかりません", u"file not found");
         case FailureKind::CannotOpen:
-            return text(u"ファイルを開けません", u"cannot open the file");
+            return inLanguage(language, u"ファイルを開けません", u"cannot open the file");
         case FailureKind::ReadPastEnd:
-            return text(u"ファイルの終わりを越えて読み込もうとしました",
-                        u"the file ends too early");
+            return inLanguage(language, u"ファイルの終わりを越えて読み込もうとしました",
+                              u"the file ends too early");
         case FailureKind::CannotWrite:
-            return text(u"ファイルに書き込めません", u"cannot write the file");
+            return inLanguage(language, u"ファイルに書き込めません", u"cannot write the file");
         case FailureKind::Overflow:
-            return text(u"オーバーフローしました", u"a number is too large");
+            return inLanguage(language, u"オーバーフローしました", u"a number is too large");
         case FailureKind::FolderInUse:
-            return text(u"ほかのプログラムがデータフォルダに書き込んでいます",
-                        u"another program is writing into the data folder");
+            return inLanguage(language, u"ほかのプログラムがデータフォルダーに書き込んでいます",
+                              u"another program is writing into the data folder");
         case FailureKind::CannotWriteFolder:
-            return text(u"フォルダに書き込めません", u"cannot write into the folder");
+            return inLanguage(language, u"フォルダーに書き込めません",
+                              u"cannot write into the folder");
         case FailureKind::NotAFile:
-            return text(u"通常のファイルではありません", u"not a regular file");
+            return inLanguage(language, u"通常のファイルではありません", u"not a regular file");
         case FailureKind::ChangedElsewhere:
-            return text(u"データがほかのプログラムで変更されました",
-                        u"another program changed the data files");
+            return inLanguage(language, u"データがほかのプログラムで変更されました",
+                              u"another program changed the data files");
         case FailureKind::LastRound:
-            return text(u"第 32766 回より後の回は登録できません",
-                        u"no round after round 32766 can be registered");
+            return inLanguage(language, QStringLiteral("第 %1 回より後の回は登録できません"),
+                              QStringLiteral("no round after round %1 can be registered"))
+                .arg(kLargestCounter);
         case FailureKind::Unexpected:
             break;
     }
-    return text(u"予期しないエラーが発生しました", u"unexpected error");
+    return inLanguage(language, u"予期しないエラーが発生しました", u"unexpected error");
 }
 
 Failure::Failure(FailureKind kind, QString fileName)

@@ -14,9 +14,13 @@ inline Language systemLanguage() {
                                                              : Language::English;
 }
 
-// The text for `language` of a message written in both.
+// The text for `language` of a message written in both: the one way the program says a text in
+// two languages.
 inline QString inLanguage(Language language, const QString& japanese, const QString& english) {
     return language == Language::Japanese ? japanese : english;
+}
+inline QString inLanguage(Language language, const char16_t* japanese, const char16_t* english) {
+    return QString::fromUtf16(language == Language::Japanese ? japanese : english);
 }
 
 }  // namespace k4

@@ -2,9 +2,14 @@
 
 #include <QString>
 #include <cstdint>
+#include <limits>
 #include <optional>
 
 namespace k4 {
+
+// The main window shows the next round, counter plus one, as a 16-bit number: a counter above
+// this one stops the program at start-up.
+inline constexpr std::int32_t kLargestCounter = std::numeric_limits<std::int16_t>::max() - 1;
 
 // Round to the nearest integer, a half to the even neighbour, into the signed 16-bit range.
 // Throws Failure(Overflow, file) when the rounded value (or NaN) does not fit; `file` names the

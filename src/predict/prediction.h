@@ -9,10 +9,13 @@
 
 namespace k4 {
 
-// The prediction looks back no further than this many results, the newest first.
+// 予想 reads at most this many lines of the history file, newest first, as it always has; of
+// them the rules use the newest kHistorySlotsRead and the report lists the newest 100, so that
+// the rest of a long file is never read.
 inline constexpr qsizetype kHistoryLookback = 1000;
-// Of those, the prediction reads only the newest this many: a caller that predicts many times,
-// as the backtest does, need pass no more.
+// The newest results the rules look at: results 2 to 73 and the one after each for the
+// first-digit count, the ninth for one of its digits. A caller that predicts many times, as
+// the backtest does, need pass no more.
 inline constexpr qsizetype kHistorySlotsRead = 74;
 
 // The candidate table is ordered by the last draw that matched each combination. The prediction

@@ -39,7 +39,7 @@ QString registerResult(DataFiles& files, const QString& result, const QStringLis
     // The program must open its data again: a counter past the last round would stop it.
     if (plan.counter > kLargestCounter) throw Failure(FailureKind::LastRound, kCounterFile);
 
-    QList<FileContent> contents = {{kHistoryFile, plan.history}};
+    QList<FileLines> contents = {{kHistoryFile, plan.history}};
     if (plan.candidates) contents.append({kCandidateFile, *plan.candidates});
     contents.append({kCounterFile, DataFiles::counterLines(plan.counter)});
     files.commit(contents, readFrom);

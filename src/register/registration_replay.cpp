@@ -29,8 +29,8 @@ void RegistrationReplay::registerResult(const QString& result) {
     counter_ = counter;
 }
 
-QList<FileContent> RegistrationReplay::files() const {
-    QList<FileContent> contents = {{kHistoryFile, history_}};
+QList<FileLines> RegistrationReplay::files() const {
+    QList<FileLines> contents = {{kHistoryFile, history_}};
     if (candidatesRewritten_) contents.append({kCandidateFile, candidates_.fileLines()});
     contents.append({kCounterFile, DataFiles::counterLines(counter_)});
     return contents;

@@ -38,7 +38,7 @@ public:
     // The content of the files the registrations rewrote, in the order a registration writes
     // them: the history, the candidates (from the initial files always, from a folder's only
     // when a result matched a combination) and the counter.
-    QList<FileContent> files() const;
+    QList<FileLines> files() const;
 
 private:
     CandidateTable candidates_;

@@ -6,6 +6,7 @@
 #include "data/backup.h"
 #include "data/backup_folder.h"
 #include "data/data_files.h"
+#include "data/file_names.h"
 #include "import/import_messages.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -57,7 +58,7 @@ void createBackup(Services& services) {
     // Reading the data folder fails as every command does; the chosen folder is only the
     // user's to correct.
     runCommand(services, [&] {
-        const QList<NewFile> dataFiles = readDataFiles(services.files);
+        const QList<FileBytes> dataFiles = readDataFiles(services.files);
         QString problem = backupFolderProblem(*path);
         if (problem.isEmpty()) {
             try {
@@ -71,10 +72,9 @@ void createBackup(Services& services) {
                                     Notice::Warning);
             return;
         }
-        services.dialogs.notify(
-            QStringLiteral("%1 に kri4.dat、kri4key.dat、kaisuu4.txt を書き込みました。")
-                .arg(shownPath(*path)),
-            kBackupTitle, Notice::Information);
+        services.dialogs.notify(QStringLiteral("%1 に %2 を書き込みました。")
+                                    .arg(shownPath(*path), dataFilesText(Language::Japanese)),
+                                kBackupTitle, Notice::Information);
     });
 }
 
@@ -107,10 +107,10 @@ void restoreBackup(Services& services, const std::function<void()>& restored) {
                 "今のデータを %1 のバックアップで置き換えます。\n"
                 "バックアップ: %2\n"
                 "今のデータ: %3\n"
-                "今の kri4.dat、kri4key.dat、kaisuu4.txt は、日付の付いたフォルダーに"
-                "そのまま残します。\n"
+                "今の %4 は、日付の付いたフォルダーにそのまま残します。\n"
                 "戻しますか。")
-                .arg(shownPath(*path), summaryText(backup.summary), todaysFilesText(today));
+                .arg(shownPath(*path), summaryText(backup.summary), todaysFilesText(today),
+                     dataFilesText(Language::Japanese));
         if (services.dialogs.askYesNo(question, kRestoreTitle, QuestionIcon::Warning) == Answer::No)
             return;
         const QString kept = backUpDataFiles(services.files, services.clock.today());

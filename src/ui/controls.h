@@ -13,7 +13,7 @@ class QPushButton;
 namespace k4 {
 
 // Creates a control of a window with its object name, pixel geometry and font. The object name
-// is the control's name in the window layout, by which tests and the layout find it.
+// is the control's kind and number (Command5, Text1, List2 …), by which tests find it.
 template <typename Control>
 Control* placeControl(QWidget* window, const char* name, QRect geometry, const QFont& font) {
     auto* control = new Control(window);

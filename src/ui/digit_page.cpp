@@ -11,6 +11,7 @@
 
 #include "analysis/digit_statistics.h"
 #include "data/box_match.h"
+#include "data/file_names.h"
 #include "ui/figure_table.h"
 #include "ui/page_labels.h"
 
@@ -54,11 +55,13 @@ QString verdictText(const DigitStatistics& statistics) {
         departing.isEmpty()
             ? QStringLiteral(
                   "どの位の数字の出方も、偶然と区別できません (四つの検定を Holm "
-                  "の方法で補正した p 値がどれも 0.05 以上)。")
+                  "の方法で補正した p 値がどれも %1 以上)。")
+                  .arg(kSignificance)
             : QStringLiteral(
                   "%1 の数字の出方は、偶然から外れています (四つの検定を Holm の方法で"
-                  "補正した p 値が 0.05 未満)。")
-                  .arg(departing.join(QStringLiteral("、")));
+                  "補正した p 値が %2 未満)。")
+                  .arg(departing.join(QStringLiteral("、")))
+                  .arg(kSignificance);
     if (statistics.results < kFewestForTheTest)
         verdict += QStringLiteral(" ただし結果が %1 件と少ないため、検定はあてになりません。")
                        .arg(statistics.results);
@@ -119,8 +122,9 @@ QHBoxLayout* DigitPage::createDigitTable() {
     QLabel* explanation = sentenceLabel(
         this,
         QStringLiteral("表の数は、その位にその数字が出た回数です (色が濃いほど多い)。下の三行は、"
-                       "位ごとに「どの数字も同じ確率で出る」とした χ² 検定 (自由度 9) の統計量と"
-                       " p 値、四つの検定を Holm の方法で補正した p 値です。"));
+                       "位ごとに「どの数字も同じ確率で出る」とした χ² 検定 (自由度 %1) の統計量と"
+                       " p 値、四つの検定を Holm の方法で補正した p 値です。")
+            .arg(kDegreesOfFreedom));
     return besideSentences(heatMap_, {verdict_, explanation});
 }
 
@@ -154,7 +158,8 @@ QHBoxLayout* DigitPage::createBoxLists() {
     };
     addList(QStringLiteral("よく出た組み合わせ (ボックス)"), mostDrawn_, nullptr);
     addList(QStringLiteral("あまり出ない組み合わせ (ボックス)"), leastDrawn_, neverDrawn_);
-    addList(QStringLiteral("待ちが長い組み合わせ (kri4key.dat の先頭)"), waiting_, nullptr);
+    addList(QStringLiteral("待ちが長い組み合わせ (%1 の先頭)").arg(kCandidateFile), waiting_,
+            nullptr);
     lists->addStretch();
     return lists;
 }
@@ -175,8 +180,9 @@ void DigitPage::refresh() {
         mostDrawn_->setRows({});
         leastDrawn_->setRows({});
         neverDrawn_->clear();
-        verdict_->setText(QStringLiteral(
-            "数える結果がまだありません (kri4.dat に四桁の数字の結果がありません)。"));
+        verdict_->setText(
+            QStringLiteral("数える結果がまだありません (%1 に四桁の数字の結果がありません)。")
+                .arg(kHistoryFile));
     } else {
         showDigitCounts(statistics);
         showBoxes(statistics);

@@ -18,6 +18,7 @@
 #include "data/backup.h"
 #include "data/backup_folder.h"
 #include "data/data_files.h"
+#include "data/file_names.h"
 #include "import/import_messages.h"
 #include "import/past_import.h"
 #include "platform/clock.h"
@@ -241,12 +242,12 @@ void ImportPage::startImport() {
             const qint64 first = read_->firstRound.value_or(1);
             const qint64 last = first + read_->results.size() - 1;
             if (!agrees(QStringLiteral("このフォルダーの %1 件の結果を、取り込む %2 件の結果 (%3) "
-                                       "で置き換えます。\n古い kri4.dat、kri4key.dat、kaisuu4.txt "
-                                       "は、日付の付いたフォルダーにそのまま残します。\n置き換えま"
-                                       "すか。")
+                                       "で置き換えます。\n古い %4 は、日付の付いたフォルダーにその"
+                                       "まま残します。\n置き換えますか。")
                             .arg(held)
                             .arg(read_->results.size())
-                            .arg(roundsText(first, last, Language::Japanese)))) {
+                            .arg(roundsText(first, last, Language::Japanese),
+                                 dataFilesText(Language::Japanese)))) {
                 status_->setText(kDeclined);
                 return;
             }

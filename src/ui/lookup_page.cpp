@@ -9,6 +9,7 @@
 
 #include "analysis/number_record.h"
 #include "data/digits.h"
+#include "data/file_names.h"
 #include "platform/dialogs.h"
 #include "predict/prediction.h"
 #include "register/result_input.h"
@@ -35,8 +36,9 @@ QString whenDrawn(const HistoryRound& draw, const StatisticsData& data) {
 
 QString slotText(const NumberRecord& record) {
     if (!record.slot)
-        return QStringLiteral("ありません (候補表は三種類以上の数字からなる 570 通りです)");
-    return QStringLiteral("kri4key.dat の %1 番目").arg(*record.slot);
+        return QStringLiteral("ありません (候補表は三種類以上の数字からなる %1 通りです)")
+            .arg(CandidateTable::kSlotCount);
+    return QStringLiteral("%1 の %2 番目").arg(kCandidateFile).arg(*record.slot);
 }
 
 QString predictableText(const NumberRecord& record) {
@@ -103,8 +105,9 @@ void LookupPage::showRecord() {
     const NumberRecord record =
         numberRecord(number_, data_->rounds, *data_->candidates, kLastDraws);
     const int results = int(data_->rounds.size());
-    title_->setText(
-        QStringLiteral("%1 の記録 (kri4.dat の %2 件の結果から)").arg(number_).arg(results));
+    title_->setText(QStringLiteral("%1 の記録 (%2 の %3 件の結果から)")
+                        .arg(number_, kHistoryFile)
+                        .arg(results));
     QList<QStringList> rows = {
         {QStringLiteral("ストレートで出た回数"), QStringLiteral("%1 回").arg(record.straightDraws)},
         {QStringLiteral("ボックスで出た回数"), QStringLiteral("%1 回").arg(record.boxDraws)},

@@ -42,7 +42,7 @@ const QString kEditorNotStarted = QStringLiteral("テキストエディタを起
 // Input the user can correct: the command stops, the list and the report stay as they were.
 const QString kCountNotANumber = QStringLiteral("表示件数には数値を入力してください。");
 const QString kRoundOutOfRange =
-    QStringLiteral("次回の回数が範囲外のため、予想結果 (yosou4.txt) を書き出せません。");
+    QStringLiteral("次回の回数が範囲外のため、予想結果 (%1) を書き出せません。").arg(kReportFile);
 
 }  // namespace
 

@@ -16,7 +16,7 @@ class MainMenuBar;
 class RegistrationWindow;
 struct Services;
 
-// The main window, `Form1` of the layout: the next round number, the predicted combinations,
+// The main window (object name Form1): the next round number, the predicted combinations,
 // the count of them to list, and the commands Predict, Show text, Register data and Exit, in a
 // client area below the menu bar (MainMenuBar). Its context menu (the right mouse button
 // anywhere on it, or the menu key) opens the statistics window too; in the two text boxes the

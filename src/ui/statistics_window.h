@@ -15,8 +15,9 @@ class ImportPage;
 class LookupPage;
 struct Services;
 
-// The statistics window 「成績と統計」: four pages of figures on the data folder (the backtest
-// of the prediction, the digits drawn, the record of one number) and the import of past results.
+// The statistics window 「成績と統計」: three pages of figures on the data folder (the backtest
+// of the prediction, the digits drawn, the record of one number) and a page for the import of
+// past results.
 // It reads the data files when it opens and again whenever reload() is called, so it never shows
 // figures of files that have changed since. It deletes itself when closed.
 class StatisticsWindow : public QWidget {

@@ -7,9 +7,9 @@
 
 namespace k4 {
 
-// The Yes/No box, with the stop icon that of message box style 276 (4 Yes/No buttons + 16 stop
-// icon + 256 second button the default): buttons "はい(&Y)" and "いいえ(&N)", No the default.
-// Built apart from showing it, so that its look can be checked without a screen.
+// The Yes/No box: the icon asked for (the stop icon of the registration window's questions, or
+// the warning icon), buttons "はい(&Y)" and "いいえ(&N)", No the default. Built apart from showing
+// it, so that its look can be checked without a screen.
 std::unique_ptr<QMessageBox> makeYesNoBox(const QString& prompt, const QString& title,
                                           QuestionIcon icon, QWidget* parent);
 

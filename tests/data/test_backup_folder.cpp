@@ -95,7 +95,7 @@ private slots:
         QCOMPARE(backup.summary.results, results);
         QCOMPARE(backup.summary.nextRound, nextRound);
         QCOMPARE(backup.files.size(), 3);
-        for (const NewFile& file : backup.files) QCOMPARE(file.bytes, files[file.name]);
+        for (const FileBytes& file : backup.files) QCOMPARE(file.bytes, files[file.name]);
     }
 
     void offersADatedFolderNumberedWhenTaken() {

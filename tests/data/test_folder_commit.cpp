@@ -17,8 +17,8 @@ void fill(test::TestBench& bench, const test::FolderContents& contents) {
         bench.writeFile(it.key(), it.value());
 }
 
-QList<NewFile> newFiles(const test::FolderContents& contents) {
-    QList<NewFile> files;
+QList<FileBytes> newFiles(const test::FolderContents& contents) {
+    QList<FileBytes> files;
     for (auto it = contents.cbegin(); it != contents.cend(); ++it)
         files.append({it.key(), it.value()});
     return files;

@@ -207,7 +207,7 @@ private slots:
         QCOMPARE(folderContents(bench), before);
         QCOMPARE(bench.endedWith, 1);
         QCOMPARE(bench.dialogs.shown().last().text,
-                 "フォルダに書き込めません: " + QDir::toNativeSeparators(bench.folder.path()));
+                 "フォルダーに書き込めません: " + QDir::toNativeSeparators(bench.folder.path()));
     }
 
     // A read-only file is kept as it is even by root. A command that must rewrite it fails and

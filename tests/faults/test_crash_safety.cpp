@@ -149,7 +149,7 @@ private slots:
         }
         kill(holder, SIGKILL);
         waitpid(holder, nullptr, 0);
-        QCOMPARE(message, "ほかのプログラムがデータフォルダに書き込んでいます: " +
+        QCOMPARE(message, "ほかのプログラムがデータフォルダーに書き込んでいます: " +
                               QDir::toNativeSeparators(bench.folder.path()));
         recover(bench);
         QCOMPARE(recovered(bench), before);

@@ -70,7 +70,7 @@ private slots:
             << Odd::LastRound << "第 32766 回より後の回は登録できません: kaisuu4.txt" << false;
         QTest::newRow("another machine's old lock file") << Odd::ForeignLock << "" << true;
         QTest::newRow("an old lock file a live process holds")
-            << Odd::HeldOldLock << "ほかのプログラムがデータフォルダに書き込んでいます: %1"
+            << Odd::HeldOldLock << "ほかのプログラムがデータフォルダーに書き込んでいます: %1"
             << false;
         QTest::newRow("a folder named like the lock file")
             << Odd::LockFolder << "通常のファイルではありません: %1/.kirikata4.lock" << false;
