@@ -53,16 +53,16 @@ int main(int argc, char** argv) {
     const std::int32_t round = *reportRound(kRoundText);
 
     const double endToEnd = medianMicroseconds(kEndToEndRuns, [&] {
-        const PredictionData data = readPredictionData(files);
+        const PredictionData data = predictionDataIn(files.readState());
         const QStringList predictions = predict(data.candidates, data.history, kCount);
         writeReport(files, reportLines({kRoundText, *reportRound(kRoundText), predictions,
                                         data.history, date}));
     });
 
-    const PredictionData data = readPredictionData(files);
+    const PredictionData data = predictionDataIn(files.readState());
     QStringList predictions;
     const double reading =
-        medianMicroseconds(kEndToEndRuns, [&] { (void)readPredictionData(files); });
+        medianMicroseconds(kEndToEndRuns, [&] { (void)predictionDataIn(files.readState()); });
     const double compute = medianMicroseconds(
         kComputeRuns, [&] { predictions = predict(data.candidates, data.history, kCount); });
     QStringList lines;

@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     DataFiles files(folder);
     PredictionData loaded;
     try {
-        loaded = readPredictionData(files);
+        loaded = predictionDataIn(files.readState());
     } catch (const Failure& failure) {
         check(failure.kind() == FailureKind::ReadPastEnd && failure.fileName() == kCandidateFile,
               "only a short candidate file fails to load");

@@ -49,20 +49,8 @@ QStringList DataFiles::linesIn(const QByteArray& bytes, qsizetype maxLines) {
     return readLines(view.startsWith("\xEF\xBB\xBF") ? view.sliced(3) : view, maxLines);
 }
 
-double DataFiles::readCounter() const {
-    return counterOf(files_.read(kCounterFile));
-}
-
 QStringList DataFiles::counterLines(double counter) {
     return {plainNumberText(counter)};
-}
-
-CandidateTable DataFiles::readCandidates() const {
-    return candidatesOf(files_.read(kCandidateFile));
-}
-
-ResultHistory DataFiles::readHistory(qsizetype maxLines) const {
-    return ResultHistory(linesIn(files_.read(kHistoryFile), maxLines));
 }
 
 DataFilesState DataFiles::readState() const {

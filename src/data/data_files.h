@@ -28,19 +28,11 @@ class DataFiles {
 public:
     explicit DataFiles(FileSystem& files) : files_(files) {}
 
-    // The number on the first line of the counter file. Throws ReadPastEnd for an empty file
-    // and Overflow for a number too large to hold.
-    double readCounter() const;
-
-    // Lines 1 to 570 of the candidate file; throws ReadPastEnd when it has fewer.
-    CandidateTable readCandidates() const;
-
-    // The first `maxLines` lines of the history file, or every line.
-    ResultHistory readHistory(qsizetype maxLines = kAllLines) const;
-
-    // The bytes of the three files as they are now, for a later commit to check against.
+    // The bytes of the three files as they are now: every reading of the data files starts here,
+    // so that a command reads each file once and a later commit can check against what it read.
     DataFilesState readState() const;
-    // The same readings from a state read before, so that a command reads each file once.
+    // The number on the first line of the counter file. Throws FileNotFound for a missing file,
+    // ReadPastEnd for an empty one and Overflow for a number too large to hold.
     static double counterIn(const DataFilesState& state);
     // The first `maxLines` lines of a data file's bytes, or every line, as the readings above
     // take them.

@@ -6,13 +6,6 @@
 
 namespace k4 {
 
-PredictionData readPredictionData(const DataFiles& files) {
-    PredictionData data;
-    data.candidates = files.readCandidates();
-    data.history = files.readHistory(kHistoryLookback);
-    return data;
-}
-
 PredictionData predictionDataIn(const DataFilesState& state) {
     return {DataFiles::candidatesIn(state), DataFiles::historyIn(state, kHistoryLookback)};
 }

@@ -16,10 +16,8 @@ struct PredictionData {
     ResultHistory history;  // the newest kHistoryLookback results at most
 };
 
-// Reads the candidate file, then the history file. Throws the Failure of the first file that
-// cannot be read.
-PredictionData readPredictionData(const DataFiles& files);
-// The same from the files as they were read before.
+// The candidate table and the newest history lines of the files as they were read. Throws the
+// Failure of a file that is missing or too short.
 PredictionData predictionDataIn(const DataFilesState& state);
 
 // Replaces the report file with `lines` in one step: a failed write leaves the old report whole.

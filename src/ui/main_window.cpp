@@ -135,7 +135,7 @@ void MainWindow::load() {
     runCommand(services_, [this] {
         DataFiles files(services_.files);
         files.recover();  // a commit that a crash cut off is completed or dropped first
-        showNextRoundOf(files.readCounter());
+        showNextRoundOf(DataFiles::counterIn(files.readState()));
         predictionList_->clear();
     });
 }
@@ -148,7 +148,8 @@ void MainWindow::showNextRoundOf(double counter) {
 }
 
 void MainWindow::followFiles() {
-    followQuietly([this] { showNextRoundOf(DataFiles(services_.files).readCounter()); });
+    followQuietly(
+        [this] { showNextRoundOf(DataFiles::counterIn(DataFiles(services_.files).readState())); });
     if (registrationWindow_) registrationWindow_->followFiles();
     if (statisticsWindow_) statisticsWindow_->followFiles();
 }

@@ -109,9 +109,9 @@ private slots:
                 runToolWith({"import", bench.path("past.txt"), "--folder", bench.path({})}).status,
                 kExitSuccess);
             DataFiles files(bench.files);
-            const PredictionData data = readPredictionData(files);
+            const PredictionData data = predictionDataIn(files.readState());
             const ScoredRound& scored = backtest.rounds.at(round - 1);
-            QCOMPARE(scored.round, qint64(files.readCounter()) + 1);
+            QCOMPARE(scored.round, qint64(DataFiles::counterIn(files.readState())) + 1);
             QCOMPARE(scored.drawn, draws.at(round - 1));
             QCOMPARE(scored.predicted, predict(data.candidates, data.history, 20));
         }

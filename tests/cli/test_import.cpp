@@ -53,8 +53,10 @@ private slots:
         test::MemoryFileSystem byHand;
         installInitialFiles(byHand, firstRound > 0 ? firstRound - 1 : 0);
         DataFiles files(byHand);
-        for (const QString& draw : draws)
-            registerResult(files, draw, files.readHistory().lines(), files.readState());
+        for (const QString& draw : draws) {
+            const DataFilesState read = files.readState();
+            registerResult(files, draw, DataFiles::historyIn(read).lines(), read);
+        }
 
         test::TestBench imported;
         QStringList input;

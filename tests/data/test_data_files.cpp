@@ -38,7 +38,7 @@ private slots:
         QFETCH(double, counter);
         test::TestBench bench;
         bench.writeFile(kCounterFile, bytes);
-        QCOMPARE(DataFiles(bench.files).readCounter(), counter);
+        QCOMPARE(DataFiles::counterIn(DataFiles(bench.files).readState()), counter);
     }
 
     void counterFailures_data() {
@@ -55,7 +55,7 @@ private slots:
         test::TestBench bench;
         if (bytes) bench.writeFile(kCounterFile, *bytes);
         try {
-            DataFiles(bench.files).readCounter();
+            DataFiles::counterIn(DataFiles(bench.files).readState());
             QFAIL("no failure");
         } catch (const Failure& failure) {
             QCOMPARE(failure.kind(), kind);
@@ -71,7 +71,7 @@ private slots:
     void readsExactly570Candidates() {
         test::TestBench bench;
         bench.writeFile(kCandidateFile, numberedLines(571));
-        const CandidateTable table = DataFiles(bench.files).readCandidates();
+        const CandidateTable table = DataFiles::candidatesIn(DataFiles(bench.files).readState());
         QCOMPARE(table.slot(1), "1001");
         QCOMPARE(table.slot(570), "1570");
     }
@@ -79,7 +79,8 @@ private slots:
     void fewerThan570CandidatesIsReadPastEnd() {
         test::TestBench bench;
         bench.writeFile(kCandidateFile, numberedLines(569));
-        QVERIFY_THROWS_EXCEPTION(Failure, DataFiles(bench.files).readCandidates());
+        QVERIFY_THROWS_EXCEPTION(Failure,
+                                 DataFiles::candidatesIn(DataFiles(bench.files).readState()));
     }
 
     // Taking slot 300 out moves the later slots up; the emptied slot 100 is not written.
@@ -87,7 +88,7 @@ private slots:
         test::TestBench bench;
         bench.writeFile(kCandidateFile, numberedLines(571));
         DataFiles data(bench.files);
-        CandidateTable table = data.readCandidates();
+        CandidateTable table = DataFiles::candidatesIn(data.readState());
         table.clearSlot(100);
         table.moveToEnd(300, "0001");
         data.writeTextFile(kCandidateFile, table.fileLines());
@@ -105,8 +106,8 @@ private slots:
         test::TestBench bench;
         bench.writeFile(kHistoryFile, numberedLines(2500));
         DataFiles data(bench.files);
-        QCOMPARE(data.readHistory().lines().size(), 2500);
-        const ResultHistory first = data.readHistory(1000);
+        QCOMPARE(DataFiles::historyIn(data.readState()).lines().size(), 2500);
+        const ResultHistory first = DataFiles::historyIn(data.readState(), 1000);
         QCOMPARE(first.lines().size(), 1000);
         QCOMPARE(first.slot(1), "1001");
         QCOMPARE(first.slot(1000), "2000");
@@ -117,7 +118,7 @@ private slots:
     void emptyHistoryIsNoFailure() {
         test::TestBench bench;
         bench.writeFile(kHistoryFile, "");
-        QVERIFY(DataFiles(bench.files).readHistory().lines().isEmpty());
+        QVERIFY(DataFiles::historyIn(DataFiles(bench.files).readState()).lines().isEmpty());
     }
 };
 

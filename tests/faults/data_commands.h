@@ -69,16 +69,24 @@ inline void prepareFolder(DataCommand command, FileSystem& folder) {
 inline void runDataCommand(DataCommand command, FileSystem& folder, FolderOpener& folders,
                            const QString& path, const QString& pastResults) {
     DataFiles files(folder);
+    // The registration window lists the history of the files as it read them, and commits
+    // against that reading.
     switch (command) {
-        case DataCommand::RegisterMatch:
-            registerResult(files, "0123", files.readHistory().lines(), files.readState());
+        case DataCommand::RegisterMatch: {
+            const DataFilesState read = files.readState();
+            registerResult(files, "0123", DataFiles::historyIn(read).lines(), read);
             return;
-        case DataCommand::RegisterNoMatch:
-            registerResult(files, "1122", files.readHistory().lines(), files.readState());
+        }
+        case DataCommand::RegisterNoMatch: {
+            const DataFilesState read = files.readState();
+            registerResult(files, "1122", DataFiles::historyIn(read).lines(), read);
             return;
-        case DataCommand::Delete:
-            deleteNewestResult(files, files.readHistory().lines(), files.readState());
+        }
+        case DataCommand::Delete: {
+            const DataFilesState read = files.readState();
+            deleteNewestResult(files, DataFiles::historyIn(read).lines(), read);
             return;
+        }
         case DataCommand::ImportIntoEmpty:
         case DataCommand::ImportOverFull:
         case DataCommand::ImportAddingRounds: {

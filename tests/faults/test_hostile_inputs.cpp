@@ -93,7 +93,7 @@ private slots:
         QVERIFY(!bench.endedWith);
         // The prediction reads the first 1000 results only.
         const QStringList first = readLines(history, 1000);
-        CandidateTable table = DataFiles(bench.files).readCandidates();
+        CandidateTable table = DataFiles::candidatesIn(DataFiles(bench.files).readState());
         QCOMPARE(session.predictions(), predict(table, ResultHistory(first), 10));
     }
 

@@ -161,7 +161,7 @@ private slots:
         history += QStringList(1200 - history.size(), "1234");
         bench.writeFile(kCandidateFile, lines(candidates));
         bench.writeFile(kHistoryFile, lines(history));
-        const PredictionData data = readPredictionData(DataFiles(bench.files));
+        const PredictionData data = predictionDataIn(DataFiles(bench.files).readState());
         QCOMPARE(data.candidates.slot(570), "9999");
         QCOMPARE(data.history.lines().size(), 1000);
         QCOMPARE(predict(data.candidates, data.history, 10), QStringList{"0081"});
@@ -191,7 +191,7 @@ private slots:
         if (candidates) bench.writeFile(kCandidateFile, *candidates);
         if (history) bench.writeFile(kHistoryFile, *history);
         try {
-            readPredictionData(DataFiles(bench.files));
+            predictionDataIn(DataFiles(bench.files).readState());
             QFAIL("no failure");
         } catch (const Failure& failure) {
             QCOMPARE(failure.kind(), kind);

@@ -59,7 +59,7 @@ private slots:
         bench.writeFile(kCandidateFile, golden(kCandidateFile));
         bench.writeFile(kHistoryFile, golden(kHistoryFile));
         DataFiles files(bench.files);
-        const PredictionData data = readPredictionData(files);
+        const PredictionData data = predictionDataIn(files.readState());
         const QStringList predictions = predict(data.candidates, data.history, 25);
         QCOMPARE(predictions.size(), 25);
         const QString roundText = QStringLiteral("57");

@@ -72,7 +72,8 @@ private slots:
         session.openRegistration();
         changeElsewhere(bench, change);
         const test::FolderContents changed = test::folderContents(bench);
-        const QStringList history = DataFiles(bench.files).readHistory().lines();
+        const QStringList history =
+            DataFiles::historyIn(DataFiles(bench.files).readState()).lines();
 
         const auto act = [&] {
             if (deleting) {
@@ -93,7 +94,7 @@ private slots:
         QCOMPARE(session.listedHistory(), history);
 
         act();
-        const QStringList after = DataFiles(bench.files).readHistory().lines();
+        const QStringList after = DataFiles::historyIn(DataFiles(bench.files).readState()).lines();
         QCOMPARE(after, deleting ? history.mid(1) : QStringList{"2222"} + history);
         QCOMPARE(counterOf(bench), change == Change::RegisteredElsewhere
                                        ? 31 + (deleting ? -1 : 1)
