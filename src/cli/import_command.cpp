@@ -5,7 +5,7 @@
 #include "cli/past_results_input.h"
 #include "cli/progress.h"
 #include "cli/tool_messages.h"
-#include "data/backup.h"
+#include "data/safety_copy.h"
 #include "data/data_files.h"
 #include "data/file_names.h"
 #include "import/import_messages.h"
@@ -89,7 +89,7 @@ bool fill(const PastResults& read, Target& target, Console& console) {
     }
     const QString backup = presentDataFiles(target.found).isEmpty()
                                ? QString()
-                               : backUpDataFiles(*target.files, SystemClock().today());
+                               : makeSafetyCopy(*target.files, SystemClock().today());
     writeImport(*target.files, *folder, target.found);
     reportFilled(*folder, read.results.size(), backup, target, console);
     return true;

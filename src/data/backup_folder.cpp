@@ -2,13 +2,15 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 #include <QStandardPaths>
 #include <algorithm>
+#include <cmath>
 
 #include "data/data_files.h"
+#include "data/dated_name.h"
 #include "data/file_names.h"
 #include "data/initial_candidates.h"
+#include "platform/failure.h"
 #include "platform/file_system.h"
 #include "platform/numbers.h"
 #include "platform/shown_text.h"
@@ -39,13 +41,21 @@ QString candidateProblem(const QByteArray& bytes) {
         .arg(kCandidateFile);
 }
 
-// The round of a counter file as the program writes it (plain decimal, 0 to 32766), if it is.
+// The round of a counter file, read as the program reads it, when the file is as the program
+// writes it: one round from 0 to the largest whose next round the main window shows, in plain
+// decimal.
 std::optional<qint64> counterOf(const QByteArray& bytes) {
-    const QString first = DataFiles::linesIn(bytes, 1).value(0).trimmed();
-    bool whole = false;
-    const qint64 counter = first.toLongLong(&whole);
-    return whole && counter >= 0 && counter <= kLargestCounter ? std::optional(counter)
-                                                               : std::nullopt;
+    DataFilesState state;
+    state.counter = bytes;
+    double counter = 0;
+    try {
+        counter = DataFiles::counterIn(state);
+    } catch (const Failure&) {
+        return std::nullopt;
+    }
+    const bool written = DataFiles::linesIn(bytes, 1) == DataFiles::counterLines(counter);
+    const bool round = counter == std::trunc(counter) && counter >= 0 && counter <= kLargestCounter;
+    return written && round ? std::optional(qint64(counter)) : std::nullopt;
 }
 
 QString historyProblem(const QStringList& history) {
@@ -66,13 +76,13 @@ QString backupParentFolder() {
 }
 
 QString offeredBackupFolder(const QString& parent, QDate date) {
-    const QString dated =
-        QDir(parent).filePath(QStringLiteral("kirikata4-バックアップ-") +
-                              QLocale::c().toString(date, QStringLiteral("yyyy-MM-dd")));
-    QString path = dated;
-    for (int copy = 2; QFileInfo::exists(path); ++copy)
-        path = dated + QStringLiteral("-%1").arg(copy);
-    return path;
+    const auto path = [&](int copy) {
+        return QDir(parent).filePath(
+            datedName(QStringLiteral("kirikata4-バックアップ-"), date, copy));
+    };
+    int copy = 1;
+    while (QFileInfo::exists(path(copy))) ++copy;
+    return path(copy);
 }
 
 QList<FileBytes> readDataFiles(const FileSystem& folder) {

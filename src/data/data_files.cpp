@@ -43,10 +43,11 @@ DataFilesState stateOf(const FileSystem& files) {
 }  // namespace
 
 QStringList DataFiles::linesIn(const QByteArray& bytes, qsizetype maxLines) {
-    // An editor that saves as UTF-8 may put a byte-order mark in front, which is no part of the
-    // first line; the program never writes one.
+    // A byte-order mark is no part of the first line.
     const QByteArrayView view(bytes);
-    return readLines(view.startsWith("\xEF\xBB\xBF") ? view.sliced(3) : view, maxLines);
+    return readLines(
+        view.startsWith(kUtf8ByteOrderMark) ? view.sliced(kUtf8ByteOrderMark.size()) : view,
+        maxLines);
 }
 
 QStringList DataFiles::counterLines(double counter) {

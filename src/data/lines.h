@@ -11,6 +11,9 @@ namespace k4 {
 
 inline constexpr qsizetype kAllLines = std::numeric_limits<qsizetype>::max();
 
+// What an editor saving as UTF-8 may put in front of a text; the program never writes one.
+inline constexpr QByteArrayView kUtf8ByteOrderMark("\xEF\xBB\xBF");
+
 // The lines of a text or of a file's bytes, one after the other, each without its line end. A
 // line ends at CR LF, a lone CR or a lone LF. A last line without a line end is read to the end,
 // and a text that ends with a line end has no empty line after it, so an empty text has no lines.

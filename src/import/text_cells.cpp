@@ -3,11 +3,10 @@
 #include <QStringDecoder>
 
 #include "data/code_page.h"
+#include "data/lines.h"
 
 namespace k4 {
 namespace {
-
-const QByteArray kUtf8ByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
 
 bool isSpace(QChar c) {
     return c == u' ' || c == u'\u3000';

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "data/backup.h"
+#include "data/safety_copy.h"
 #include "data/backup_folder.h"
 #include "data/data_files.h"
 #include "data/file_names.h"
@@ -113,7 +113,7 @@ void restoreBackup(Services& services, const std::function<void()>& restored) {
                      dataFilesText(Language::Japanese));
         if (services.dialogs.askYesNo(question, kRestoreTitle, QuestionIcon::Warning) == Answer::No)
             return;
-        const QString kept = backUpDataFiles(services.files, services.clock.today());
+        const QString kept = makeSafetyCopy(services.files, services.clock.today());
         DataFiles(services.files).commit(backup.files, today);
         const QString nextRound = QString::number(backup.summary.nextRound);
         restored();

@@ -15,7 +15,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "data/backup.h"
+#include "data/safety_copy.h"
 #include "data/backup_folder.h"
 #include "data/data_files.h"
 #include "data/file_names.h"
@@ -314,7 +314,7 @@ void ImportPage::write(const RegistrationReplay& folder) {
     runCommand(services_, [&] {
         const PendingImport& done = *pending_;
         const QString backup =
-            done.replaces ? backUpDataFiles(services_.files, services_.clock.today()) : QString();
+            done.replaces ? makeSafetyCopy(services_.files, services_.clock.today()) : QString();
         writeImport(services_.files, folder, done.asked);
 
         const qint64 last = folder.counter();

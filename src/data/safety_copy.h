@@ -12,6 +12,6 @@ class FileSystem;
 // when that name is taken. The copies are on the disk when it returns, so that a commit may
 // replace the files next. Returns the new folder's name. Throws the Failure of a file that
 // cannot be read or written; the data files themselves are never changed.
-QString backUpDataFiles(FileSystem& files, QDate date);
+QString makeSafetyCopy(FileSystem& files, QDate date);
 
 }  // namespace k4
