@@ -53,9 +53,8 @@ int runBacktestCommand(const BacktestRequest& request, Console& console, FolderO
                         << '\n';
             return kExitFailure;
         }
-        TerminalProgress progress(
-            console.err, console.errIsTerminal,
-            inLanguage(console.language, QStringLiteral("再現中"), QStringLiteral("replaying")));
+        TerminalProgress progress(console, inLanguage(console.language, QStringLiteral("再現中"),
+                                                      QStringLiteral("replaying")));
         backtest = *runBacktest(data.rounds, request.options, [&](qint64 done, qint64 total) {
             progress.update(done, total);
             return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTextStream>
+#include <functional>
 
 #include "platform/language.h"
 
@@ -12,6 +13,9 @@ struct Console {
     QTextStream& err;
     Language language = Language::English;
     bool errIsTerminal = false;  // whether a progress line may be shown on `err`
+    // Milliseconds since the command began, by which a progress line waits before it shows;
+    // asked only where `err` is a terminal.
+    std::function<qint64()> elapsed = {};
 };
 
 // The tool's exit statuses.

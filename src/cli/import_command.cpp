@@ -5,9 +5,9 @@
 #include "cli/past_results_input.h"
 #include "cli/progress.h"
 #include "cli/tool_messages.h"
-#include "data/safety_copy.h"
 #include "data/data_files.h"
 #include "data/file_names.h"
+#include "data/safety_copy.h"
 #include "import/import_messages.h"
 #include "import/past_import.h"
 #include "platform/clock.h"
@@ -82,7 +82,7 @@ bool fill(const PastResults& read, Target& target, Console& console) {
     }
     std::optional<RegistrationReplay> folder;
     {
-        TerminalProgress progress(console.err, console.errIsTerminal,
+        TerminalProgress progress(console,
                                   inLanguage(console.language, QStringLiteral("取り込み中"),
                                              QStringLiteral("importing")));
         folder = replayAll(read, progressOf(progress));
@@ -98,9 +98,8 @@ bool fill(const PastResults& read, Target& target, Console& console) {
 void add(const AddRounds& added, Target& target, Console& console) {
     std::optional<RegistrationReplay> folder;
     {
-        TerminalProgress progress(
-            console.err, console.errIsTerminal,
-            inLanguage(console.language, QStringLiteral("追加中"), QStringLiteral("adding")));
+        TerminalProgress progress(console, inLanguage(console.language, QStringLiteral("追加中"),
+                                                      QStringLiteral("adding")));
         folder = replayAdded(added, target.found, progressOf(progress));
     }
     writeImport(*target.files, *folder, target.found);

@@ -55,9 +55,8 @@ std::optional<PastResults> readPastResultsInput(const QString& file, Console& co
         console.err << failureText(failure, input.absolutePath(), console.language) << '\n';
         return std::nullopt;
     }
-    TerminalProgress progress(
-        console.err, console.errIsTerminal,
-        inLanguage(console.language, QStringLiteral("読み取り中"), QStringLiteral("reading")));
+    TerminalProgress progress(console, inLanguage(console.language, QStringLiteral("読み取り中"),
+                                                  QStringLiteral("reading")));
     // Nothing cancels the command's reading, so there always is a result.
     const PastResults read = *readPastResults(bytes, [&](qint64 done, qint64 total) {
         progress.update(done, total);

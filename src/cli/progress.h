@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QString>
-#include <QTextStream>
-#include <functional>
+
+#include "cli/console.h"
 
 namespace k4 {
 
@@ -12,20 +11,16 @@ namespace k4 {
 // stay clean. The line is rubbed out when the work is done.
 class TerminalProgress {
 public:
-    // Milliseconds since the work began.
-    using Clock = std::function<qint64()>;
-
-    TerminalProgress(QTextStream& err, bool isTerminal, QString label, Clock clock = {});
+    // Shows on the console's standard error, timed by its clock.
+    TerminalProgress(Console& console, QString label);
     ~TerminalProgress();
 
     void update(qint64 done, qint64 total);
 
 private:
-    QTextStream& err_;
-    bool isTerminal_;
+    Console& console_;
     QString label_;
-    QElapsedTimer timer_;
-    Clock clock_;
+    qint64 startedAt_ = 0;
     qint64 shownAt_ = -1;  // when the line was last written; -1 before the first time
     int width_ = 0;        // columns of the line last written
 };

@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
@@ -38,7 +39,10 @@ int main(int argc, char* argv[]) {
     QTextStream err(stderr);
     out.setEncoding(QStringConverter::System);
     err.setEncoding(QStringConverter::System);
-    k4::Console console{out, err, language, k4::standardErrorIsTerminal()};
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    k4::Console console{out, err, language, k4::standardErrorIsTerminal(),
+                        [&sinceStart] { return sinceStart.elapsed(); }};
     k4::DiskFolderOpener folders;
     const int status = k4::runTool(request, console, folders);
     out.flush();

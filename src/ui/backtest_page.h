@@ -40,9 +40,6 @@ public:
     // results is chosen.
     void showData(std::shared_ptr<const StatisticsData> data);
 
-    // The computation running or last run.
-    QFuture<Backtest> computation() const { return watcher_.future(); }
-
 signals:
     // The figures of a finished computation are on the page.
     void computed();

@@ -3,10 +3,10 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "data/safety_copy.h"
 #include "data/backup_folder.h"
 #include "data/data_files.h"
 #include "data/file_names.h"
+#include "data/safety_copy.h"
 #include "import/import_messages.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"

@@ -14,7 +14,6 @@ public:
     explicit ChartWidget(QWidget* parent = nullptr);
 
     void setSeries(ChartSeries series);
-    const ChartSeries& series() const { return series_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

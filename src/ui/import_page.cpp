@@ -15,10 +15,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "data/safety_copy.h"
 #include "data/backup_folder.h"
 #include "data/data_files.h"
 #include "data/file_names.h"
+#include "data/safety_copy.h"
 #include "import/import_messages.h"
 #include "import/past_import.h"
 #include "platform/clock.h"
@@ -196,14 +196,13 @@ bool ImportPage::refuseRead() {
     status_->setText(kNothingWritten);
     services_.dialogs.notify(problems.join(u'\n') + u'\n' + kNothingWritten, kRefusedTitle,
                              Notice::Warning);
-    emit importEnded();
     return true;
 }
 
 void ImportPage::startImport() {
     status_->clear();
     if (refuseRead()) return;
-    const bool started = runCommand(services_, [this] {
+    const bool ran = runCommand(services_, [this] {
         // The question is asked on the files as they are now; a change while it is open or while
         // the results are registered stops the import.
         const DataFilesState asked = DataFiles(services_.files).readState();
@@ -256,7 +255,7 @@ void ImportPage::startImport() {
             {asked, true, read_->results.size()},
             [read = *read_](const WorkProgress& progress) { return replayAll(read, progress); });
     });
-    if (!started || !pending_) emit importEnded();
+    if (!ran) status_->setText(kNothingWritten);
 }
 
 void ImportPage::startReplay(
@@ -307,7 +306,6 @@ void ImportPage::importDone() {
     else
         write(future.result());
     pending_.reset();
-    emit importEnded();
 }
 
 void ImportPage::write(const RegistrationReplay& folder) {

@@ -39,10 +39,6 @@ public:
     // Reads the file at `path` for an import, as choosing it does.
     void openFile(const QString& path);
 
-signals:
-    // An import ended: written, refused, declined or cancelled.
-    void importEnded();
-
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;

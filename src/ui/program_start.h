@@ -32,8 +32,6 @@ public:
     // Opens the window; called from the event loop, so that a failure can end the program.
     void start();
 
-    MainWindow* mainWindow() const { return main_.get(); }
-
 private:
     void writeScreenshot();
     // Lets the open windows follow what other programs change in the data folder.

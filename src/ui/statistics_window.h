@@ -41,7 +41,6 @@ public:
     void importFile(const QString& path);
 
     BacktestPage* backtestPage() const { return backtest_; }
-    ImportPage* importPage() const { return import_; }
 
 signals:
     // The window is closing.

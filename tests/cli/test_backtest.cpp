@@ -333,10 +333,13 @@ private slots:
         QFETCH(bool, terminal);
         QFETCH(qint64, elapsed);
         QFETCH(bool, shown);
-        QString text;
-        QTextStream err(&text);
+        QString text, out;
+        QTextStream err(&text), outStream(&out);
+        qint64 now = 0;
+        Console console{outStream, err, Language::English, terminal, [&] { return now; }};
         {
-            TerminalProgress progress(err, terminal, "replaying", [=] { return elapsed; });
+            TerminalProgress progress(console, "replaying");
+            now = elapsed;
             progress.update(10, 20);
             QCOMPARE(text.contains("replaying 10/20"), shown);
         }

@@ -11,6 +11,7 @@
 #include "support/folder_snapshot.h"
 #include "support/test_data.h"
 #include "support/window_session.h"
+#include "ui/main_window.h"
 #include "ui/program_start.h"
 
 using namespace k4;
@@ -109,10 +110,11 @@ private slots:
         fillFolder(bench);
         ProgramWindows windows(bench.services, {});
         windows.start();
-        auto* nextRound = windows.mainWindow()->findChild<QLineEdit*>("Text1");
+        auto* nextRound = test::openWindows<MainWindow>().first()->findChild<QLineEdit*>("Text1");
         QCOMPARE(nextRound->text(), "31");
-        QTest::mouseClick(windows.mainWindow()->findChild<QPushButton*>("Command2"),
-                          Qt::LeftButton);
+        QTest::mouseClick(
+            test::openWindows<MainWindow>().first()->findChild<QPushButton*>("Command2"),
+            Qt::LeftButton);
 
         RegistrationWindow* registration = nullptr;
         for (QWidget* window : QApplication::topLevelWidgets())
