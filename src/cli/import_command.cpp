@@ -21,6 +21,7 @@ namespace {
 struct Target {
     QString path;
     QString folderName;  // as the user reads it
+    FolderOpener& folders;
     std::unique_ptr<FileSystem> files;
     DataFilesState found;
 };
@@ -73,10 +74,12 @@ void reportFilled(const RegistrationReplay& folder, qsizetype registered, const 
 // Replaces the folder's data files, if it holds any, by the import of the whole file, after a
 // dated copy of them; makes a missing folder. False when the folder cannot be made.
 bool fill(const PastResults& read, Target& target, Console& console) {
-    if (!QDir().mkpath(target.path)) {
+    try {
+        makeFolderAt(target.folders, target.path);
+    } catch (const Failure&) {
         console.err << inLanguage(console.language, QStringLiteral("フォルダー %1 を作れません"),
                                   QStringLiteral("cannot create the folder %1"))
-                           .arg(QDir::toNativeSeparators(target.path))
+                           .arg(target.folderName)
                     << '\n';
         return false;
     }
@@ -159,7 +162,7 @@ int runImport(const ImportRequest& request, Console& console, FolderOpener& fold
         console.out << headingSkippedText(*heading, console.language) << '\n';
 
     const QString folder = QDir(request.folder).absolutePath();
-    Target target{folder, QDir::toNativeSeparators(folder), folders.open(folder), {}};
+    Target target{folder, QDir::toNativeSeparators(folder), folders, folders.open(folder), {}};
     try {
         target.found = DataFiles(*target.files).readState();
         return importInto(request, *read, target, console);

@@ -47,12 +47,12 @@ bool refuseFile(const QString& file, const PastResults& read, Console& console) 
 
 std::optional<PastResults> readPastResultsInput(const QString& file, Console& console,
                                                 FolderOpener& folders) {
-    const QFileInfo input(file);
     QByteArray bytes;
     try {
-        bytes = folders.open(input.absolutePath())->read(input.fileName());
+        bytes = readFileAt(folders, file);
     } catch (const Failure& failure) {
-        console.err << failureText(failure, input.absolutePath(), console.language) << '\n';
+        console.err << failureText(failure, QFileInfo(file).absolutePath(), console.language)
+                    << '\n';
         return std::nullopt;
     }
     TerminalProgress progress(console, inLanguage(console.language, QStringLiteral("読み取り中"),

@@ -14,10 +14,9 @@ namespace {
 
 // Completes or drops a commit that a crash cut off in the folder, as the program does at
 // start-up, before the command reads or writes anything there. A folder that does not exist
-// yet holds nothing to recover.
+// yet holds nothing to recover, and nothing is written to it.
 bool recoverBeforeCommand(const QString& folder, Console& console, FolderOpener& folders) {
     const QString path = QDir(folder).absolutePath();
-    if (!QDir(path).exists()) return true;
     try {
         DataFiles(*folders.open(path)).recover();
         return true;

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <algorithm>
 #include <cmath>
 
@@ -10,6 +9,7 @@
 #include "data/dated_name.h"
 #include "data/file_names.h"
 #include "data/initial_candidates.h"
+#include "data/safety_copy.h"
 #include "platform/failure.h"
 #include "platform/file_system.h"
 #include "platform/numbers.h"
@@ -70,19 +70,14 @@ QString historyProblem(const QStringList& history) {
 
 }  // namespace
 
-QString backupParentFolder() {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
-}
-
-QString offeredBackupFolder(const QString& parent, QDate date) {
-    const auto path = [&](int copy) {
-        return QDir(parent).filePath(
-            datedName(QStringLiteral("kirikata4-バックアップ-"), date, copy));
+QString offeredBackupFolder(FolderOpener& folders, const QString& parent, QDate date) {
+    const std::unique_ptr<FileSystem> beside = folders.open(parent);
+    const auto name = [&](int copy) {
+        return datedName(QStringLiteral("kirikata4-バックアップ-"), date, copy);
     };
     int copy = 1;
-    while (QFileInfo::exists(path(copy))) ++copy;
-    return path(copy);
+    while (beside->exists(name(copy))) ++copy;
+    return QDir(parent).filePath(name(copy));
 }
 
 QList<FileBytes> readDataFiles(const FileSystem& folder) {
@@ -101,14 +96,17 @@ DataFilesSummary summarizeDataFiles(const DataFilesState& state) {
             toInt16(DataFiles::counterIn(state) + 1, kCounterFile)};
 }
 
-QString backupFolderProblem(const QString& path) {
+QString backupFolderProblem(FolderOpener& folders, const QString& path) {
     const QFileInfo target(path);
-    if (!target.exists()) return {};
+    const std::unique_ptr<FileSystem> parent = folders.open(target.absolutePath());
+    if (!parent->exists(target.fileName())) return {};
     const QString shown = QDir::toNativeSeparators(target.absoluteFilePath());
-    if (!target.isDir()) return QStringLiteral("%1 はフォルダーではありません。").arg(shown);
-    const DiskFileSystem folder(target.absoluteFilePath());
+    // A folder's names list its files, never the folders in it.
+    if (parent->fileNames().contains(target.fileName()))
+        return QStringLiteral("%1 はフォルダーではありません。").arg(shown);
+    const std::unique_ptr<FileSystem> folder = folders.open(target.absoluteFilePath());
     for (const QString& name : kDataFileNames)
-        if (folder.exists(name))
+        if (folder->exists(name))
             return QStringLiteral(
                        "%1 にはすでに %2 があります。バックアップは別のバックアップに"
                        "上書きしません。")
@@ -127,8 +125,7 @@ void writeBackupFolder(FolderOpener& folders, const QString& path,
     if (created) parent->syncFolder();  // the new folder's own entry
 }
 
-BackupFolder readBackupFolder(const QString& path) {
-    const DiskFileSystem folder(path);
+BackupFolder readBackupFolder(const FileSystem& folder) {
     BackupFolder backup;
     for (const QString& name : kDataFileNames) {
         if (!folder.exists(name)) {
@@ -147,6 +144,13 @@ BackupFolder readBackupFolder(const QString& path) {
     if (backup.problem.isEmpty()) backup.problem = historyProblem(history);
     if (backup.problem.isEmpty()) backup.summary = {resultLines(history), *counter + 1};
     return backup;
+}
+
+QString restoreBackupFolder(FileSystem& dataFolder, const BackupFolder& backup,
+                            const DataFilesState& today, QDate date) {
+    const QString kept = makeSafetyCopy(dataFolder, date);
+    DataFiles(dataFolder).commit(backup.files, today);
+    return kept;
 }
 
 }  // namespace k4

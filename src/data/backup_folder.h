@@ -18,13 +18,9 @@ struct DataFilesSummary {
     qint64 nextRound = 0;   // the counter plus one
 };
 
-// The folder a backup the user makes is first offered in: the user's documents folder where
-// there is one, the home folder otherwise.
-QString backupParentFolder();
-
-// The path offered for a backup made on `date` in `parent`: "kirikata4-バックアップ-2026-12-08",
-// or with "-2", "-3" … when that name is taken.
-QString offeredBackupFolder(const QString& parent, QDate date);
+// The path offered for a backup made on `date` in the folder `parent`, opened through `folders`:
+// "kirikata4-バックアップ-2026-12-08", or with "-2", "-3" … when that name is taken.
+QString offeredBackupFolder(FolderOpener& folders, const QString& parent, QDate date);
 
 // The three data files of the folder, byte for byte. Throws the Failure of a file that is
 // missing or cannot be read.
@@ -40,7 +36,7 @@ DataFilesSummary summarizeDataFiles(const DataFilesState& state);
 
 // Why a backup cannot go into `path`: something other than a folder is there, or a folder that
 // holds data files already (a backup never replaces another one). Empty when it can.
-QString backupFolderProblem(const QString& path);
+QString backupFolderProblem(FolderOpener& folders, const QString& path);
 
 // Writes the data files into the folder at `path`, opened through `folders`, creating it when
 // it is missing, whole or not at all and on the disk when it returns. Throws the Failure of the
@@ -58,8 +54,14 @@ struct BackupFolder {
     QString problem;
 };
 
-// Reads and checks the data files of the folder at `path`. Throws the Failure of a file that
-// is there but cannot be read.
-BackupFolder readBackupFolder(const QString& path);
+// Reads and checks the data files of a backup folder. Throws the Failure of a file that is
+// there but cannot be read.
+BackupFolder readBackupFolder(const FileSystem& folder);
+
+// Replaces the data files of `dataFolder` by the backup's, after a safety copy of them made on
+// `date`, whole or not at all; the commit refuses when the files are no longer those of
+// `today`. Returns the safety copy's folder name.
+QString restoreBackupFolder(FileSystem& dataFolder, const BackupFolder& backup,
+                            const DataFilesState& today, QDate date);
 
 }  // namespace k4

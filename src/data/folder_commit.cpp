@@ -172,15 +172,9 @@ void commitFiles(FileSystem& folder, const QList<FileBytes>& files,
 }
 
 void commitFileAt(FolderOpener& folders, const QString& path, const QByteArray& bytes) {
-    const QFileInfo given(path);
-    // A device, a pipe or a terminal (also behind a link, as /proc/self/fd/1 is) is written
-    // into; only a regular file is replaced whole.
-    if (given.exists() && !given.isFile() && !given.isDir()) return writeInPlaceAt(path, bytes);
-    // A link stays a link: the file it names is replaced.
-    QFileInfo file = given;
-    if (given.isSymLink())
-        file = QFileInfo(given.exists() ? given.canonicalFilePath() : given.symLinkTarget());
-    commitFiles(*folders.open(file.absolutePath()), {{file.fileName(), bytes}});
+    const SavePlace place = savePlaceOf(path);
+    if (place.inPlace) return writeInPlaceAt(path, bytes);
+    commitFiles(*folders.open(place.folder), {{place.name, bytes}});
 }
 
 namespace {

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QStandardPaths>
 
 #include "platform/disk_sync.h"
 #include "platform/failure.h"
@@ -130,9 +131,42 @@ std::unique_ptr<FileSystem> DiskFolderOpener::open(const QString& path) {
     return std::make_unique<DiskFileSystem>(path);
 }
 
-QByteArray readFileAt(const QString& path) {
+QByteArray readFileAt(FolderOpener& folders, const QString& path) {
     const QFileInfo file(path);
-    return DiskFileSystem(file.absolutePath()).read(file.fileName());
+    return folders.open(file.absolutePath())->read(file.fileName());
+}
+
+SavePlace savePlaceOf(const QString& path) {
+    const QFileInfo given(path);
+    if (given.exists() && !given.isFile() && !given.isDir()) return {{}, {}, true};
+    QFileInfo file = given;
+    if (given.isSymLink())
+        file = QFileInfo(given.exists() ? given.canonicalFilePath() : given.symLinkTarget());
+    return {file.absolutePath(), file.fileName(), false};
+}
+
+void makeFolderAt(FolderOpener& folders, const QString& path) {
+    const QString folder = QDir::cleanPath(QDir(path).absolutePath());
+    const QFileInfo made(folder);
+    const QString parentPath = made.absolutePath();
+    if (parentPath == folder) return;  // the root
+    const std::unique_ptr<FileSystem> parent = folders.open(parentPath);
+    const QString name = made.fileName();
+    if (parent->fileNames().contains(name))  // a folder's names are its files alone
+        throw Failure(FailureKind::CannotWrite, QDir::toNativeSeparators(folder));
+    if (parent->exists(name)) return;
+    makeFolderAt(folders, parentPath);
+    if (parent->createFolder(name)) parent->syncFolder();
+}
+
+QString documentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+bool isSameFolder(const QString& one, const QString& other) {
+    const QString canonical = QFileInfo(one).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(other).canonicalFilePath();
 }
 
 void writeInPlaceAt(const QString& path, const QByteArray& bytes) {

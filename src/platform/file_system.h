@@ -90,9 +90,33 @@ public:
     std::unique_ptr<FileSystem> open(const QString& path) override;
 };
 
-// The whole content of a file anywhere, named by its path, read as the data files are; a
-// failure names the file without its folder.
-QByteArray readFileAt(const QString& path);
+// The whole content of the file at `path`, read through the folder `folders` opens for it as
+// the data files are read; a failure names the file without its folder.
+QByteArray readFileAt(FolderOpener& folders, const QString& path);
+
+// Where a file saved at `path` goes.
+struct SavePlace {
+    QString folder;  // the folder whose file `name` a commit replaces whole
+    QString name;
+    // A device, a pipe or a terminal (also behind a link, as /proc/self/fd/1 is), which a rename
+    // would replace by a regular file: it is written into instead.
+    bool inPlace = false;
+};
+// A link stays a link: the file it names is the one replaced.
+SavePlace savePlaceOf(const QString& path);
+
+// Creates the folder at `path` and each missing folder above it through `folders`, every new
+// entry on the disk when it returns; a folder that is there is left as it is. Throws
+// Failure(CannotWrite) when one cannot be made, a file standing in its place among them.
+void makeFolderAt(FolderOpener& folders, const QString& path);
+
+// The user's documents folder where there is one, the home folder otherwise: where the folders
+// and files the user chooses are first looked for.
+QString documentsFolder();
+
+// Whether two paths name one folder on the disk, through links too; false when either is
+// missing.
+bool isSameFolder(const QString& one, const QString& other);
 
 // Writes `bytes` into what stands at `path` as it is, for a device, a pipe or a terminal that a
 // rename would replace by a regular file. Throws Failure(CannotWrite) naming the path.

@@ -177,7 +177,7 @@ void BacktestPage::chooseSource(int index) {
     std::optional<PastResults> read;
     if (path) {
         try {
-            read = readPastResults(readFileAt(*path));
+            read = readPastResults(readFileAt(services_.folders, *path));
         } catch (const Failure& failure) {
             services_.dialogs.notify(failure.message(), QStringLiteral("読み取れません"),
                                      Notice::Warning);

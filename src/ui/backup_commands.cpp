@@ -6,7 +6,6 @@
 #include "data/backup_folder.h"
 #include "data/data_files.h"
 #include "data/file_names.h"
-#include "data/safety_copy.h"
 #include "import/import_messages.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -33,11 +32,6 @@ QString shownPath(const QString& path) {
     return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
 }
 
-bool isDataFolder(Services& services, const QString& path) {
-    return QFileInfo(path).canonicalFilePath() ==
-           QFileInfo(services.files.folderName()).canonicalFilePath();
-}
-
 // Today's files as the question describes them; a file that is missing or cannot be read is
 // said so, since a restore is what mends it.
 QString todaysFilesText(const DataFilesState& today) {
@@ -53,13 +47,13 @@ QString todaysFilesText(const DataFilesState& today) {
 void createBackup(Services& services) {
     const std::optional<QString> path = services.fileDialogs.newFolder(
         QStringLiteral("バックアップを作るフォルダー"),
-        offeredBackupFolder(backupParentFolder(), services.clock.today()));
+        offeredBackupFolder(services.folders, documentsFolder(), services.clock.today()));
     if (!path) return;
     // Reading the data folder fails as every command does; the chosen folder is only the
     // user's to correct.
     runCommand(services, [&] {
         const QList<FileBytes> dataFiles = readDataFiles(services.files);
-        QString problem = backupFolderProblem(*path);
+        QString problem = backupFolderProblem(services.folders, *path);
         if (problem.isEmpty()) {
             try {
                 writeBackupFolder(services.folders, *path, dataFiles);
@@ -80,14 +74,14 @@ void createBackup(Services& services) {
 
 void restoreBackup(Services& services, const std::function<void()>& restored) {
     const std::optional<QString> path = services.fileDialogs.existingFolder(
-        QStringLiteral("戻すバックアップのフォルダー"), backupParentFolder());
+        QStringLiteral("戻すバックアップのフォルダー"), documentsFolder());
     if (!path) return;
     BackupFolder backup;
     try {
-        if (isDataFolder(services, *path))
+        if (isSameFolder(*path, services.files.folderName()))
             backup.problem = QStringLiteral("選んだフォルダーはデータのフォルダーそのものです。");
         else
-            backup = readBackupFolder(*path);
+            backup = readBackupFolder(*services.folders.open(*path));
     } catch (const Failure& failure) {
         backup.problem = failure.message();
     }
@@ -113,8 +107,8 @@ void restoreBackup(Services& services, const std::function<void()>& restored) {
                      dataFilesText(Language::Japanese));
         if (services.dialogs.askYesNo(question, kRestoreTitle, QuestionIcon::Warning) == Answer::No)
             return;
-        const QString kept = makeSafetyCopy(services.files, services.clock.today());
-        DataFiles(services.files).commit(backup.files, today);
+        const QString kept =
+            restoreBackupFolder(services.files, backup, today, services.clock.today());
         const QString nextRound = QString::number(backup.summary.nextRound);
         restored();
         services.dialogs.notify(

@@ -141,7 +141,7 @@ void ImportPage::openFile(const QString& path) {
     if (watcher_.isRunning()) return;
     QByteArray bytes;
     try {
-        bytes = readFileAt(path);
+        bytes = readFileAt(services_.folders, path);
     } catch (const Failure& failure) {
         services_.dialogs.notify(failure.message(), kRefusedTitle, Notice::Warning);
         return;

@@ -7,7 +7,9 @@
 #include "data/file_names.h"
 #include "data/initial_candidates.h"
 #include "data/lines.h"
+#include "platform/file_system.h"
 #include "support/folder_snapshot.h"
+#include "support/memory_file_system.h"
 
 using namespace k4;
 
@@ -87,9 +89,9 @@ private slots:
         QFETCH(QString, problem);
         QFETCH(qsizetype, results);
         QFETCH(qint64, nextRound);
-        QTemporaryDir folder;
-        test::writeFolder(folder.path(), files);
-        const BackupFolder backup = readBackupFolder(folder.path());
+        test::MemoryFileSystem folder;
+        for (auto it = files.cbegin(); it != files.cend(); ++it) folder.put(it.key(), it.value());
+        const BackupFolder backup = readBackupFolder(folder);
         QCOMPARE(backup.problem, problem);
         if (!problem.isEmpty()) return;
         QCOMPARE(backup.summary.results, results);
@@ -100,14 +102,15 @@ private slots:
 
     void offersADatedFolderNumberedWhenTaken() {
         QTemporaryDir parent;
+        DiskFolderOpener disk;
         const QDate date(2026, 12, 8);
         const QString dated = QDir(parent.path()).filePath("kirikata4-バックアップ-2026-12-08");
-        QCOMPARE(offeredBackupFolder(parent.path(), date), dated);
+        QCOMPARE(offeredBackupFolder(disk, parent.path(), date), dated);
         QVERIFY(QDir().mkdir(dated));
-        QCOMPARE(offeredBackupFolder(parent.path(), date), dated + "-2");
+        QCOMPARE(offeredBackupFolder(disk, parent.path(), date), dated + "-2");
         QFile taken(dated + "-2");  // a file of that name takes it too
         QVERIFY(taken.open(QIODevice::WriteOnly));
-        QCOMPARE(offeredBackupFolder(parent.path(), date), dated + "-3");
+        QCOMPARE(offeredBackupFolder(disk, parent.path(), date), dated + "-3");
     }
 };
 

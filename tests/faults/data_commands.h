@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <QTest>
 
+#include "data/backup_folder.h"
 #include "data/data_files.h"
 #include "data/file_names.h"
 #include "platform/failure.h"
@@ -24,6 +25,7 @@ enum class DataCommand {
     ImportIntoEmpty,
     ImportOverFull,
     ImportAddingRounds,
+    Restore,
     Report
 };
 
@@ -39,6 +41,7 @@ inline const QList<DataCommandRow> kDataCommands = {
     {"import into an empty folder", DataCommand::ImportIntoEmpty},
     {"import over a full folder", DataCommand::ImportOverFull},
     {"import adding rounds to a full folder", DataCommand::ImportAddingRounds},
+    {"restore a backup", DataCommand::Restore},
     {"report", DataCommand::Report},
 };
 
@@ -50,6 +53,26 @@ inline QByteArray pastResultsFile() {
     for (int i = 0; i < draws.size(); ++i)
         file += QByteArray::number(57 + i) + ',' + draws[i].toLatin1() + '\n';
     return file;
+}
+
+// What the commands take from elsewhere, each read through the opener the command is handed: the
+// file of past results the imports read and the backup folder the restore reads.
+struct CommandInputs {
+    QString pastResults;   // the file's path
+    QString backupFolder;  // the folder's path
+};
+
+// Writes the inputs into the folders that hold them: pastResultsFile() as "past.txt", and the
+// data files of a backup whose history is the folder's without its newest 5 results.
+inline CommandInputs prepareInputs(FileSystem& pastResultsFolder, const QString& pastResultsPath,
+                                   FileSystem& backupFolder, const QString& backupPath) {
+    pastResultsFolder.writeDurably(QStringLiteral("past.txt"), pastResultsFile());
+    const QStringList history = DataFiles::linesIn(golden(kHistoryFile)).mid(5);
+    backupFolder.writeDurably(kHistoryFile, (history.join("\r\n") + "\r\n").toLatin1());
+    backupFolder.writeDurably(kCandidateFile, golden(kCandidateFile));
+    backupFolder.writeDurably(kCounterFile, "51\r\n");
+    backupFolder.syncFolder();
+    return {pastResultsPath + QStringLiteral("/past.txt"), backupPath};
 }
 
 // The folder the command starts on, on the disk before it runs: empty for the import into an
@@ -64,10 +87,10 @@ inline void prepareFolder(DataCommand command, FileSystem& folder) {
 }
 
 // Runs the command on `folder`, the data folder at `path`; the import goes through the tool,
-// which opens the folder with `folders` and imports `pastResults`. Throws a Failure when the
-// command fails.
+// which opens the folder with `folders`, the restore reads its backup through `folders` as the
+// window does. Throws a Failure when the command fails.
 inline void runDataCommand(DataCommand command, FileSystem& folder, FolderOpener& folders,
-                           const QString& path, const QString& pastResults) {
+                           const QString& path, const CommandInputs& inputs) {
     DataFiles files(folder);
     // The registration window lists the history of the files as it read them, and commits
     // against that reading.
@@ -90,10 +113,16 @@ inline void runDataCommand(DataCommand command, FileSystem& folder, FolderOpener
         case DataCommand::ImportIntoEmpty:
         case DataCommand::ImportOverFull:
         case DataCommand::ImportAddingRounds: {
-            QStringList arguments = {"import", pastResults, "--folder", path};
+            QStringList arguments = {"import", inputs.pastResults, "--folder", path};
             if (command != DataCommand::ImportAddingRounds) arguments << "--force";
             const ToolRun run = runToolWith(arguments, Language::English, &folders);
             if (run.status != kExitSuccess) throw Failure(FailureKind::CannotWrite, run.err);
+            return;
+        }
+        case DataCommand::Restore: {
+            const BackupFolder backup = readBackupFolder(*folders.open(inputs.backupFolder));
+            if (!backup.problem.isEmpty()) qFatal("the backup is not one of the program's");
+            restoreBackupFolder(folder, backup, files.readState(), QDate(2026, 12, 9));
             return;
         }
         case DataCommand::Report:

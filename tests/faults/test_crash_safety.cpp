@@ -36,8 +36,8 @@ Ending inChild(const std::function<void()>& work) {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? Ending::Completed : Ending::Failed;
 }
 
-void run(DataCommand command, test::TestBench& bench, const QString& pastResults) {
-    test::runDataCommand(command, bench.files, bench.folders, bench.folder.path(), pastResults);
+void run(DataCommand command, test::TestBench& bench, const test::CommandInputs& inputs) {
+    test::runDataCommand(command, bench.files, bench.folders, bench.folder.path(), inputs);
 }
 
 // The folder once recovery ran. A killed writer's lock file stays until the next commit takes it
@@ -59,7 +59,10 @@ class TestCrashSafety : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { pastResults_.writeFile("past.txt", test::pastResultsFile()); }
+    void initTestCase() {
+        inputs_ = test::prepareInputs(pastResults_.files, pastResults_.folder.path(), backup_.files,
+                                      backup_.folder.path());
+    }
     void cleanupTestCase() { qInfo("crash points in all: %d", crashPoints_); }
 
     // The process is killed before each write step in turn; after recovery the folder is exactly
@@ -78,14 +81,13 @@ private slots:
     void everyCrashPoint() {
         QFETCH(DataCommand, command);
         QFETCH(bool, crashRecoveryToo);
-        const QString past = pastResults_.path("past.txt");
         const auto prepare = [&](test::TestBench& bench) {
             test::prepareFolder(command, bench.files);
         };
         test::TestBench reference;
         prepare(reference);
         const test::FolderContents before = test::folderContents(reference);
-        run(command, reference, past);
+        run(command, reference, inputs_);
         const test::FolderContents after = test::folderContents(reference);
         QVERIFY(before != after);
 
@@ -97,7 +99,7 @@ private slots:
                 test::TestBench bench;
                 prepare(bench);
                 bench.faults.killAt(step);
-                const Ending ending = inChild([&] { run(command, bench, past); });
+                const Ending ending = inChild([&] { run(command, bench, inputs_); });
                 bench.faults.disarm();
                 QVERIFY(ending != Ending::Failed);
                 if (ending == Ending::Completed) {
@@ -156,7 +158,8 @@ private slots:
     }
 
 private:
-    test::TestBench pastResults_;
+    test::TestBench pastResults_, backup_;
+    test::CommandInputs inputs_;
     int crashPoints_ = 0;
 };
 

@@ -1,3 +1,4 @@
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -14,10 +15,19 @@ using Contents = QMap<QString, QByteArray>;
 
 namespace {
 
+// The folders of the commands' inputs, in memory too: the file of past results and the backup.
+struct InputFolders {
+    test::MemoryFileSystem pastResults, backup;
+};
+
 // A data folder whose files live in memory, where a power cut can be pulled at any step. The
-// tool opens it by its path, an empty folder on the disk.
+// tool opens it by its path, an empty folder on the disk, and the inputs by theirs.
 struct MemoryFolder {
-    explicit MemoryFolder(const QString& path) { folders.serve(path, memory); }
+    MemoryFolder(const QString& path, InputFolders& inputs, const test::CommandInputs& paths) {
+        folders.serve(path, memory);
+        folders.serve(QFileInfo(paths.pastResults).absolutePath(), inputs.pastResults);
+        folders.serve(paths.backupFolder, inputs.backup);
+    }
 
     test::MemoryFileSystem memory;
     test::CountdownFaults faults;
@@ -68,10 +78,10 @@ class TestPowerCut : public QObject {
 
 private slots:
     void initTestCase() {
-        QVERIFY(past_.isValid() && dataFolder_.isValid());
-        QFile file(past_.filePath("past.txt"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(test::pastResultsFile());
+        QVERIFY(dataFolder_.isValid());
+        // Paths in a folder of the disk where nothing is: only the served memory is read.
+        inputs_ = test::prepareInputs(inputFolders_.pastResults, dataFolder_.filePath("past"),
+                                      inputFolders_.backup, dataFolder_.filePath("backup"));
     }
     void cleanupTestCase() { qInfo("power cut points in all: %d", cutPoints_); }
 
@@ -86,40 +96,39 @@ private slots:
     }
     void everyPowerCutPoint() {
         QFETCH(DataCommand, command);
-        const QString past = past_.filePath("past.txt");
         const QString path = dataFolder_.path();
-        MemoryFolder reference(path);
+        MemoryFolder reference(path, inputFolders_, inputs_);
         test::prepareFolder(command, reference.files);
         const test::MemoryFileSystem start = reference.memory;
         const Contents before = reference.memory.files();
-        test::runDataCommand(command, reference.files, reference.folders, path, past);
+        test::runDataCommand(command, reference.files, reference.folders, path, inputs_);
         const Contents after = reference.memory.files();
         QVERIFY(before != after);
 
         int commandCuts = 0, recoveryCuts = 0, survivors = 0;
         for (int step = 1;; ++step) {
-            MemoryFolder folder(path);
+            MemoryFolder folder(path, inputFolders_, inputs_);
             folder.memory = start;
             const bool cut = cutAt(folder, step, [&] {
-                test::runDataCommand(command, folder.files, folder.folders, path, past);
+                test::runDataCommand(command, folder.files, folder.folders, path, inputs_);
             });
             if (!cut) QCOMPARE(folder.memory.files(), after);
             const QString where = cut ? QStringLiteral("a power cut at step %1").arg(step)
                                       : QStringLiteral("a power cut after success");
             forEachSurvivor(folder.memory, [&](const test::MemoryFileSystem& survived) {
                 ++survivors;
-                MemoryFolder recovered(path);
+                MemoryFolder recovered(path, inputFolders_, inputs_);
                 recovered.memory = survived;
                 recover(recovered);
                 const Contents whole = recovered.memory.files();
                 QVERIFY2(whole == after || (cut && whole == before), qPrintable(where));
                 for (int recoveryStep = 1;; ++recoveryStep) {
-                    MemoryFolder again(path);
+                    MemoryFolder again(path, inputFolders_, inputs_);
                     again.memory = survived;
                     const bool recoveryCut = cutAt(again, recoveryStep, [&] { recover(again); });
                     recoveryCuts += recoveryCut;
                     forEachSurvivor(again.memory, [&](const test::MemoryFileSystem& left) {
-                        MemoryFolder last(path);
+                        MemoryFolder last(path, inputFolders_, inputs_);
                         last.memory = left;
                         recover(last);
                         QVERIFY2(last.memory.files() == whole,
@@ -141,7 +150,8 @@ private slots:
     }
 
 private:
-    QTemporaryDir past_;
+    InputFolders inputFolders_;
+    test::CommandInputs inputs_;
     QTemporaryDir dataFolder_;
     int cutPoints_ = 0;
 };
