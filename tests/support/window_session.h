@@ -24,7 +24,8 @@ QList<Window*> openWindows() {
 }
 
 // The program's windows on a test data folder, driven the way a user does it: controls are
-// found by their names in the window layout, buttons are clicked and text is typed.
+// found by what they are to the user (the one place that knows their names in the window
+// layout), buttons are clicked and text is typed.
 class WindowSession {
 public:
     enum class Start { Load, WithoutLoad };
@@ -38,19 +39,31 @@ public:
 
     MainWindow& mainWindow() { return main_; }
 
-    void predict() { press(&main_, "Command5"); }
-    void showText() { press(&main_, "Command1"); }
-    void typeCount(const QString& text) {
-        auto* countBox = main_.findChild<QLineEdit*>("Text2");
-        countBox->clear();
-        QTest::keyClicks(countBox, text);
+    // The main window's controls, by what they are to the user.
+    static QLineEdit* nextRoundBox(const QWidget& main) {
+        return main.findChild<QLineEdit*>("Text1");
     }
-    QString nextRound() const { return main_.findChild<QLineEdit*>("Text1")->text(); }
-    void setNextRound(const QString& text) { main_.findChild<QLineEdit*>("Text1")->setText(text); }
+    static QLineEdit* countBox(const QWidget& main) { return main.findChild<QLineEdit*>("Text2"); }
+    static QListWidget* predictionList(const QWidget& main) {
+        return main.findChild<QListWidget*>("List2");
+    }
+    static QPushButton* predictButton(const QWidget& main) { return button(main, "Command5"); }
+    static QPushButton* showTextButton(const QWidget& main) { return button(main, "Command1"); }
+    static QPushButton* registerDataButton(const QWidget& main) { return button(main, "Command2"); }
+    static QPushButton* exitButton(const QWidget& main) { return button(main, "Command10"); }
+
+    void predict() { QTest::mouseClick(predictButton(main_), Qt::LeftButton); }
+    void showText() { QTest::mouseClick(showTextButton(main_), Qt::LeftButton); }
+    void typeCount(const QString& text) {
+        countBox(main_)->clear();
+        QTest::keyClicks(countBox(main_), text);
+    }
+    QString nextRound() const { return nextRoundBox(main_)->text(); }
+    void setNextRound(const QString& text) { nextRoundBox(main_)->setText(text); }
     // The items of the prediction list.
     QStringList predictions() const {
         QStringList items;
-        const auto* list = main_.findChild<QListWidget*>("List2");
+        const QListWidget* list = predictionList(main_);
         for (int i = 0; i < list->count(); ++i) items << list->item(i)->text();
         return items;
     }
@@ -58,30 +71,44 @@ public:
     // Register data; while the registration window is open, pressing it again does nothing.
     // Returns the registration window, if it is open.
     RegistrationWindow* openRegistration() {
-        press(&main_, "Command2");
+        QTest::mouseClick(registerDataButton(main_), Qt::LeftButton);
         return registrationWindow();
     }
+    // The registration window's controls, by what they are to the user.
+    static QLineEdit* resultBox(const QWidget& registration) {
+        return registration.findChild<QLineEdit*>("Text1");
+    }
+    static QListView* historyList(const QWidget& registration) {
+        return registration.findChild<QListView*>("List1");
+    }
+    enum class Registration { Register, Delete, Close };  // 登録終了, 削除終了, 閉じる
+    static QPushButton* registrationButton(const QWidget& registration, Registration which) {
+        static constexpr const char* kNames[] = {"Command1", "Command2", "Command3"};
+        return button(registration, kNames[int(which)]);
+    }
+
     // Types into the registration window's input and presses 登録終了.
     void registerResult(const QString& typed) {
-        if (RegistrationWindow* window = openRegistration()) {
-            window->findChild<QLineEdit*>("Text1")->setText(typed);
-            press(window, "Command1");
+        if (openRegistration()) {
+            typeResult(typed);
+            pressInRegistration(Registration::Register);
         }
     }
     // Presses 削除終了 and answers the question with `answer`.
     void deleteNewest(Answer answer = Answer::Yes) {
-        if (RegistrationWindow* window = openRegistration()) {
+        if (openRegistration()) {
             bench_.dialogs.answerNext(answer);
-            press(window, "Command2");
+            pressInRegistration(Registration::Delete);
         }
     }
-    void pressInRegistration(const char* button) { press(registrationWindow(), button); }
-    void typeResult(const QString& text) {
-        registrationWindow()->findChild<QLineEdit*>("Text1")->setText(text);
+    void pressInRegistration(Registration which) {
+        QTest::mouseClick(registrationButton(*registrationWindow(), which), Qt::LeftButton);
     }
+    void typeResult(const QString& text) { resultBox(*registrationWindow())->setText(text); }
+    QString typedResult() const { return resultBox(*registrationWindow())->text(); }
     // The results the open registration window lists.
     QStringList listedHistory() const {
-        const auto* model = registrationWindow()->findChild<QListView*>("List1")->model();
+        const auto* model = historyList(*registrationWindow())->model();
         QStringList items;
         for (int row = 0; row < model->rowCount(); ++row)
             items.append(model->index(row, 0).data().toString());
@@ -96,8 +123,8 @@ public:
     static int registrationWindowsOpen() { return int(openWindows<RegistrationWindow>().size()); }
 
 private:
-    static void press(QWidget* window, const char* button) {
-        QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton);
+    static QPushButton* button(const QWidget& window, const char* name) {
+        return window.findChild<QPushButton*>(name);
     }
 
     TestBench& bench_;

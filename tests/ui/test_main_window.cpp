@@ -253,9 +253,9 @@ private slots:
         bench.writeFile(kCounterFile, counterFile);
         MainWindow form(bench.services);
         form.load();
-        QCOMPARE(form.findChild<QLineEdit*>("Text1")->text(), nextRound);
-        QCOMPARE(form.findChild<QLineEdit*>("Text2")->text(), "10");
-        QCOMPARE(form.findChild<QListWidget*>("List2")->count(), 0);
+        QCOMPARE(test::WindowSession::nextRoundBox(form)->text(), nextRound);
+        QCOMPARE(test::WindowSession::countBox(form)->text(), "10");
+        QCOMPARE(test::WindowSession::predictionList(form)->count(), 0);
         QVERIFY(form.isVisible());
         QVERIFY(!bench.endedWith.has_value());
         QVERIFY(bench.dialogs.shown().isEmpty());
@@ -282,7 +282,7 @@ private slots:
         MainWindow form(bench.services);
         form.load();
         QVERIFY(form.isVisible());
-        QCOMPARE(form.findChild<QLineEdit*>("Text1")->text(), "Text1");
+        QCOMPARE(test::WindowSession::nextRoundBox(form)->text(), "Text1");
         QCOMPARE(bench.dialogs.shown().size(), 1);
         QCOMPARE(bench.dialogs.shown().first().text, message);
         QCOMPARE(bench.endedWith, 1);
@@ -292,7 +292,7 @@ private slots:
     void showTextStartsTheEditorOnTheReport() {
         test::TestBench bench;
         MainWindow form(bench.services);
-        QTest::mouseClick(form.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        QTest::mouseClick(test::WindowSession::showTextButton(form), Qt::LeftButton);
         QCOMPARE(bench.launcher.started.size(), 1);
         QVERIFY2(isTextEditor(bench.launcher.started.first().program),
                  qPrintable(bench.launcher.started.first().program));
@@ -305,7 +305,7 @@ private slots:
         test::TestBench bench;
         bench.launcher.succeeds = false;
         MainWindow form(bench.services);
-        QTest::mouseClick(form.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        QTest::mouseClick(test::WindowSession::showTextButton(form), Qt::LeftButton);
         QCOMPARE(bench.dialogs.shown().size(), 1);
 #ifdef Q_OS_WIN
         QVERIFY(bench.dialogs.shown().first().text.contains(u".exe", Qt::CaseInsensitive));
@@ -319,7 +319,7 @@ private slots:
         test::TestBench bench;
         {
             MainWindow form(bench.services);
-            QTest::mouseClick(form.findChild<QPushButton*>("Command10"), Qt::LeftButton);
+            QTest::mouseClick(test::WindowSession::exitButton(form), Qt::LeftButton);
             QCOMPARE(bench.endedWith, 0);
         }
         bench.endedWith.reset();
@@ -338,7 +338,7 @@ private slots:
         test::TestBench bench;
         MainWindow form(bench.services);
         const std::unique_ptr<QMenu> menu(
-            form.findChild<QLineEdit*>("Text2")->createStandardContextMenu());
+            test::WindowSession::countBox(form)->createStandardContextMenu());
         QVERIFY2(menu->actions().value(0)->text().startsWith("元に戻す(&U)"),
                  qPrintable(menu->actions().value(0)->text()));
     }

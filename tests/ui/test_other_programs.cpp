@@ -81,7 +81,7 @@ private slots:
                 session.deleteNewest();
             } else {
                 session.typeResult("2222");
-                session.pressInRegistration("Command1");
+                session.pressInRegistration(test::WindowSession::Registration::Register);
             }
         };
         act();
@@ -110,17 +110,18 @@ private slots:
         fillFolder(bench);
         ProgramWindows windows(bench.services, {});
         windows.start();
-        auto* nextRound = test::openWindows<MainWindow>().first()->findChild<QLineEdit*>("Text1");
+        auto* nextRound =
+            test::WindowSession::nextRoundBox(*test::openWindows<MainWindow>().first());
         QCOMPARE(nextRound->text(), "31");
         QTest::mouseClick(
-            test::openWindows<MainWindow>().first()->findChild<QPushButton*>("Command2"),
+            test::WindowSession::registerDataButton(*test::openWindows<MainWindow>().first()),
             Qt::LeftButton);
 
         RegistrationWindow* registration = nullptr;
         for (QWidget* window : QApplication::topLevelWidgets())
             if (auto* found = qobject_cast<RegistrationWindow*>(window)) registration = found;
         QVERIFY(registration);
-        const QAbstractItemModel* listed = registration->findChild<QListView*>("List1")->model();
+        const QAbstractItemModel* listed = test::WindowSession::historyList(*registration)->model();
         QCOMPARE(listed->rowCount(), 30);
 
         changeElsewhere(bench, Change::RegisteredElsewhere);

@@ -34,7 +34,7 @@ struct PredictWindow {
         session.setNextRound(QStringLiteral("57"));
     }
     void setListed(const QStringList& items) {
-        session.mainWindow().findChild<QListWidget*>("List2")->addItems(items);
+        test::WindowSession::predictionList(session.mainWindow())->addItems(items);
     }
     // The one message shown, if exactly one was.
     QString shownText() const {

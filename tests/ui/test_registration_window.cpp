@@ -12,6 +12,7 @@
 
 using namespace k4;
 using test::candidateFile;
+using Registration = test::WindowSession::Registration;
 
 namespace {
 
@@ -101,7 +102,7 @@ private slots:
         Started app;
         app.session.openRegistration();
         app.session.typeResult(QString::fromUtf8(" ０１５１\u3000"));
-        app.session.pressInRegistration("Command1");
+        app.session.pressInRegistration(Registration::Register);
         QCOMPARE(test::WindowSession::registrationWindowsOpen(), 0);
         QCOMPARE(app.session.nextRound(), "43");
         QCOMPARE(app.bench.fileBytes(kHistoryFile), "0151\r\n" + kHistory);
@@ -123,14 +124,12 @@ private slots:
         app.session.openRegistration();
         app.session.typeResult("12a4");
         app.bench.dialogs.answerNext(answer);
-        app.session.pressInRegistration("Command1");
+        app.session.pressInRegistration(Registration::Register);
         QCOMPARE(app.bench.dialogs.shown().size(), 1);
         QCOMPARE(app.bench.dialogs.shown().first().text, "終了しますか。");
         QCOMPARE(app.bench.dialogs.shown().first().title, "入力エラー");
         QCOMPARE(test::WindowSession::registrationWindowsOpen(), staysOpen ? 1 : 0);
-        if (staysOpen)
-            QCOMPARE(app.session.registrationWindow()->findChild<QLineEdit*>("Text1")->text(),
-                     "12a4");
+        if (staysOpen) QCOMPARE(app.session.typedResult(), "12a4");
         QCOMPARE(app.bench.fileBytes(kHistoryFile), kHistory);
         QCOMPARE(app.bench.fileBytes(kCounterFile), QByteArray("41\r\n"));
         QCOMPARE(app.session.nextRound(), "42");
@@ -140,7 +139,7 @@ private slots:
         Started app;
         app.session.openRegistration();
         app.bench.dialogs.answerNext(Answer::Yes);
-        app.session.pressInRegistration("Command2");
+        app.session.pressInRegistration(Registration::Delete);
         QCOMPARE(app.bench.dialogs.shown().first().text, "削除しますか。");
         QCOMPARE(app.bench.dialogs.shown().first().title, "データー削除");
         QCOMPARE(test::WindowSession::registrationWindowsOpen(), 0);
@@ -162,7 +161,7 @@ private slots:
         app.bench.writeFile(kHistoryFile, history);
         app.session.openRegistration();
         app.bench.dialogs.answerNext(answer);
-        app.session.pressInRegistration("Command2");
+        app.session.pressInRegistration(Registration::Delete);
         QCOMPARE(test::WindowSession::registrationWindowsOpen(), 0);
         QCOMPARE(app.bench.fileBytes(kHistoryFile), history);
         QCOMPARE(app.bench.fileBytes(kCounterFile), QByteArray("41\r\n"));
@@ -173,13 +172,13 @@ private slots:
         Started app;
         app.session.openRegistration();
         app.session.typeResult("5555");
-        app.session.pressInRegistration("Command3");
+        app.session.pressInRegistration(Registration::Close);
         QCOMPARE(test::WindowSession::registrationWindowsOpen(), 0);
         QCOMPARE(app.bench.fileBytes(kHistoryFile), kHistory);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         app.bench.writeFile(kHistoryFile, "7777\r\n");
         app.session.openRegistration();
-        QCOMPARE(app.session.registrationWindow()->findChild<QLineEdit*>("Text1")->text(), "");
+        QCOMPARE(app.session.typedResult(), "");
         QCOMPARE(app.session.listedHistory(), QStringList{"7777"});
     }
 
@@ -199,7 +198,7 @@ private slots:
         app.session.openRegistration();
         QFile::remove(app.bench.path(kCounterFile));
         app.session.typeResult("0151");
-        app.session.pressInRegistration("Command1");
+        app.session.pressInRegistration(Registration::Register);
         QVERIFY(!app.bench.endedWith);
         QVERIFY(app.bench.dialogs.shown().last().text.startsWith(
             QStringLiteral("データがほかのプログラムで変更されました")));

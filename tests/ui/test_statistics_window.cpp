@@ -685,7 +685,7 @@ private slots:
         test::WindowSession session(bench);
         session.typeCount("20");
         const auto choose = [&](int item) {
-            auto* list = session.mainWindow().findChild<QWidget*>("List2");
+            QWidget* list = test::WindowSession::predictionList(session.mainWindow());
             const QPoint at(10, 10);
             QContextMenuEvent request(QContextMenuEvent::Keyboard, at, list->mapToGlobal(at));
             QApplication::sendEvent(list, &request);
