@@ -1,0 +1,80 @@
+#include <QTest>
+
+#include "data/code_page.h"
+#include "import/import_messages.h"
+#include "import/past_results.h"
+#include "support/past_results_files.h"
+#include "support/random_draws.h"
+
+using namespace k4;
+
+class TestPastResults : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Every shape reads as the results oldest first with the round of the first, whatever the
+    // columns, the order, the encoding and the line ends.
+    void readsTheShapesPlayersHave_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("results");
+        QTest::addColumn<int>("firstRound");  // 0: not numbered
+        const QStringList two = {"0419", "5023"};
+        const QStringList draws = test::randomDraws(30, 5);
+        QTest::newRow("LF") << QByteArray("0419\n5023\n") << two << 0;
+        QTest::newRow("CR LF, no end on the last") << QByteArray("0419\r\n5023") << two << 0;
+        QTest::newRow("blank lines") << QByteArray("\n0419\n\n  \n5023\n") << two << 0;
+        QTest::newRow("round, tab") << QByteArray("41\t0419\n42\t5023\n") << two << 41;
+        QTest::newRow("round, spaces") << QByteArray("41   0419\n42 5023\n") << two << 41;
+        QTest::newRow("CSV with header and quotes")
+            << QByteArray("round,result\r\n\"41\",\"0419\"\r\n42, 5023\r\n") << two << 41;
+        QTest::newRow("Japanese header, UTF-8 with BOM")
+            << (QByteArray("\xEF\xBB\xBF") +
+                QStringLiteral("回,当選番号\n41,0419\n42,5023\n").toUtf8())
+            << two << 41;
+        QTest::newRow("full width, UTF-8")
+            << QStringLiteral("４１　０４１９\n４２　５０２３\n").toUtf8() << two << 41;
+        QTest::newRow("full width, code page 932")
+            << encodeCodePage(QStringLiteral("　０４１９　\r\n５０２３\r\n")) << two << 0;
+        QTest::newRow("public CSV, Japanese header") << test::publicResultsCsv(draws) << draws << 1;
+        QTest::newRow("public CSV, newest first")
+            << test::publicResultsCsv(draws, 7025, true) << draws << 7025;
+        QTest::newRow("public CSV, code page 932")
+            << encodeCodePage(QString::fromUtf8(test::publicResultsCsv(draws, 9))) << draws << 9;
+        QTest::newRow("English header, columns in another order")
+            << QByteArray(
+                   "draw_date,winning_number,prize,draw_no\n2026-08-20,0419,39200,7053\n"
+                   "2026-08-21,5023,37000,7054\n")
+            << two << 7053;
+        QTest::newRow("table copied from a page: tabs, dates, newest first, no header")
+            << test::copiedResultsTable(draws, 200).toUtf8() << draws << 200;
+        QTest::newRow("full-width rounds, quoted prizes with commas")
+            << QStringLiteral("第１２３回,\"942,600\",0419\n第 １２４ 回,\"1,078,500\",5023\n")
+                   .toUtf8()
+            << two << 123;
+        QTest::newRow("a spreadsheet dropped the leading zeros of a named column")
+            << QByteArray("回号,当せん番号,日付\r\n1,97,2026/08/20\r\n2,5023,2026/08/21\r\n")
+            << QStringList{"0097", "5023"} << 1;
+        QTest::newRow("dates without rounds, newest first")
+            << QStringLiteral("2026年8月21日(金),5023\n2026年8月20日(木),0419\n").toUtf8() << two
+            << 0;
+        QTest::newRow("header after blank lines, repeated further down")
+            << QByteArray("\n\nround,result\n1,0419\nround,result\n2,5023\n") << two << 1;
+        QTest::newRow("four-digit rounds beside four-digit results")
+            << QByteArray("1000,0419,x\n1001,5023,y\n") << two << 1000;
+    }
+    void readsTheShapesPlayersHave() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, results);
+        QFETCH(int, firstRound);
+        const std::optional<PastResults> read = readPastResults(bytes);
+        QVERIFY2(read->readable(),
+                 qPrintable(read->badLines.isEmpty()
+                                ? QString("no column")
+                                : badLineText(read->badLines[0], Language::English)));
+        QCOMPARE(read->results, results);
+        QCOMPARE(read->firstRound.value_or(0), firstRound);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPastResults)
+#include "test_past_results.moc"
