@@ -5,7 +5,7 @@
 #   bin/kirikata4-launch                           prepares the data folder and starts it there
 #   bin/kirikata4-tool                             imports past results, backtests the prediction
 #   share/kirikata4/initial/                       the initial data files the launcher copies
-#   share/icons/hicolor/32x32/apps/kirikata4.png   the icon
+#   share/icons/hicolor/<n>x<n>/apps/kirikata4.png the icon, 16 to 256 pixels square
 #   share/applications/kirikata4.desktop           the menu entry
 #   share/metainfo/kirikata4.metainfo.xml          what software centres show (AppStream)
 #   share/doc/kirikata4/manual.html                the manual that the menu's 使いかた opens
@@ -38,21 +38,18 @@ endblock()
 install(PROGRAMS ${PROJECT_BINARY_DIR}/install/kirikata4-launch
         DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-# Desktops look icons up as PNG; the XPM stays the reviewable source and is converted at build
-# time by a small Qt helper. The helper only runs during the build, so it links none of the
-# project's warnings and instrumentation (k4_build_flags).
-add_executable(k4_xpm_to_png ${PROJECT_SOURCE_DIR}/cmake/xpm_to_png.cpp)
-target_link_libraries(k4_xpm_to_png PRIVATE Qt6::Gui)
-set_target_properties(k4_xpm_to_png PROPERTIES AUTOMOC OFF)
-set(K4_ICON_SOURCE ${PROJECT_SOURCE_DIR}/resources/icons/kirikata4.xpm)
-set(K4_ICON_PNG ${PROJECT_BINARY_DIR}/install/kirikata4.png)
-add_custom_command(OUTPUT ${K4_ICON_PNG}
-                   COMMAND k4_xpm_to_png ${K4_ICON_SOURCE} ${K4_ICON_PNG}
-                   DEPENDS k4_xpm_to_png ${K4_ICON_SOURCE}
-                   COMMENT "Converting the icon to PNG"
-                   VERBATIM)
-add_custom_target(k4_icon_png ALL DEPENDS ${K4_ICON_PNG})
-install(FILES ${K4_ICON_PNG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps)
+# Desktops look icons up as PNG in the hicolor theme at the size they draw: 48 is the size every
+# desktop finds, 16 to 32 menus and panels, 64 and 128 software centres, 256 large views. The XPM
+# stays the one reviewable source; each size is made from it at build time.
+include(${CMAKE_CURRENT_LIST_DIR}/icons.cmake)
+set(k4_icon_pngs)
+foreach(size IN ITEMS 16 32 48 64 128 256)
+    set(png ${PROJECT_BINARY_DIR}/install/icons/${size}x${size}/kirikata4.png)
+    k4_icon_file(${png} ${size})
+    list(APPEND k4_icon_pngs ${png})
+    install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+add_custom_target(k4_icon_png ALL DEPENDS ${k4_icon_pngs})
 
 install(FILES ${PROJECT_SOURCE_DIR}/resources/manual.html DESTINATION ${CMAKE_INSTALL_DOCDIR})
 

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/window_icon.h"
+
 namespace k4 {
 
 QLabel* placeLabel(QWidget* window, const char* name, QRect geometry, const QFont& font,
@@ -39,7 +41,7 @@ namespace {
 
 void setUpWindowFrame(QWidget* window, const QString& caption) {
     window->setWindowTitle(caption);
-    window->setWindowIcon(QIcon(QStringLiteral(":/kirikata4.xpm")));
+    window->setWindowIcon(windowIcon());
     // Minimise but no maximise: the layout is fixed, so the window keeps its size.
     window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);

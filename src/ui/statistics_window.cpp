@@ -16,6 +16,7 @@
 #include "ui/import_page.h"
 #include "ui/lookup_page.h"
 #include "ui/services.h"
+#include "ui/window_icon.h"
 
 namespace k4 {
 namespace {
@@ -33,7 +34,7 @@ StatisticsWindow::StatisticsWindow(Services& services, int count,
     setObjectName(QStringLiteral("StatisticsWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(kCaption);
-    setWindowIcon(QIcon(QStringLiteral(":/kirikata4.xpm")));
+    setWindowIcon(windowIcon());
     setFont(gothicFont(Gothic::Proportional, kPoints));
     resize(kStartSize);
 

@@ -19,7 +19,12 @@ for entry in '-rwxr-xr-x root/root .* ./usr/bin/kirikata4$' \
     '-rwxr-xr-x root/root .* ./usr/bin/kirikata4-launch$' \
     '-rwxr-xr-x root/root .* ./usr/bin/kirikata4-tool$' \
     '-rw-r--r-- root/root .* ./usr/share/applications/kirikata4.desktop$' \
+    '-rw-r--r-- root/root .* ./usr/share/icons/hicolor/16x16/apps/kirikata4.png$' \
     '-rw-r--r-- root/root .* ./usr/share/icons/hicolor/32x32/apps/kirikata4.png$' \
+    '-rw-r--r-- root/root .* ./usr/share/icons/hicolor/48x48/apps/kirikata4.png$' \
+    '-rw-r--r-- root/root .* ./usr/share/icons/hicolor/64x64/apps/kirikata4.png$' \
+    '-rw-r--r-- root/root .* ./usr/share/icons/hicolor/128x128/apps/kirikata4.png$' \
+    '-rw-r--r-- root/root .* ./usr/share/icons/hicolor/256x256/apps/kirikata4.png$' \
     '-rw-r--r-- root/root .* ./usr/share/kirikata4/initial/kaisuu4.txt$' \
     '-rw-r--r-- root/root .* ./usr/share/kirikata4/initial/kri4.dat$' \
     '-rw-r--r-- root/root .* ./usr/share/kirikata4/initial/kri4key.dat$' \
@@ -32,7 +37,7 @@ for entry in '-rwxr-xr-x root/root .* ./usr/bin/kirikata4$' \
     '-rw-r--r-- root/root .* ./usr/share/man/man1/kirikata4-tool.1.gz$'; do
     grep -q -- "^$entry" <<<"$listing" || fail "no entry like '$entry'"
 done
-[ "$(grep -vc '^d' <<<"$listing")" -eq 15 ] || fail "the package holds other files than those 15"
+[ "$(grep -vc '^d' <<<"$listing")" -eq 20 ] || fail "the package holds other files than those 20"
 
 # Name, version and dependencies.
 field() { dpkg-deb -f "$deb" "$1"; }

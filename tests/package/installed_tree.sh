@@ -22,7 +22,12 @@ usr/share/applications/kirikata4.desktop
 usr/share/doc/kirikata4/changelog.gz
 usr/share/doc/kirikata4/copyright
 usr/share/doc/kirikata4/manual.html
+usr/share/icons/hicolor/128x128/apps/kirikata4.png
+usr/share/icons/hicolor/16x16/apps/kirikata4.png
+usr/share/icons/hicolor/256x256/apps/kirikata4.png
 usr/share/icons/hicolor/32x32/apps/kirikata4.png
+usr/share/icons/hicolor/48x48/apps/kirikata4.png
+usr/share/icons/hicolor/64x64/apps/kirikata4.png
 usr/share/kirikata4/initial/kaisuu4.txt
 usr/share/kirikata4/initial/kri4.dat
 usr/share/kirikata4/initial/kri4key.dat
@@ -38,11 +43,14 @@ for file in "${initial_files[@]}"; do
     cmp -s "$resources/initial/$file" "$share/kirikata4/initial/$file" ||
         fail "installed initial $file differs from resources/initial/$file"
 done
-# A PNG whose header says 32 by 32.
-[ "$(od -An -tx1 -N8 "$share/icons/hicolor/32x32/apps/kirikata4.png" | tr -d ' \n')" = 89504e470d0a1a0a ] ||
-    fail "the icon is not a PNG"
-[ "$(od -An -tx1 -j16 -N8 "$share/icons/hicolor/32x32/apps/kirikata4.png" | tr -d ' \n')" = 0000002000000020 ] ||
-    fail "the icon is not 32x32"
+# At every size a PNG whose header says that size, width and height.
+icon_sizes=(16 32 48 64 128 256)
+for size in "${icon_sizes[@]}"; do
+    png=$share/icons/hicolor/${size}x${size}/apps/kirikata4.png
+    [ "$(od -An -tx1 -N8 "$png" | tr -d ' \n')" = 89504e470d0a1a0a ] || fail "the ${size}px icon is not a PNG"
+    [ "$(od -An -tx1 -j16 -N8 "$png" | tr -d ' \n')" = "$(printf '%08x%08x' "$size" "$size")" ] ||
+        fail "the ${size}px icon is not ${size}x${size}"
+done
 
 # Each command answers --version and --help without a display, and has a manual page of
 # section 1 made from that answer, with the sections its include file adds.
@@ -79,7 +87,17 @@ entry=$share/applications/kirikata4.desktop
 exec_command=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry" | head -n 1)
 icon=$(sed -n 's/^Icon=//p' "$entry")
 [ -x "$bin/$exec_command" ] || fail "Exec=$exec_command is not an installed program"
-[ -f "$share/icons/hicolor/32x32/apps/$icon.png" ] || fail "Icon=$icon is not an installed icon"
+for size in "${icon_sizes[@]}"; do
+    [ -f "$share/icons/hicolor/${size}x${size}/apps/$icon.png" ] ||
+        fail "Icon=$icon is not an installed icon at ${size}x${size}"
+done
+# Software centres show the same icon and categories as the menu.
+metainfo=$share/metainfo/kirikata4.metainfo.xml
+[ "$(sed -n 's|^ *<icon type="stock">\(.*\)</icon>$|\1|p' "$metainfo")" = "$icon" ] ||
+    fail "the AppStream metadata's stock icon is not Icon=$icon"
+categories=$(sed -n 's|^ *<category>\(.*\)</category>$|\1;|p' "$metainfo" | tr -d '\n')
+[ "$categories" = "$(sed -n 's/^Categories=//p' "$entry")" ] ||
+    fail "the AppStream categories '$categories' differ from the desktop entry's"
 
 # First start: the folder is created under XDG_DATA_HOME, gets the initial files and nothing
 # else, and the program runs in it.
