@@ -107,7 +107,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QWidget(parent), s
     connect(menuBar_->aboutAction, &QAction::triggered, this,
             [this] { showVersionInfo(services_); });
     contextMenu_ = new QMenu(this);
-    contextMenu_->addActions({menuBar_->statisticsAction, menuBar_->importAction});
+    addSharedCommands(contextMenu_);
     addMenuToTextBox(countBox_);
     addMenuToTextBox(nextRoundBox_);
 }
@@ -118,9 +118,18 @@ void MainWindow::addMenuToTextBox(QLineEdit* box) {
         QMenu* menu = box->createStandardContextMenu();
         menu->setAttribute(Qt::WA_DeleteOnClose);
         menu->addSeparator();
-        menu->addActions({menuBar_->statisticsAction, menuBar_->importAction});
+        addSharedCommands(menu);
         menu->popup(box->mapToGlobal(at));
     });
+}
+
+// A screen reader is told of an action under one menu only, so the right-button menus carry
+// copies of the menu bar's commands, which trigger them.
+void MainWindow::addSharedCommands(QMenu* menu) {
+    for (QAction* command : {menuBar_->statisticsAction, menuBar_->importAction}) {
+        auto* copy = menu->addAction(command->text());
+        connect(copy, &QAction::triggered, command, &QAction::trigger);
+    }
 }
 
 // The list, the labels and the buttons have no menu of their own, so their requests end here.

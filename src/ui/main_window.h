@@ -53,6 +53,7 @@ private:
     // Opens the statistics window on `page`, or raises it when it is open.
     void openStatistics(StatisticsWindow::Page page);
     void addMenuToTextBox(QLineEdit* box);
+    void addSharedCommands(QMenu* menu);
     void showReport();
     void exitProgram();
     // Shows the next round of the counter `counter` unless it is the one shown already, which

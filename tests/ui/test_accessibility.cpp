@@ -1,4 +1,8 @@
 #include <QAccessible>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 
 #include "data/file_names.h"
@@ -91,6 +95,41 @@ private slots:
         bench.writeFile(kHistoryFile, "1234\r\n");
         StatisticsWindow window(bench.services, 10, [](const QString&) {});
         compareAccessible(&window);
+    }
+
+    // Each menu of the menu bar tells a screen reader every entry it draws, under itself, also
+    // once the right-button menus holding the same commands have been read.
+    void menuBarTellsEveryEntryUnderItsMenu() {
+        test::TestBench bench;
+        test::WindowSession session(bench);
+        const auto entries = [](QWidget* menu) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(menu);
+            QStringList names;
+            for (int i = 0; i < accessible->childCount(); ++i) {
+                QAccessibleInterface* entry = accessible->child(i);
+                if (entry->parent()->object() != menu) return QStringList{"(elsewhere)"};
+                if (entry->role() != QAccessible::Separator)
+                    names << entry->text(QAccessible::Name);
+            }
+            return names;
+        };
+        QWidget* window = &session.mainWindow();
+        const QPoint at(10, 10);
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, at, window->mapToGlobal(at));
+        QApplication::sendEvent(window, &request);
+        auto* contextMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(contextMenu);
+        QCOMPARE(entries(contextMenu), (QStringList{"成績と統計(S)…", "過去の結果を取り込む(I)…"}));
+        contextMenu->close();
+
+        QStringList shown;
+        for (QAction* title : window->findChild<QMenuBar*>("menuBar")->actions())
+            shown << QString(title->text()).remove(u'&') + ": " + entries(title->menu()).join(", ");
+        QCOMPARE(shown,
+                 (QStringList{"ファイル(F): 過去の結果を取り込む(I)…, データのフォルダーを開く(D), "
+                              "バックアップを作成(B)…, バックアップから戻す(R)…, 終了(X)",
+                              "ツール(T): 成績と統計(S)…",
+                              "ヘルプ(H): 使いかた(H), バージョン情報(A)"}));
     }
 
     void messageBoxCarriesItsPrompt() {
