@@ -28,7 +28,7 @@
 #include "ui/main_menu_bar.h"
 #include "ui/registration_window.h"
 #include "ui/services.h"
-#include "ui/statistics_window.h"
+#include "ui/statistics/statistics_window.h"
 #include "ui/twips.h"
 #include "version.h"
 

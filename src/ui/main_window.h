@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "ui/statistics_window.h"
+#include "ui/statistics/statistics_window.h"
 
 class QLineEdit;
 class QListWidget;

@@ -8,12 +8,12 @@
 #include "platform/failure.h"
 #include "platform/file_system.h"
 #include "predict/prediction.h"
-#include "ui/backtest_page.h"
 #include "ui/command_boundary.h"
 #include "ui/data_folder_watcher.h"
 #include "ui/main_window.h"
 #include "ui/services.h"
-#include "ui/statistics_window.h"
+#include "ui/statistics/backtest_page.h"
+#include "ui/statistics/statistics_window.h"
 
 namespace k4 {
 

@@ -7,7 +7,7 @@
 
 #include "data/file_names.h"
 #include "support/window_session.h"
-#include "ui/statistics_window.h"
+#include "ui/statistics/statistics_window.h"
 #include "ui/widget_dialogs.h"
 
 using namespace k4;

@@ -21,7 +21,7 @@
 #include "support/test_services.h"
 #include "support/window_session.h"
 #include "ui/main_window.h"
-#include "ui/statistics_window.h"
+#include "ui/statistics/statistics_window.h"
 
 using namespace k4;
 

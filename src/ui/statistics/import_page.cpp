@@ -1,4 +1,4 @@
-#include "ui/import_page.h"
+#include "ui/statistics/import_page.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -27,12 +27,12 @@
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "platform/shown_text.h"
-#include "ui/background_work.h"
 #include "ui/command_boundary.h"
 #include "ui/dropped_file.h"
-#include "ui/figure_table.h"
 #include "ui/gothic_fonts.h"
 #include "ui/services.h"
+#include "ui/statistics/background_work.h"
+#include "ui/statistics/figure_table.h"
 
 namespace k4 {
 namespace {

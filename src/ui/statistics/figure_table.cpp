@@ -1,4 +1,4 @@
-#include "ui/figure_table.h"
+#include "ui/statistics/figure_table.h"
 
 #include <QHeaderView>
 

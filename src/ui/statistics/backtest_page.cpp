@@ -1,4 +1,4 @@
-#include "ui/backtest_page.h"
+#include "ui/statistics/backtest_page.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -21,11 +21,11 @@
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "predict/prediction.h"
-#include "ui/background_work.h"
-#include "ui/chart_widget.h"
-#include "ui/figure_table.h"
-#include "ui/page_labels.h"
 #include "ui/services.h"
+#include "ui/statistics/background_work.h"
+#include "ui/statistics/chart_widget.h"
+#include "ui/statistics/figure_table.h"
+#include "ui/statistics/page_labels.h"
 
 namespace k4 {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/statistics_window.h"
+#include "ui/statistics/statistics_window.h"
 
 #include <QIcon>
 #include <QShortcut>
@@ -9,13 +9,13 @@
 #include "data/data_files.h"
 #include "data/file_names.h"
 #include "platform/failure.h"
-#include "ui/backtest_page.h"
 #include "ui/command_boundary.h"
-#include "ui/digit_page.h"
 #include "ui/gothic_fonts.h"
-#include "ui/import_page.h"
-#include "ui/lookup_page.h"
 #include "ui/services.h"
+#include "ui/statistics/backtest_page.h"
+#include "ui/statistics/digit_page.h"
+#include "ui/statistics/import_page.h"
+#include "ui/statistics/lookup_page.h"
 #include "ui/window_icon.h"
 
 namespace k4 {

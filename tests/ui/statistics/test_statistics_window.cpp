@@ -32,19 +32,19 @@
 #include "support/past_results_files.h"
 #include "support/random_draws.h"
 #include "support/window_session.h"
-#include "ui/backtest_page.h"
-#include "ui/chart_widget.h"
-#include "ui/import_page.h"
 #include "ui/main_window.h"
 #include "ui/program_start.h"
-#include "ui/statistics_window.h"
+#include "ui/statistics/backtest_page.h"
+#include "ui/statistics/chart_widget.h"
+#include "ui/statistics/import_page.h"
+#include "ui/statistics/statistics_window.h"
 
 using namespace k4;
 
 namespace {
 
-// The fixed data set of tests/ui/golden: 300 results up to round 1500, line 57 not four digits,
-// with the figures make_expected.py computed from them on its own.
+// The fixed data set of tests/ui/statistics/golden: 300 results up to round 1500, line 57 not four
+// digits, with the figures make_expected.py computed from them on its own.
 const QStringList kDataFiles = {kHistoryFile, kCandidateFile, kCounterFile};
 
 QByteArray goldenBytes(const QString& name) {

@@ -1,4 +1,4 @@
-#include "ui/chart_widget.h"
+#include "ui/statistics/chart_widget.h"
 
 #include <QPainter>
 

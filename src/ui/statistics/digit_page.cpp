@@ -1,4 +1,4 @@
-#include "ui/digit_page.h"
+#include "ui/statistics/digit_page.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -12,8 +12,8 @@
 #include "analysis/digit_statistics.h"
 #include "data/box_match.h"
 #include "data/file_names.h"
-#include "ui/figure_table.h"
-#include "ui/page_labels.h"
+#include "ui/statistics/figure_table.h"
+#include "ui/statistics/page_labels.h"
 
 namespace k4 {
 namespace {

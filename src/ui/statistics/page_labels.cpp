@@ -1,4 +1,4 @@
-#include "ui/page_labels.h"
+#include "ui/statistics/page_labels.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

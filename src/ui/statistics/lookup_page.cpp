@@ -1,4 +1,4 @@
-#include "ui/lookup_page.h"
+#include "ui/statistics/lookup_page.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,9 +13,9 @@
 #include "platform/dialogs.h"
 #include "predict/prediction.h"
 #include "register/result_input.h"
-#include "ui/figure_table.h"
-#include "ui/page_labels.h"
 #include "ui/services.h"
+#include "ui/statistics/figure_table.h"
+#include "ui/statistics/page_labels.h"
 
 namespace k4 {
 namespace {
