@@ -25,8 +25,8 @@
 #include "register/registration_replay.h"
 #include "support/random_draws.h"
 #include "timing.h"
-#include "ui/backtest_page.h"
-#include "ui/statistics_window.h"
+#include "ui/statistics/backtest_page.h"
+#include "ui/statistics/statistics_window.h"
 #include "window_services.h"
 
 using namespace k4;
