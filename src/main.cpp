@@ -30,7 +30,7 @@ int main(int argc, char* argv[]) {
     k4::DiskFileSystem files(QDir::currentPath());
     k4::DiskFolderOpener folders;
     k4::WidgetDialogs dialogs;
-    k4::WidgetFileDialogs fileDialogs(QDir::currentPath());
+    k4::WidgetFileDialogs fileDialogs;
     k4::ProcessLauncher launcher;
     k4::SystemClock clock;
     k4::Services services{files,

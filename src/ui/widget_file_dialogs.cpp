@@ -14,17 +14,18 @@ std::optional<QString> chosen(const QString& path) {
 
 }  // namespace
 
-std::optional<QString> WidgetFileDialogs::fileToOpen(const QString& caption,
-                                                     const QString& filter) {
+std::optional<QString> WidgetFileDialogs::chooseFileToOpen(const QString& caption,
+                                                           const QString& startFolder,
+                                                           const QString& filter) {
     return chosen(
-        QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, startFolder_, filter));
+        QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, startFolder, filter));
 }
 
-std::optional<QString> WidgetFileDialogs::fileToSave(const QString& caption,
-                                                     const QString& suggestedName,
-                                                     const QString& filter) {
-    return chosen(QFileDialog::getSaveFileName(QApplication::activeWindow(), caption,
-                                               QDir(startFolder_).filePath(suggestedName), filter));
+std::optional<QString> WidgetFileDialogs::chooseFileToSave(const QString& caption,
+                                                           const QString& suggestedPath,
+                                                           const QString& filter) {
+    return chosen(
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, suggestedPath, filter));
 }
 
 // A save dialog, since a new folder is named as a file to save is.

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 #include "data/file_names.h"
@@ -35,29 +36,36 @@ ScriptedFileDialogs::~ScriptedFileDialogs() {
             __FILE__, __LINE__);
 }
 
-std::optional<QString> ScriptedFileDialogs::answer(const QString& caption) {
+std::optional<QString> ScriptedFileDialogs::answer(const QString& caption,
+                                                   const QString& startFolder) {
     shown_.append(caption);
+    startFolders_.append(startFolder);
     if (!answers_.isEmpty()) return answers_.dequeue();
     QTest::qFail(qPrintable(QStringLiteral("unexpected file chooser: %1").arg(caption)), __FILE__,
                  __LINE__);
     return std::nullopt;
 }
 
-std::optional<QString> ScriptedFileDialogs::fileToOpen(const QString& caption, const QString&) {
-    return answer(caption);
+std::optional<QString> ScriptedFileDialogs::chooseFileToOpen(const QString& caption,
+                                                             const QString& startFolder,
+                                                             const QString&) {
+    return answer(caption, startFolder);
 }
 
-std::optional<QString> ScriptedFileDialogs::fileToSave(const QString& caption, const QString&,
-                                                       const QString&) {
-    return answer(caption);
+std::optional<QString> ScriptedFileDialogs::chooseFileToSave(const QString& caption,
+                                                             const QString& suggestedPath,
+                                                             const QString&) {
+    return answer(caption, QFileInfo(suggestedPath).path());
 }
 
-std::optional<QString> ScriptedFileDialogs::newFolder(const QString& caption, const QString&) {
-    return answer(caption);
+std::optional<QString> ScriptedFileDialogs::newFolder(const QString& caption,
+                                                      const QString& suggestedPath) {
+    return answer(caption, QFileInfo(suggestedPath).path());
 }
 
-std::optional<QString> ScriptedFileDialogs::existingFolder(const QString& caption, const QString&) {
-    return answer(caption);
+std::optional<QString> ScriptedFileDialogs::existingFolder(const QString& caption,
+                                                           const QString& startFolder) {
+    return answer(caption, startFolder);
 }
 
 bool RecordingLauncher::startDetached(const Command& command) {

@@ -45,6 +45,8 @@ private:
 
 // File choosers answered in advance with a path, or with none for a cancelled dialog. Like
 // ScriptedDialogs, a chooser no answer was queued for fails the test, and so do answers left.
+// Which folder a file chooser starts in is FileDialogs' own choice, so these start where the
+// program's do.
 class ScriptedFileDialogs final : public FileDialogs {
 public:
     ~ScriptedFileDialogs() override;
@@ -52,19 +54,25 @@ public:
     void answerNext(std::optional<QString> path) { answers_.enqueue(std::move(path)); }
     // The captions of the choosers shown, in order.
     const QStringList& shown() const { return shown_; }
+    // The folder each chooser shown started in, in the same order.
+    const QStringList& startFolders() const { return startFolders_; }
 
-    std::optional<QString> fileToOpen(const QString& caption, const QString& filter) override;
-    std::optional<QString> fileToSave(const QString& caption, const QString& suggestedName,
-                                      const QString& filter) override;
     std::optional<QString> newFolder(const QString& caption, const QString& suggestedPath) override;
     std::optional<QString> existingFolder(const QString& caption,
                                           const QString& startFolder) override;
 
+protected:
+    std::optional<QString> chooseFileToOpen(const QString& caption, const QString& startFolder,
+                                            const QString& filter) override;
+    std::optional<QString> chooseFileToSave(const QString& caption, const QString& suggestedPath,
+                                            const QString& filter) override;
+
 private:
-    std::optional<QString> answer(const QString& caption);
+    std::optional<QString> answer(const QString& caption, const QString& startFolder);
 
     QQueue<std::optional<QString>> answers_;
     QStringList shown_;
+    QStringList startFolders_;
 };
 
 // Records the programs it is asked to start; starts nothing.
