@@ -63,25 +63,26 @@ const QColor kBandColour(180, 200, 240, 140);
 const QColor kGridColour(220, 220, 220);
 const QColor kLegendBackground(255, 255, 255, 220);
 
-// A readable step for an axis that spans `span`: 1, 2 or 5 times a power of ten.
-double niceStep(double span) {
-    const double raw = std::max(span, 1.0) / kTicks;
+// A readable step for an axis that spans `span`: 1, 2 or 5 times a power of ten, and never below
+// `smallest`, so that its labels stay short.
+double niceStep(double span, double smallest = 1) {
+    const double raw = std::max(span, smallest) / kTicks;
     const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
     for (const double factor : {1.0, 2.0, 5.0})
-        if (raw <= factor * magnitude) return std::max(1.0, factor * magnitude);
-    return std::max(1.0, 10 * magnitude);
+        if (raw <= factor * magnitude) return std::max(smallest, factor * magnitude);
+    return std::max(smallest, 10 * magnitude);
 }
 
-// The range of a value axis: from the lowest value to the highest, both on a readable step, with
-// 0 always inside.
+// The range of a value axis: from the lowest value to the highest, both on a readable step of at
+// least `smallestStep`, with 0 always inside.
 struct ValueAxis {
     double low, high, step;
 };
 
-ValueAxis valueAxis(double lowest, double highest) {
+ValueAxis valueAxis(double lowest, double highest, double smallestStep = 1) {
     lowest = std::min(lowest, 0.0);
-    highest = std::max({highest, lowest + 1, 0.0});
-    const double step = niceStep(highest - lowest);
+    highest = std::max({highest, lowest + smallestStep, 0.0});
+    const double step = niceStep(highest - lowest, smallestStep);
     return {std::floor(lowest / step) * step, std::ceil(highest / step) * step, step};
 }
 
@@ -158,7 +159,10 @@ ChartFrame balanceFrame(const QSizeF& size, const ChartSeries& series) {
             lowest = std::min(lowest, value);
             highest = std::max(highest, value);
         }
-    return ChartFrame(balancePlot(size), series, valueAxis(lowest, highest), kYenUnit);
+    // A tenth of the axis's unit at the least: its labels have one decimal at most (0.1, not
+    // 0.0001), and stay clear of the axis title beside them.
+    return ChartFrame(balancePlot(size), series, valueAxis(lowest, highest, kYenUnit / 10),
+                      kYenUnit);
 }
 
 // The band of chance, then the expectation, then the hits over both.

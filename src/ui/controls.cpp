@@ -26,7 +26,6 @@ QPushButton* placeButton(QWidget* window, const char* name, QRect geometry, cons
     button->setText(caption);
     // Captions are spaced out to fill the button ("予  想 "); a screen reader reads the word.
     button->setAccessibleName(QString(caption).remove(u' '));
-    button->setAutoDefault(false);
     return button;
 }
 
@@ -70,6 +69,12 @@ void setUpFixedWindow(QWidget* window, const QString& caption, QRect clientGeome
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->activate();
     window->move(clientGeometry.topLeft());
+}
+
+// An auto-default button takes Enter while it has the focus. Only a dialog turns its auto-default
+// buttons into default buttons, and none of the program's windows is a dialog.
+void pressFocusedButtonsWithEnter(QWidget* window) {
+    for (QPushButton* button : window->findChildren<QPushButton*>()) button->setAutoDefault(true);
 }
 
 void chainTabOrder(std::initializer_list<QWidget*> controls) {

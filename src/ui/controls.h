@@ -38,8 +38,7 @@ List* placeListBox(QWidget* window, const char* name, QRect geometry, const QFon
 QLabel* placeLabel(QWidget* window, const char* name, QRect geometry, const QFont& font,
                    const QString& caption);
 
-// A command button that Enter and Esc never press unless it has the focus. Screen readers read
-// its caption without the spaces that spread it out.
+// A command button. Screen readers read its caption without the spaces that spread it out.
 QPushButton* placeButton(QWidget* window, const char* name, QRect geometry, const QFont& font,
                          const QString& caption);
 
@@ -54,6 +53,10 @@ void setUpFixedWindow(QWidget* window, const QString& caption, QRect clientGeome
 // the menu bar: the client area keeps its size and the window grows by the menu bar's height.
 void setUpFixedWindow(QWidget* window, const QString& caption, QRect clientGeometry,
                       QMenuBar* menuBar, QWidget* clientArea);
+
+// Lets Enter press the button of `window` that has the focus, as Space does and as Windows users
+// expect. No button becomes a default button: Enter pressed anywhere else presses none.
+void pressFocusedButtonsWithEnter(QWidget* window);
 
 // Chains the keyboard focus through `controls` in the order given.
 void chainTabOrder(std::initializer_list<QWidget*> controls);

@@ -88,6 +88,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QWidget(parent), s
     // Tab indexes 0 to 9; the labels take no focus.
     chainTabOrder({predictButton_, registerButton_, predictionList_, exitButton_, countBox_,
                    nextRoundBox_, showTextButton_});
+    pressFocusedButtonsWithEnter(this);
 
     connect(predictButton_, &QPushButton::clicked, this, &MainWindow::predict);
     connect(showTextButton_, &QPushButton::clicked, this, &MainWindow::showReport);

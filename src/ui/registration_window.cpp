@@ -58,6 +58,7 @@ RegistrationWindow::RegistrationWindow(Services& services,
     resultBox_->setAccessibleName(QStringLiteral("今回の当選番号"));
     historyList_->setAccessibleName(QStringLiteral("登録済みの結果の一覧"));
     chainTabOrder({resultBox_, historyList_, registerButton_, deleteButton_, closeButton_});
+    pressFocusedButtonsWithEnter(this);
 
     connect(registerButton_, &QPushButton::clicked, this, &RegistrationWindow::registerTyped);
     connect(deleteButton_, &QPushButton::clicked, this, &RegistrationWindow::deleteNewest);

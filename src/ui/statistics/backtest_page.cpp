@@ -77,6 +77,8 @@ BacktestPage::BacktestPage(Services& services, int count, QWidget* parent)
     chart_->setObjectName(QStringLiteral("chart"));
     chart_->setAccessibleName(QStringLiteral("累積的中数と収支、偶然の期待値のグラフ"));
     page->addWidget(chart_, 1);
+    // The page's first input takes the focus whenever the page is shown.
+    setFocusProxy(sourceBox_);
 
     connect(sourceBox_, &QComboBox::activated, this, &BacktestPage::chooseSource);
     connect(countBox_, &QSpinBox::valueChanged, this, &BacktestPage::recompute);

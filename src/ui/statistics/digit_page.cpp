@@ -88,6 +88,8 @@ DigitPage::DigitPage(QWidget* parent) : QWidget(parent) {
     page->addLayout(createControls());
     page->addLayout(createDigitTable());
     page->addLayout(createBoxLists(), 1);
+    // The page's first input takes the focus whenever the page is shown.
+    setFocusProxy(scope_);
     connect(scope_, &QComboBox::currentIndexChanged, this, &DigitPage::refresh);
 }
 

@@ -87,6 +87,8 @@ ImportPage::ImportPage(Services& services, std::function<void(const QString&)> i
     chooser->addWidget(chooseButton_);
     chooser->addWidget(pasteButton_);
     chooser->addWidget(fileLabel_, 1);
+    // The page's first input takes the focus whenever the page is shown.
+    setFocusProxy(chooseButton_);
 
     summary_ = new QLabel(this);
     summary_->setObjectName(QStringLiteral("readingSummary"));

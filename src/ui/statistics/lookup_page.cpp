@@ -74,6 +74,8 @@ LookupPage::LookupPage(Services& services, QWidget* parent) : QWidget(parent), s
     page->addWidget(title_);
     page->addWidget(record_);
     page->addStretch();
+    // The page's first input takes the focus whenever the page is shown.
+    setFocusProxy(numberBox_);
 
     connect(lookUpButton_, &QPushButton::clicked, this, &LookupPage::lookUpTyped);
     connect(numberBox_, &QLineEdit::returnPressed, this, &LookupPage::lookUpTyped);

@@ -1,7 +1,12 @@
 #include "ui/statistics/statistics_window.h"
 
+#include <QHBoxLayout>
 #include <QIcon>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -10,7 +15,9 @@
 #include "data/file_names.h"
 #include "platform/failure.h"
 #include "ui/command_boundary.h"
+#include "ui/controls.h"
 #include "ui/gothic_fonts.h"
+#include "ui/screen_fit.h"
 #include "ui/services.h"
 #include "ui/statistics/backtest_page.h"
 #include "ui/statistics/digit_page.h"
@@ -22,9 +29,20 @@ namespace k4 {
 namespace {
 
 const QString kCaption = QStringLiteral("成績と統計");
-// Wide enough for the backtest's conclusion on one line beside its figures.
+// Wide enough for the backtest's conclusion on one line beside its figures, where the screen
+// has room for it.
 constexpr QSize kStartSize(1040, 720);
 constexpr double kPoints = 10.5;
+
+// A page that scrolls where the window is smaller than the page needs, so that nothing on it is
+// ever cut.
+QScrollArea* scrolling(QWidget* page) {
+    auto* area = new QScrollArea;
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(page);
+    return area;
+}
 
 }  // namespace
 
@@ -36,7 +54,7 @@ StatisticsWindow::StatisticsWindow(Services& services, int count,
     setWindowTitle(kCaption);
     setWindowIcon(windowIcon());
     setFont(gothicFont(Gothic::Proportional, kPoints));
-    resize(kStartSize);
+    resize(sizeWithin(kStartSize, screen()->availableGeometry()));
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("statisticsTabs"));
@@ -50,19 +68,38 @@ StatisticsWindow::StatisticsWindow(Services& services, int count,
             reload();
         },
         tabs_);
-    tabs_->addTab(backtest_, QStringLiteral("バックテスト"));
-    tabs_->addTab(digits_, QStringLiteral("数字の出現"));
-    tabs_->addTab(lookup_, QStringLiteral("番号を調べる"));
-    tabs_->addTab(import_, QStringLiteral("取り込み"));
+    tabs_->addTab(scrolling(backtest_), QStringLiteral("バックテスト"));
+    tabs_->addTab(scrolling(digits_), QStringLiteral("数字の出現"));
+    tabs_->addTab(scrolling(lookup_), QStringLiteral("番号を調べる"));
+    tabs_->addTab(scrolling(import_), QStringLiteral("取り込み"));
+    // A page shown by a click on its tab or by the program takes the focus; one shown by the
+    // arrow keys on the tab bar leaves it there, for the next arrow key, as on Windows.
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] {
+        if (!tabs_->tabBar()->hasFocus()) focusPage();
+    });
+
+    auto* closeButton = new QPushButton(QStringLiteral("閉じる"), this);
+    closeButton->setObjectName(QStringLiteral("closeButton"));
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(closeButton);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
-    // No smaller than its pages need to show every control whole: the layout keeps the
-    // window's minimum to what they need as they are polished and filled.
-    layout->setSizeConstraint(QLayout::SetMinimumSize);
+    layout->addLayout(buttons);
+    pressFocusedButtonsWithEnter(this);
+
+    // Esc and Ctrl+W close the window, as 閉じる does.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        auto* close = new QShortcut(keys, this);
+        connect(close, &QShortcut::activated, this, &QWidget::close);
+    }
 
     // Ctrl+Tab and Ctrl+Shift+Tab change pages wherever the focus is, a table included.
     const auto turnPage = [this](int step) {
         tabs_->setCurrentIndex((tabs_->currentIndex() + step + tabs_->count()) % tabs_->count());
+        focusPage();
     };
     auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
     connect(next, &QShortcut::activated, this, [turnPage] { turnPage(1); });
@@ -75,6 +112,7 @@ StatisticsWindow::StatisticsWindow(Services& services, int count,
 
 void StatisticsWindow::load() {
     show();
+    focusPage();
     runCommand(services_, [this] {
         // Where this is the program's first window, a commit that a crash cut off is completed
         // or dropped before anything is read.
@@ -110,6 +148,10 @@ void StatisticsWindow::fill(const DataFilesState& state) {
 
 void StatisticsWindow::showPage(Page page) {
     tabs_->setCurrentIndex(int(page));
+}
+
+void StatisticsWindow::focusPage() {
+    static_cast<QScrollArea*>(tabs_->currentWidget())->widget()->setFocus(Qt::TabFocusReason);
 }
 
 void StatisticsWindow::importFile(const QString& path) {

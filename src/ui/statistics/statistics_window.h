@@ -54,6 +54,8 @@ private:
     void fill();
     // Fills the pages from the data files as read.
     void fill(const DataFilesState& state);
+    // Gives the focus to the first input of the page shown.
+    void focusPage();
 
     Services& services_;
     QTabWidget* tabs_;

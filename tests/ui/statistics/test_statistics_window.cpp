@@ -15,6 +15,8 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -34,6 +36,7 @@
 #include "support/window_session.h"
 #include "ui/main_window.h"
 #include "ui/program_start.h"
+#include "ui/screen_fit.h"
 #include "ui/statistics/backtest_page.h"
 #include "ui/statistics/chart_widget.h"
 #include "ui/statistics/import_page.h"
@@ -471,15 +474,38 @@ private slots:
         QCOMPARE(tabs->currentIndex(), tabs->count() - 1);
     }
 
-    // At its smallest size every page still shows each control whole; at the size it opens
-    // with, the backtest's conclusion stands on one line.
-    void windowSizesCutNothing() {
+    // On a large screen the window opens at the size it would like; on a small one (or at a
+    // large scale) no larger than the screen's free area, room left for the frame.
+    void opensAtTheSizeTheScreenHasRoomFor_data() {
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<bool>("roomy");
+        QTest::newRow("1920 x 1080") << QRect(0, 0, 1920, 1040) << true;
+        QTest::newRow("1280 x 1024 at 2x") << QRect(640, 0, 640, 488) << false;
+    }
+    void opensAtTheSizeTheScreenHasRoomFor() {
+        QFETCH(QRect, available);
+        QFETCH(bool, roomy);
+        const QSize wanted(1040, 720);
+        const QSize size = sizeWithin(wanted, available);
+        QVERIFY(size.width() < available.width() && size.height() < available.height());
+        if (roomy) QCOMPARE(size, wanted);
+    }
+
+    // The window opens within the screen (the offscreen screen, 800 x 600, is smaller than the
+    // size it would like), and its minimum size fits too. At that minimum each page scrolls,
+    // keeping the size it needs, and shows each control whole. Where the screen has room, the
+    // backtest's conclusion stands on one line.
+    void windowFitsTheScreenAndCutsNothing() {
         test::TestBench bench;
         writeDataSet(bench);
         OpenWindow window(bench);
-        QApplication::processEvents();  // the figures table fits its new rows
+        const QSize available = window->screen()->availableGeometry().size();
+        QVERIFY(window->width() <= available.width() && window->height() <= available.height());
+        QCOMPARE(window->minimumSizeHint().boundedTo(available), window->minimumSizeHint());
 #ifndef Q_OS_WIN
         // The opening width is chosen for the Gothic faces of Linux; wine's faces are wider.
+        window->resize(1040, 720);
+        QApplication::processEvents();  // the figures table fits its new rows
         const auto* conclusion = window.find<QLabel>("conclusion");
         QVERIFY2(conclusion->height() < 2 * conclusion->fontMetrics().lineSpacing(),
                  qPrintable(conclusion->text()));
@@ -490,7 +516,10 @@ private slots:
         for (int page = 0; page < tabs->count(); ++page) {
             tabs->setCurrentIndex(page);
             QApplication::processEvents();
-            for (QWidget* control : tabs->currentWidget()->findChildren<QWidget*>()) {
+            const QWidget* content = qobject_cast<QScrollArea*>(tabs->currentWidget())->widget();
+            QVERIFY(content->width() >= content->minimumSizeHint().width());
+            QVERIFY(content->height() >= content->minimumSizeHint().height());
+            for (QWidget* control : content->findChildren<QWidget*>()) {
                 const bool whole = qobject_cast<QAbstractButton*>(control) ||
                                    qobject_cast<QAbstractSpinBox*>(control) ||
                                    qobject_cast<QComboBox*>(control);
