@@ -193,14 +193,15 @@ void paintBalance(QPainter& painter, const ChartFrame& frame, const ChartSeries&
     painter.drawPolyline(frame.line(series.balance));
 }
 
-// A title along the left edge, beside the value axis of `plot`.
+// A title along the left edge, beside the value axis of `plot`; a low plot's title reaches
+// beyond it into the margins.
 void paintValueTitle(QPainter& painter, const QRectF& plot, const QString& title) {
     painter.save();
     painter.translate(kHitsTitleCentre, plot.center().y());
     painter.rotate(-90);
     painter.drawText(
         QRectF(-plot.height() / 2, -kAxisTitleHeight / 2, plot.height(), kAxisTitleHeight),
-        Qt::AlignCenter, title);
+        Qt::AlignCenter | Qt::TextDontClip, title);
     painter.restore();
 }
 

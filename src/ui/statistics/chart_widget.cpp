@@ -5,7 +5,7 @@
 namespace k4 {
 namespace {
 
-constexpr QSize kSmallest(520, 400);
+constexpr QSize kSmallest(520, 320);
 
 }  // namespace
 

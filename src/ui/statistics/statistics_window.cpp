@@ -31,7 +31,10 @@ namespace {
 const QString kCaption = QStringLiteral("成績と統計");
 // Wide enough for the backtest's conclusion on one line beside its figures, where the screen
 // has room for it.
-constexpr QSize kStartSize(1040, 720);
+constexpr QSize kStartSize(1040, 760);
+// Small enough for any screen, large enough to show a useful part of a page and scroll to the
+// rest.
+constexpr QSize kSmallestSize(480, 360);
 constexpr double kPoints = 10.5;
 
 // A page that scrolls where the window is smaller than the page needs, so that nothing on it is
@@ -54,6 +57,7 @@ StatisticsWindow::StatisticsWindow(Services& services, int count,
     setWindowTitle(kCaption);
     setWindowIcon(windowIcon());
     setFont(gothicFont(Gothic::Proportional, kPoints));
+    setMinimumSize(sizeWithin(kSmallestSize, screen()->availableGeometry()));
     resize(sizeWithin(kStartSize, screen()->availableGeometry()));
 
     tabs_ = new QTabWidget(this);
