@@ -36,6 +36,10 @@ ScriptedFileDialogs::~ScriptedFileDialogs() {
             __FILE__, __LINE__);
 }
 
+void ScriptedFileDialogs::cancelNext() {
+    answers_.enqueue(std::nullopt);
+}
+
 std::optional<QString> ScriptedFileDialogs::answer(const QString& caption,
                                                    const QString& startFolder) {
     shown_.append(caption);

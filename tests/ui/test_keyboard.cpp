@@ -61,7 +61,7 @@ private slots:
         QSignalSpy computed(statistics->backtestPage(), &BacktestPage::computed);
         statistics->load();
         QVERIFY(computed.wait());  // the figures to save
-        bench.fileDialogs.answerNext(std::nullopt);
+        bench.fileDialogs.cancelNext();
         pressOn(statistics->findChild<QPushButton*>("saveCsvButton"), Qt::Key_Return);
         QCOMPARE(bench.fileDialogs.shown(), QStringList{"各回の結果を CSV で保存"});
         delete statistics;

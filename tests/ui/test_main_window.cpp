@@ -164,7 +164,7 @@ private slots:
         bench.writeDataFiles("1234\r\n5678\r\n", writeLines(initialCandidateLines()), "2\r\n");
         bench.services.manualFile = QStringLiteral("/usr/share/doc/kirikata4/manual.html");
         if (effect == Effect::BackupFolderAsked || effect == Effect::RestoreFolderAsked)
-            bench.fileDialogs.answerNext(std::nullopt);  // cancelled
+            bench.fileDialogs.cancelNext();  // cancelled
         const test::FolderContents before = test::folderContents(bench);
         MainWindow form(bench.services);
         form.load();

@@ -102,7 +102,7 @@ private slots:
         const OpenWindow window(bench);
 
         if (cancelled) {
-            bench.fileDialogs.answerNext(std::nullopt);
+            bench.fileDialogs.cancelNext();
         } else if (saves(first)) {
             bench.fileDialogs.answerNext(QDir(chosen.path()).filePath("figures"));
         } else {
@@ -114,7 +114,7 @@ private slots:
             bench.fileDialogs.answerNext(file);
         }
         window.open(first);
-        bench.fileDialogs.answerNext(std::nullopt);
+        bench.fileDialogs.cancelNext();
         window.open(second);
 
         QCOMPARE(bench.fileDialogs.startFolders(),
