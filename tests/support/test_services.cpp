@@ -36,15 +36,15 @@ ScriptedFileDialogs::~ScriptedFileDialogs() {
             __FILE__, __LINE__);
 }
 
-void ScriptedFileDialogs::cancelNext() {
-    answers_.enqueue(std::nullopt);
-}
-
 std::optional<QString> ScriptedFileDialogs::answer(const QString& caption,
                                                    const QString& startFolder) {
     shown_.append(caption);
     startFolders_.append(startFolder);
-    if (!answers_.isEmpty()) return answers_.dequeue();
+    if (!answers_.isEmpty()) {
+        const QString path = answers_.dequeue();
+        if (path.isNull()) return std::nullopt;
+        return path;
+    }
     QTest::qFail(qPrintable(QStringLiteral("unexpected file chooser: %1").arg(caption)), __FILE__,
                  __LINE__);
     return std::nullopt;

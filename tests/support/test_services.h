@@ -51,10 +51,9 @@ class ScriptedFileDialogs final : public FileDialogs {
 public:
     ~ScriptedFileDialogs() override;
 
-    void answerNext(std::optional<QString> path) { answers_.enqueue(std::move(path)); }
-    // The user cancels the next chooser. (Out of line: mingw's GCC 12 warns of an uninitialized
-    // QString where an empty optional is made and destroyed within a long test.)
-    void cancelNext();
+    void answerNext(const QString& path) { answers_.enqueue(path); }
+    // The user cancels the next chooser.
+    void cancelNext() { answers_.enqueue(QString()); }
     // The captions of the choosers shown, in order.
     const QStringList& shown() const { return shown_; }
     // The folder each chooser shown started in, in the same order.
@@ -73,7 +72,9 @@ protected:
 private:
     std::optional<QString> answer(const QString& caption, const QString& startFolder);
 
-    QQueue<std::optional<QString>> answers_;
+    // A null path for a cancelled chooser. (Not optionals: mingw's GCC 12 warns of an
+    // uninitialized QString in every copy of an empty one.)
+    QQueue<QString> answers_;
     QStringList shown_;
     QStringList startFolders_;
 };
