@@ -3,11 +3,11 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "data/file_names.h"
+#include "platform/file_system.h"
 #include "support/test_data.h"
 #include "support/test_services.h"
 #include "ui/statistics/backtest_page.h"
@@ -62,14 +62,6 @@ class TestFileDialogFolders : public QObject {
     Q_OBJECT
 
 private slots:
-    // A home of the test's own with a documents folder, so that the first folder is known.
-    void initTestCase() {
-        QVERIFY(home_.isValid());
-        qputenv("HOME", QFile::encodeName(home_.path()));
-        QStandardPaths::setTestModeEnabled(true);  // no user-dirs.dirs of the machine's
-        QVERIFY(QDir(home_.path()).mkpath("Documents"));
-    }
-
     // The first chooser starts in the documents folder. The next one of its kind (saving or
     // opening) starts in the folder of the file chosen; a chooser of the other kind, or one after
     // a cancelled chooser, still starts in the documents folder.
@@ -98,7 +90,7 @@ private slots:
         bench.writeDataFiles(test::golden(kHistoryFile), test::golden(kCandidateFile), "120\r\n");
         const QTemporaryDir chosen;
         QVERIFY(chosen.isValid());
-        const QString documents = QDir(home_.path()).filePath("Documents");
+        const QString documents = documentsFolder();
         const OpenWindow window(bench);
 
         if (cancelled) {
@@ -120,9 +112,6 @@ private slots:
         QCOMPARE(bench.fileDialogs.startFolders(),
                  (QStringList{documents, inChosenFolder ? chosen.path() : documents}));
     }
-
-private:
-    QTemporaryDir home_;
 };
 
 QTEST_MAIN(TestFileDialogFolders)
