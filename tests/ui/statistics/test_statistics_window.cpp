@@ -30,6 +30,7 @@
 #include "data/file_names.h"
 #include "data/lines.h"
 #include "data/result_history.h"
+#include "platform/file_system.h"
 #include "support/folder_snapshot.h"
 #include "support/past_results_files.h"
 #include "support/random_draws.h"
@@ -151,6 +152,21 @@ QString pastFile(const test::TestBench& bench, int count, const QByteArray& odd 
             '\n';
     bench.writeFile(QStringLiteral("past.csv"), bytes);
     return bench.path(QStringLiteral("past.csv"));
+}
+
+// Opens the window's file chooser behind `control` as the user does: a save button of the
+// backtest page, its history box's file entry, or the import page's file button.
+void openChooser(const OpenWindow& window, const QString& control) {
+    if (control == "sourceBox") {
+        window->showPage(StatisticsWindow::Page::Backtest);
+        auto* box = window.find<QComboBox>("sourceBox");
+        box->setCurrentIndex(1);
+        emit box->activated(1);
+        return;
+    }
+    window->showPage(control == "chooseFileButton" ? StatisticsWindow::Page::Import
+                                                   : StatisticsWindow::Page::Backtest);
+    QTest::mouseClick(window.find<QPushButton>(qPrintable(control)), Qt::LeftButton);
 }
 
 // Whether the import that 取り込む started has ended, written, refused, declined or cancelled,
@@ -472,6 +488,51 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab,
                         Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(tabs->currentIndex(), tabs->count() - 1);
+    }
+
+    // The first file chooser starts in the documents folder. The next one of its kind (saving or
+    // opening) starts in the folder of the file chosen; a chooser of the other kind, or one after
+    // a cancelled chooser, still starts in the documents folder.
+    void choosersStartInTheDocumentsFolderThenInTheOneLastChosen_data() {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<bool>("cancelled");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<bool>("inChosenFolder");
+        QTest::newRow("CSV, then chart") << "saveCsvButton" << false << "saveChartButton" << true;
+        QTest::newRow("chart, then CSV") << "saveChartButton" << false << "saveCsvButton" << true;
+        QTest::newRow("backtest file, then import file")
+            << "sourceBox" << false << "chooseFileButton" << true;
+        QTest::newRow("import file, then backtest file")
+            << "chooseFileButton" << false << "sourceBox" << true;
+        QTest::newRow("saved, then opening")
+            << "saveCsvButton" << false << "chooseFileButton" << false;
+        QTest::newRow("opened, then saving")
+            << "chooseFileButton" << false << "saveChartButton" << false;
+        QTest::newRow("save cancelled") << "saveChartButton" << true << "saveChartButton" << false;
+        QTest::newRow("open cancelled") << "sourceBox" << true << "sourceBox" << false;
+    }
+    void choosersStartInTheDocumentsFolderThenInTheOneLastChosen() {
+        QFETCH(QString, first);
+        QFETCH(bool, cancelled);
+        QFETCH(QString, second);
+        QFETCH(bool, inChosenFolder);
+        test::TestBench bench;
+        writeDataSet(bench);
+        const OpenWindow window(bench);
+
+        if (cancelled)
+            bench.fileDialogs.cancelNext();
+        else if (first.startsWith("save"))
+            bench.fileDialogs.answerNext(bench.path("figures"));
+        else
+            bench.fileDialogs.answerNext(pastFile(bench, 3));
+        openChooser(window, first);
+        bench.fileDialogs.cancelNext();
+        openChooser(window, second);
+
+        const QString documents = documentsFolder();
+        QCOMPARE(bench.fileDialogs.startFolders(),
+                 (QStringList{documents, inChosenFolder ? bench.folder.path() : documents}));
     }
 
     // On a large screen the window opens at the size it would like; on a small one (or at a
