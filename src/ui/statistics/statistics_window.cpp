@@ -57,8 +57,9 @@ StatisticsWindow::StatisticsWindow(Services& services, int count,
     setWindowTitle(kCaption);
     setWindowIcon(windowIcon());
     setFont(gothicFont(Gothic::Proportional, kPoints));
-    setMinimumSize(sizeWithin(kSmallestSize, screen()->availableGeometry()));
-    resize(sizeWithin(kStartSize, screen()->availableGeometry()));
+    const QRect available = screen()->availableGeometry();
+    setMinimumSize(sizeWithin(kSmallestSize, available));
+    resize(sizeWithin(kStartSize, available));
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("statisticsTabs"));
