@@ -12,6 +12,7 @@
 #include <QTextStream>
 #include <cstdio>
 
+#include "data/data_file_table.h"
 #include "data/file_names.h"
 #include "import/past_results.h"
 #include "platform/file_system.h"
@@ -59,7 +60,7 @@ int main() {
     for (int i = 0; i < kRuns; ++i) {
         const QString copy = folder.filePath(QStringLiteral("update-%1").arg(i));
         QDir().mkpath(copy);
-        for (const QString& name : kDataFileNames)
+        for (const QString& name : dataFileNames())
             QFile::copy(folder.filePath("held/" + name), QDir(copy).filePath(name));
         additions.push_back(bench::medianMilliseconds(1, 0, [&] {
             bench::runQuietly({"import", file, "--folder", copy});

@@ -19,10 +19,7 @@ set(K4_INSTALL_INITIAL_DIR ${CMAKE_INSTALL_DATADIR}/kirikata4/initial)
 
 install(TARGETS kirikata4 kirikata4-tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-install(FILES ${PROJECT_SOURCE_DIR}/resources/initial/kri4.dat
-              ${PROJECT_SOURCE_DIR}/resources/initial/kri4key.dat
-              ${PROJECT_SOURCE_DIR}/resources/initial/kaisuu4.txt
-        DESTINATION ${K4_INSTALL_INITIAL_DIR})
+install(FILES ${K4_INITIAL_DATA_PATHS} DESTINATION ${K4_INSTALL_INITIAL_DIR})
 
 # The installed launcher finds the program and the initial files relative to its own folder,
 # so the tree works under any prefix and also when unpacked somewhere else (DESTDIR, dpkg -x).

@@ -3,15 +3,12 @@
 # starts on the initial data files beside it.
 #
 #   kirikata4.exe, kirikata4-tool.exe     the program and its companion command
-#   kri4.dat, kri4key.dat, kaisuu4.txt    the initial data files
+#   the initial data files (kri4.dat …)   see K4_INITIAL_DATA_FILES
 #   はじめにお読みください.txt            how to start, where the data lives, the licences
 #   使いかた.html                         the manual that the menu's 使いかた opens
 #   licenses/                             the licence texts of the program and what it carries
 install(TARGETS kirikata4 kirikata4-tool RUNTIME DESTINATION .)
-install(FILES ${PROJECT_SOURCE_DIR}/resources/initial/kri4.dat
-              ${PROJECT_SOURCE_DIR}/resources/initial/kri4key.dat
-              ${PROJECT_SOURCE_DIR}/resources/initial/kaisuu4.txt
-        DESTINATION .)
+install(FILES ${K4_INITIAL_DATA_PATHS} DESTINATION .)
 
 # The texts are kept as UTF-8 with LF line ends and @PROJECT_VERSION@ for the version; Notepad
 # gets them with a byte order mark and CR LF, under the given name.

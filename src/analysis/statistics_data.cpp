@@ -12,7 +12,7 @@ StatisticsData statisticsDataIn(const DataFilesState& state) {
     read.history = DataFiles::historyIn(state).lines();
     read.counter = toInt32(DataFiles::counterIn(state), kCounterFile);
     read.rounds = historyRounds(read.history, read.counter);
-    if (state.candidates) read.candidates = DataFiles::candidatesIn(state);
+    if (state[DataFile::Candidates]) read.candidates = DataFiles::candidatesIn(state);
     return read;
 }
 

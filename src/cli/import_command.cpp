@@ -34,15 +34,6 @@ WorkProgress progressOf(TerminalProgress& line) {
     };
 }
 
-// The data files the folder held when it was read.
-QStringList presentDataFiles(const DataFilesState& found) {
-    QStringList present;
-    if (found.history) present.append(kHistoryFile);
-    if (found.candidates) present.append(kCandidateFile);
-    if (found.counter) present.append(kCounterFile);
-    return present;
-}
-
 void reportNextRound(const RegistrationReplay& folder, Console& console) {
     console.out << inLanguage(console.language, QStringLiteral("次回は第 %1 回です。"),
                               QStringLiteral("The next round is %1."))
@@ -90,7 +81,7 @@ bool fill(const PastResults& read, Target& target, Console& console) {
                                              QStringLiteral("importing")));
         folder = replayAll(read, progressOf(progress));
     }
-    const QString backup = presentDataFiles(target.found).isEmpty()
+    const QString backup = target.found.presentNames().isEmpty()
                                ? QString()
                                : makeSafetyCopy(*target.files, SystemClock().today());
     writeImport(*target.files, *folder, target.found);
@@ -120,13 +111,13 @@ void add(const AddRounds& added, Target& target, Console& console) {
 // --force or where they hold no result. Returns the exit status.
 int importInto(const ImportRequest& request, const PastResults& read, Target& target,
                Console& console) {
-    const QStringList present = presentDataFiles(target.found);
+    const QStringList present = target.found.presentNames();
     if (request.force || present.isEmpty())
         return fill(read, target, console) ? kExitSuccess : kExitFailure;
     const QString useForce =
         inLanguage(console.language, QStringLiteral("置き換えるには --force を付けてください。"),
                    QStringLiteral(" Use --force to replace them."));
-    if (present.size() < kDataFileNames.size()) {
+    if (!target.found.hasRequired()) {
         console.err << inLanguage(console.language, QStringLiteral("%1 にはすでに %2 があります。"),
                                   QStringLiteral("%1 already holds %2."))
                            .arg(target.folderName, present.join(QStringLiteral(", ")))

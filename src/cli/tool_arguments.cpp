@@ -4,6 +4,7 @@
 #include <QDir>
 
 #include "analysis/chart.h"
+#include "data/data_file_table.h"
 #include "data/file_names.h"
 #include "version.h"
 

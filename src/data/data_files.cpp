@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "data/data_file_table.h"
 #include "data/file_names.h"
 #include "data/folder_commit.h"
 #include "data/number_rule.h"
@@ -27,17 +28,17 @@ CandidateTable candidatesOf(const QByteArray& bytes) {
     return std::move(*table);
 }
 
-const QByteArray& present(const std::optional<QByteArray>& bytes, const QString& name) {
-    if (!bytes) throw Failure(FailureKind::FileNotFound, name);
+const QByteArray& present(const DataFilesState& state, DataFile file) {
+    const std::optional<QByteArray>& bytes = state[file];
+    if (!bytes) throw Failure(FailureKind::FileNotFound, dataFileKind(file).name);
     return *bytes;
 }
 
 DataFilesState stateOf(const FileSystem& files) {
-    const auto bytesOf = [&](const QString& name) -> std::optional<QByteArray> {
-        if (!files.exists(name)) return std::nullopt;
-        return files.read(name);
-    };
-    return {bytesOf(kHistoryFile), bytesOf(kCandidateFile), bytesOf(kCounterFile)};
+    DataFilesState state;
+    for (const DataFileKind& kind : dataFileTable())
+        if (files.exists(kind.name)) state[kind.file] = files.read(kind.name);
+    return state;
 }
 
 }  // namespace
@@ -59,15 +60,15 @@ DataFilesState DataFiles::readState() const {
 }
 
 double DataFiles::counterIn(const DataFilesState& state) {
-    return counterOf(present(state.counter, kCounterFile));
+    return counterOf(present(state, DataFile::Counter));
 }
 
 CandidateTable DataFiles::candidatesIn(const DataFilesState& state) {
-    return candidatesOf(present(state.candidates, kCandidateFile));
+    return candidatesOf(present(state, DataFile::Candidates));
 }
 
 ResultHistory DataFiles::historyIn(const DataFilesState& state, qsizetype maxLines) {
-    return ResultHistory(linesIn(present(state.history, kHistoryFile), maxLines));
+    return ResultHistory(linesIn(present(state, DataFile::History), maxLines));
 }
 
 void DataFiles::writeTextFile(const QString& name, const QStringList& lines) {

@@ -2,8 +2,8 @@
 
 #include <memory>
 
+#include "data/data_file_table.h"
 #include "data/dated_name.h"
-#include "data/file_names.h"
 #include "data/folder_commit.h"
 #include "platform/failure.h"
 #include "platform/file_system.h"
@@ -12,7 +12,7 @@ namespace k4 {
 
 QString makeSafetyCopy(FileSystem& files, QDate date) {
     QList<FileBytes> copies;
-    for (const QString& name : kDataFileNames)
+    for (const QString& name : dataFileNames())
         if (files.exists(name)) copies.append({name, files.read(name)});
 
     QString name;

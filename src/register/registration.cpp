@@ -31,6 +31,15 @@ std::int32_t registeredCounter(double counter) {
     return toInt32(counter + 1, kCounterFile);
 }
 
+QList<FileLines> registeredFiles(const QStringList& history,
+                                 const std::optional<QStringList>& candidates,
+                                 std::int32_t counter) {
+    QList<FileLines> contents = {{kHistoryFile, history}};
+    if (candidates) contents.append({kCandidateFile, *candidates});
+    contents.append({kCounterFile, DataFiles::counterLines(counter)});
+    return contents;
+}
+
 QString registerResult(DataFiles& files, const QString& result, const QStringList& entries,
                        const DataFilesState& readFrom) {
     const CandidateTable candidates = DataFiles::candidatesIn(readFrom);
@@ -39,10 +48,7 @@ QString registerResult(DataFiles& files, const QString& result, const QStringLis
     // The program must open its data again: a counter past the last round would stop it.
     if (plan.counter > kLargestCounter) throw Failure(FailureKind::LastRound, kCounterFile);
 
-    QList<FileLines> contents = {{kHistoryFile, plan.history}};
-    if (plan.candidates) contents.append({kCandidateFile, *plan.candidates});
-    contents.append({kCounterFile, DataFiles::counterLines(plan.counter)});
-    files.commit(contents, readFrom);
+    files.commit(registeredFiles(plan.history, plan.candidates, plan.counter), readFrom);
     return plan.nextRound;
 }
 

@@ -6,11 +6,9 @@
 #include <optional>
 
 #include "data/candidate_table.h"
+#include "data/data_files.h"
 
 namespace k4 {
-
-class DataFiles;
-struct DataFilesState;
 
 // The history keeps the newest result and at most this many results in all.
 inline constexpr int kHistoryLimit = 2000;
@@ -39,6 +37,12 @@ bool registerInTable(CandidateTable& candidates, const QString& result);
 // The round counter after a registration: one more, rounded half to even. Throws Overflow when
 // it does not fit in 32 bits.
 std::int32_t registeredCounter(double counter);
+
+// The files a registration rewrites, in the order it writes them: the history, the candidate
+// table only when the result matched one of its combinations, and the counter.
+QList<FileLines> registeredFiles(const QStringList& history,
+                                 const std::optional<QStringList>& candidates,
+                                 std::int32_t counter);
 
 // Takes the candidates and the counter from `readFrom`, what the files held when `entries` were
 // read from them, then commits the history, the candidates (on a match) and the counter

@@ -1,6 +1,5 @@
 #include "register/registration_replay.h"
 
-#include "data/file_names.h"
 #include "data/initial_candidates.h"
 #include "register/registration.h"
 
@@ -30,10 +29,9 @@ void RegistrationReplay::registerResult(const QString& result) {
 }
 
 QList<FileLines> RegistrationReplay::files() const {
-    QList<FileLines> contents = {{kHistoryFile, history_}};
-    if (candidatesRewritten_) contents.append({kCandidateFile, candidates_.fileLines()});
-    contents.append({kCounterFile, DataFiles::counterLines(counter_)});
-    return contents;
+    return registeredFiles(
+        history_, candidatesRewritten_ ? std::optional(candidates_.fileLines()) : std::nullopt,
+        counter_);
 }
 
 }  // namespace k4

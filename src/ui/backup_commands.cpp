@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "data/data_file_table.h"
 #include "data/backup_folder.h"
 #include "data/data_files.h"
 #include "data/file_names.h"

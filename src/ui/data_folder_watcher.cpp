@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "data/file_names.h"
+#include "data/data_file_table.h"
 
 namespace k4 {
 namespace {
@@ -29,7 +29,7 @@ DataFolderWatcher::DataFolderWatcher(const QString& folder, QObject* parent)
 
 void DataFolderWatcher::watchDataFiles() {
     const QStringList watched = watcher_.files();
-    for (const QString& name : kDataFileNames) {
+    for (const QString& name : dataFileNames()) {
         const QString path = QDir(folder_).filePath(name);
         if (!watched.contains(path) && QFileInfo(path).isFile()) watcher_.addPath(path);
     }
