@@ -3,8 +3,8 @@
 #include <QLocale>
 #include <algorithm>
 
-#include "data/box_match.h"
 #include "data/file_names.h"
+#include "money/lottery_money.h"
 #include "platform/shown_text.h"
 #include "register/registration.h"
 
@@ -41,7 +41,7 @@ QString percent(double rate) {
 
 // The share of the sales paid out as prizes, "45%".
 QString payoutText() {
-    return QString::number(100 * kTheoreticalPayout) + u'%';
+    return QString::number(kPayoutPercent) + u'%';
 }
 
 QString pValueText(double p) {

@@ -8,7 +8,7 @@
 
 #include "analysis/backtest_report.h"
 #include "analysis/statistics.h"
-#include "data/box_match.h"
+#include "money/lottery_money.h"
 
 namespace k4 {
 namespace {
@@ -296,7 +296,7 @@ ChartSeries chartSeries(const std::vector<ScoredRound>& rounds) {
     for (const ScoredRound& round : rounds) {
         hits += round.hit;
         balance += double(round.returnYen - round.costYen());
-        chanceBalance -= (1 - kTheoreticalPayout) * double(round.costYen());
+        chanceBalance -= double(round.costYen() * (100 - kPayoutPercent)) / 100;
         series.balance.push_back(balance);
         series.chanceBalance.push_back(chanceBalance);
         expected += round.expected;
