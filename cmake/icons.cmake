@@ -15,7 +15,8 @@ if(CMAKE_CROSSCOMPILING)
     ExternalProject_Add(k4_icon_converter
         SOURCE_DIR ${PROJECT_SOURCE_DIR}/cmake/icon_converter
         BINARY_DIR ${k4_converter_dir}
-        CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release ${k4_host_prefix}
+        CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release -DKIRIKATA4_WERROR=${KIRIKATA4_WERROR}
+                   ${k4_host_prefix}
         BUILD_ALWAYS ON
         BUILD_BYPRODUCTS ${K4_ICON_CONVERTER}
         INSTALL_COMMAND ""

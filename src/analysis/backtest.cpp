@@ -5,6 +5,7 @@
 #include "data/box_match.h"
 #include "data/digits.h"
 #include "data/result_history.h"
+#include "money/lottery_money.h"
 #include "predict/prediction.h"
 #include "register/registration_replay.h"
 

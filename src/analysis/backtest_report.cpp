@@ -3,8 +3,8 @@
 #include <QLocale>
 #include <algorithm>
 
-#include "data/box_match.h"
 #include "data/file_names.h"
+#include "money/lottery_money.h"
 #include "platform/shown_text.h"
 #include "register/registration.h"
 
@@ -15,21 +15,7 @@ namespace {
 constexpr int kChanceDecimals = 4;
 constexpr int kFigureDecimals = 2;
 constexpr int kPValueDigits = 3;
-constexpr int kLabelColumns = 30;
-constexpr char32_t kFirstWideCharacter = 0x1100;
 constexpr std::size_t kNotesShown = 10;
-
-// How many terminal columns a text takes: Japanese characters take two.
-int columns(const QString& text) {
-    int width = 0;
-    for (const QChar c : text) width += c.unicode() >= kFirstWideCharacter ? 2 : 1;
-    return width;
-}
-
-QString printedRow(const SummaryRow& row) {
-    const int fill = std::max(1, kLabelColumns - columns(row.label));
-    return QStringLiteral("  ") + row.label + QString(fill, u' ') + row.value;
-}
 
 QString figure(double value) {
     return QString::number(value, 'f', kFigureDecimals);
@@ -41,7 +27,7 @@ QString percent(double rate) {
 
 // The share of the sales paid out as prizes, "45%".
 QString payoutText() {
-    return QString::number(100 * kTheoreticalPayout) + u'%';
+    return QString::number(kPayoutPercent) + u'%';
 }
 
 QString pValueText(double p) {
@@ -188,13 +174,6 @@ SummaryText summaryText(const std::vector<ScoredRound>& rounds, int count, Langu
                 "prize of a round depends on its sales and its winners."))
             .arg(payoutText());
     return text;
-}
-
-QStringList summaryLines(const std::vector<ScoredRound>& rounds, int count, Language language) {
-    const SummaryText summary = summaryText(rounds, count, language);
-    QStringList lines{summary.heading};
-    for (const SummaryRow& row : summary.rows + summary.moneyRows) lines << printedRow(row);
-    return lines << summary.conclusion << summary.prizeNote;
 }
 
 QString refusalText(BacktestRefusal refusal, const QString& historyFile, qsizetype results,

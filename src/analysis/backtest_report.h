@@ -36,10 +36,6 @@ struct SummaryText {
 };
 SummaryText summaryText(const std::vector<ScoredRound>& rounds, int count, Language language);
 
-// The summary as the backtest prints it: the heading, one line a figure, the money, the two
-// sentences.
-QStringList summaryLines(const std::vector<ScoredRound>& rounds, int count, Language language);
-
 // Why a backtest was refused. `historyFile` names the history file as the reader knows it.
 QString refusalText(BacktestRefusal refusal, const QString& historyFile, qsizetype results,
                     std::int32_t counter, Language language);

@@ -1,6 +1,6 @@
 #include "analysis/scored_round.h"
 
-#include "data/box_match.h"
+#include "money/lottery_money.h"
 
 namespace k4 {
 

@@ -4,10 +4,11 @@
 #include <QFileInfo>
 
 #include "analysis/backtest_report.h"
-#include "analysis/chart.h"
 #include "analysis/statistics_data.h"
+#include "chart/backtest_chart.h"
 #include "cli/past_results_input.h"
 #include "cli/progress.h"
+#include "cli/summary_lines.h"
 #include "cli/tool_messages.h"
 #include "data/file_names.h"
 #include "data/folder_commit.h"

@@ -3,7 +3,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 
-#include "analysis/chart.h"
+#include "chart/backtest_chart.h"
 #include "data/data_file_table.h"
 #include "data/file_names.h"
 #include "version.h"

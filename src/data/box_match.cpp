@@ -102,15 +102,8 @@ double boxProbability(QStringView combination) {
     return double(boxArrangements(combination)) / kPossibleDraws;
 }
 
-// 45% of every number bought once.
-static_assert(kTheoreticalPrizePool * 100 == 45 * kPossibleDraws * kBoxTicketYen);
-
 bool isBoxTicket(QStringView combination) {
     return boxArrangements(combination) > 1;
-}
-
-qint64 boxPrizeYen(QStringView combination) {
-    return isBoxTicket(combination) ? kTheoreticalPrizePool / boxArrangements(combination) : 0;
 }
 
 }  // namespace k4

@@ -43,21 +43,7 @@ int boxArrangements(QStringView combination);
 // possible draws.
 double boxProbability(QStringView combination);
 
-// The money of a box ticket. The lottery returns about 45% of its sales as prizes. Were each of
-// the kPossibleDraws numbers bought once at 200 yen, a draw's winners would share 45% of
-// 10,000 × 200 yen, 900,000 yen; a box ticket wins on every arrangement of its digits, so its
-// theoretical prize is 900,000 yen over its arrangements: 37,500 yen for four different digits,
-// 75,000 for one pair, 150,000 for two pairs, 225,000 for a triple. Four equal digits have one
-// arrangement and are not sold as a box. A round's real prize follows its own sales and winners.
-inline constexpr qint64 kBoxTicketYen = 200;
-inline constexpr double kTheoreticalPayout = 0.45;
-inline constexpr qint64 kTheoreticalPrizePool = 900'000;
-
 // Whether `combination` can be bought as a box ticket: four digits, not all the same.
 bool isBoxTicket(QStringView combination);
-
-// The theoretical prize in yen of a winning box ticket of `combination`; 0 for a combination that
-// cannot be bought as a box.
-qint64 boxPrizeYen(QStringView combination);
 
 }  // namespace k4

@@ -172,8 +172,8 @@ void commitFiles(FileSystem& folder, const QList<FileBytes>& files,
 }
 
 void commitFileAt(FolderOpener& folders, const QString& path, const QByteArray& bytes) {
-    const SavePlace place = savePlaceOf(path);
-    if (place.inPlace) return writeInPlaceAt(path, bytes);
+    const SavePlace place = folders.savePlaceOf(path);
+    if (place.inPlace) return folders.writeInPlaceAt(path, bytes);
     commitFiles(*folders.open(place.folder), {{place.name, bytes}});
 }
 

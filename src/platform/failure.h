@@ -7,8 +7,8 @@
 
 namespace k4 {
 
-// What went wrong in a failed step. Every kind names a file operation or a conversion that
-// the program cannot carry on from.
+// What went wrong in a failed step: a file operation, a conversion, or a command refused before
+// it wrote anything (isRefusal).
 enum class FailureKind {
     FileNotFound,       // a file to read does not exist
     CannotOpen,         // a file exists but cannot be opened for reading
@@ -26,8 +26,12 @@ enum class FailureKind {
 };
 
 // The one failure the program throws. It is raised where the step fails and turned into a
-// message box at the event-handler boundary, after which the program ends, unless it is a
-// refusal.
+// message at the event-handler boundary. Where it stops a command on the data files, the window
+// shows it in a message box and the program ends (runCommand, ui/command_boundary.h), unless it
+// is a refusal. Where it is met on a file or folder the user chose outside the data folder (a
+// file of past results to read, a backup folder to write or restore from, a table or picture to
+// save), the data files are as they were: the handler shows it as a warning, and the program
+// goes on. The companion command writes it on the terminal and ends with its failure status.
 class Failure : public std::exception {
 public:
     Failure(FailureKind kind, QString fileName);

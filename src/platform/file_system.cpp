@@ -136,7 +136,7 @@ QByteArray readFileAt(FolderOpener& folders, const QString& path) {
     return folders.open(file.absolutePath())->read(file.fileName());
 }
 
-SavePlace savePlaceOf(const QString& path) {
+SavePlace DiskFolderOpener::savePlaceOf(const QString& path) const {
     const QFileInfo given(path);
     if (given.exists() && !given.isFile() && !given.isDir()) return {{}, {}, true};
     QFileInfo file = given;
@@ -164,12 +164,12 @@ QString documentsFolder() {
     return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
-bool isSameFolder(const QString& one, const QString& other) {
+bool DiskFolderOpener::isSameFolder(const QString& one, const QString& other) const {
     const QString canonical = QFileInfo(one).canonicalFilePath();
     return !canonical.isEmpty() && canonical == QFileInfo(other).canonicalFilePath();
 }
 
-void writeInPlaceAt(const QString& path, const QByteArray& bytes) {
+void DiskFolderOpener::writeInPlaceAt(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
         file.write(bytes) != bytes.size() || !file.flush())

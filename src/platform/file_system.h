@@ -74,26 +74,6 @@ private:
     QString folder_;
 };
 
-// Opens the folders a command names by their paths (a data folder given on the command line,
-// the folder of a file the user saves), so that a command can be handed other file systems
-// than the disk's.
-class FolderOpener {
-public:
-    virtual ~FolderOpener() = default;
-    // The files of the folder at `path`, which need not exist yet.
-    virtual std::unique_ptr<FileSystem> open(const QString& path) = 0;
-};
-
-// The program's folders: those on the disk.
-class DiskFolderOpener final : public FolderOpener {
-public:
-    std::unique_ptr<FileSystem> open(const QString& path) override;
-};
-
-// The whole content of the file at `path`, read through the folder `folders` opens for it as
-// the data files are read; a failure names the file without its folder.
-QByteArray readFileAt(FolderOpener& folders, const QString& path);
-
 // Where a file saved at `path` goes.
 struct SavePlace {
     QString folder;  // the folder whose file `name` a commit replaces whole
@@ -102,8 +82,38 @@ struct SavePlace {
     // would replace by a regular file: it is written into instead.
     bool inPlace = false;
 };
-// A link stays a link: the file it names is the one replaced.
-SavePlace savePlaceOf(const QString& path);
+
+// Opens the folders a command names by their paths (a data folder given on the command line,
+// the folder of a file the user saves), so that a command can be handed other file systems
+// than the disk's. What a path names (a link, a device, the folder another path names) is the
+// opener's to say too, so that under other file systems nothing looks at the disk.
+class FolderOpener {
+public:
+    virtual ~FolderOpener() = default;
+    // The files of the folder at `path`, which need not exist yet.
+    virtual std::unique_ptr<FileSystem> open(const QString& path) = 0;
+    // Where a file saved at `path` goes. A link stays a link: the file it names is the one
+    // replaced.
+    virtual SavePlace savePlaceOf(const QString& path) const = 0;
+    // Writes `bytes` into what stands at `path` as it is, for a device, a pipe or a terminal that
+    // a rename would replace by a regular file. Throws Failure(CannotWrite) naming the path.
+    virtual void writeInPlaceAt(const QString& path, const QByteArray& bytes) = 0;
+    // Whether two paths name one folder, through links too; false when either is missing.
+    virtual bool isSameFolder(const QString& one, const QString& other) const = 0;
+};
+
+// The program's folders: those on the disk.
+class DiskFolderOpener final : public FolderOpener {
+public:
+    std::unique_ptr<FileSystem> open(const QString& path) override;
+    SavePlace savePlaceOf(const QString& path) const override;
+    void writeInPlaceAt(const QString& path, const QByteArray& bytes) override;
+    bool isSameFolder(const QString& one, const QString& other) const override;
+};
+
+// The whole content of the file at `path`, read through the folder `folders` opens for it as
+// the data files are read; a failure names the file without its folder.
+QByteArray readFileAt(FolderOpener& folders, const QString& path);
 
 // Creates the folder at `path` and each missing folder above it through `folders`, every new
 // entry on the disk when it returns; a folder that is there is left as it is. Throws
@@ -113,13 +123,5 @@ void makeFolderAt(FolderOpener& folders, const QString& path);
 // The user's documents folder where there is one, the home folder otherwise: where the folders
 // and files the user chooses are first looked for.
 QString documentsFolder();
-
-// Whether two paths name one folder on the disk, through links too; false when either is
-// missing.
-bool isSameFolder(const QString& one, const QString& other);
-
-// Writes `bytes` into what stands at `path` as it is, for a device, a pipe or a terminal that a
-// rename would replace by a regular file. Throws Failure(CannotWrite) naming the path.
-void writeInPlaceAt(const QString& path, const QByteArray& bytes);
 
 }  // namespace k4

@@ -79,7 +79,7 @@ void restoreBackup(Services& services, const std::function<void()>& restored) {
     if (!path) return;
     BackupFolder backup;
     try {
-        if (isSameFolder(*path, services.files.folderName()))
+        if (services.folders.isSameFolder(*path, services.files.folderName()))
             backup.problem = QStringLiteral("選んだフォルダーはデータのフォルダーそのものです。");
         else
             backup = readBackupFolder(*services.folders.open(*path));

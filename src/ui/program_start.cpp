@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QTimer>
 
-#include "analysis/chart.h"
+#include "chart/backtest_chart.h"
 #include "data/folder_commit.h"
 #include "platform/failure.h"
 #include "platform/file_system.h"

@@ -14,7 +14,7 @@
 #include "register/registration.h"
 #include "register/registration_replay.h"
 #include "support/past_results_files.h"
-#include "support/test_services.h"
+#include "support/test_folder.h"
 #include "support/tool_run.h"
 
 using namespace k4;
@@ -29,7 +29,7 @@ Backtest backtestOf(const QStringList& oldestFirst, int counter, const BacktestO
 }
 
 // A data folder whose history holds `oldestFirst`, the newest being round `counter`.
-void writeHistory(const test::TestBench& bench, const QStringList& oldestFirst, int counter) {
+void writeHistory(const test::TestFolder& bench, const QStringList& oldestFirst, int counter) {
     bench.writeFile(kHistoryFile,
                     writeLines(QStringList(oldestFirst.crbegin(), oldestFirst.crend())));
     bench.writeFile(kCounterFile, QByteArray::number(counter) + "\r\n");
@@ -102,7 +102,7 @@ private slots:
         const QStringList draws = test::randomDraws(120, 9);
         const Backtest backtest = backtestOf(draws, 120, {20, {}});
         for (const int round : {2, 9, 10, 11, 75, 76, 120}) {
-            test::TestBench bench;
+            test::TestFolder bench;
             bench.writeFile(QStringLiteral("past.txt"),
                             draws.mid(0, round - 1).join(u'\n').toUtf8());
             QCOMPARE(
@@ -130,7 +130,7 @@ private slots:
     }
 
     void commandWritesACsvAgreeingWithThePrintAndAChart() {
-        test::TestBench bench;
+        test::TestFolder bench;
         writeHistory(bench, test::randomDraws(300, 6), 300);
         const QString csv = bench.path("rounds.csv");
         const QString png = bench.path("chart.png");
@@ -187,7 +187,7 @@ private slots:
     }
 
     void commandSpeaksJapaneseToAJapaneseSystem() {
-        test::TestBench bench;
+        test::TestFolder bench;
         writeHistory(bench, test::randomDraws(30, 8), 30);
         const test::ToolRun run =
             runToolWith({"backtest", "--folder", bench.path({})}, Language::Japanese);
@@ -216,7 +216,7 @@ private slots:
         QFETCH(Table, table);
         QFETCH(int, status);
         QFETCH(QString, err);
-        test::TestBench bench;
+        test::TestFolder bench;
         const QStringList draws = test::randomDraws(40, 10);
         bench.writeFile(QStringLiteral("past.txt"), draws.join(u'\n').toUtf8());
         QCOMPARE(runToolWith({"import", bench.path("past.txt"), "--folder", bench.path({})}).status,
@@ -243,7 +243,7 @@ private slots:
     }
     void aFileOfPastResultsScoresEveryRound() {
         QFETCH(int, results);
-        test::TestBench bench;
+        test::TestFolder bench;
         bench.writeFile(QStringLiteral("past.csv"),
                         test::publicResultsCsv(test::randomDraws(results, 12), 1, true));
         const QString file = bench.path(QStringLiteral("past.csv"));
@@ -277,7 +277,7 @@ private slots:
     // A history line that is not four digits (an older program stored what was typed) was a
     // round, but nothing can be expected of it: it is registered, not scored, and named.
     void leavesAHistoryLineOfOtherTextOutOfTheScoring() {
-        test::TestBench bench;
+        test::TestFolder bench;
         QStringList draws = test::randomDraws(30, 11);
         draws[27] = QStringLiteral("12a4");
         writeHistory(bench, draws, 30);
@@ -313,7 +313,7 @@ private slots:
         QFETCH(QByteArray, history);
         QFETCH(QByteArray, counter);
         QFETCH(QString, message);
-        test::TestBench bench;
+        test::TestFolder bench;
         if (!history.isNull()) bench.writeFile(kHistoryFile, history);
         bench.writeFile(kCounterFile, counter);
         const test::ToolRun run = runToolWith({"backtest", "--folder", bench.path({})});

@@ -7,7 +7,7 @@
 #include "support/folder_snapshot.h"
 #include "support/memory_file_system.h"
 #include "support/past_results_files.h"
-#include "support/test_services.h"
+#include "support/test_folder.h"
 #include "support/tool_run.h"
 
 using namespace k4;
@@ -56,7 +56,7 @@ private slots:
             registerResult(files, draw, DataFiles::historyIn(read).lines(), read);
         }
 
-        test::TestBench imported;
+        test::TestFolder imported;
         QStringList input;
         for (int i = 0; i < draws.size(); ++i)
             input << (firstRound > 0 ? QStringLiteral("%1,%2").arg(firstRound + i).arg(draws[i])
@@ -72,9 +72,9 @@ private slots:
     // Whichever write step fails, the folder is as it was, the files the import would have
     // created gone again; so the next try needs no --force.
     void failedImportWritesNothing() {
-        test::TestBench source;
+        test::TestFolder source;
         source.writeFile(QStringLiteral("past.txt"), lines(test::randomDraws(30, 3)));
-        test::TestBench bench;
+        test::TestFolder bench;
         const QStringList arguments = {"import", source.path("past.txt"), "--folder",
                                        bench.path({})};
         const int failed = test::failEachWriteStep(bench, [&] {
@@ -89,7 +89,7 @@ private slots:
     // Past the history's limit the oldest results fall out, as they would by hand.
     void keepsTheNewestResultsOfALongList() {
         const QStringList draws = test::randomDraws(kHistoryLimit + 5, 11);
-        test::TestBench bench;
+        test::TestFolder bench;
         bench.writeFile(QStringLiteral("past.txt"), lines(draws));
         QCOMPARE(runToolWith({"import", bench.path("past.txt"), "--folder", bench.path({})}).status,
                  kExitSuccess);
@@ -100,7 +100,7 @@ private slots:
 
     // The command's first lines say what it took.
     void saysHowItReadTheFile() {
-        test::TestBench bench;
+        test::TestFolder bench;
         QByteArray bytes = "\r\n\r\n" + test::publicResultsCsv(test::randomDraws(7054, 1), 1, true);
         bench.writeFile(QStringLiteral("past.csv"), bytes);
         const test::ToolRun run = runToolWith(
@@ -169,7 +169,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, where);
         QFETCH(QString, why);
-        test::TestBench bench;
+        test::TestFolder bench;
         const QString target = bench.path(QStringLiteral("data"));
         bench.writeFile(QStringLiteral("past.txt"), bytes);
         const test::ToolRun run =
@@ -214,7 +214,7 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, says);
         const QStringList draws = test::randomDraws(2150, 77);
-        test::TestBench bench;
+        test::TestFolder bench;
         const auto importInto = [&](const QString& folder, const QByteArray& file) {
             bench.writeFile(QStringLiteral("past.csv"), file);
             return runToolWith({"import", bench.path("past.csv"), "--folder", bench.path(folder)});
@@ -246,7 +246,7 @@ private slots:
     }
     void refusesAFolderHoldingADataFile() {
         QFETCH(QString, present);
-        test::TestBench bench;
+        test::TestFolder bench;
         bench.writeFile(QStringLiteral("past.txt"), "0419\n");
         bench.writeFile(present, "mine\r\n");
         const QStringList arguments = {"import", bench.path("past.txt"), "--folder",
@@ -270,7 +270,7 @@ private slots:
     }
 
     void speaksJapaneseToAJapaneseSystem() {
-        test::TestBench bench;
+        test::TestFolder bench;
         bench.writeFile(QStringLiteral("past.txt"), "0419\n50231\n");
         const test::ToolRun run = runToolWith(
             {"import", bench.path("past.txt"), "--folder", bench.path({})}, Language::Japanese);

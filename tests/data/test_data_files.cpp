@@ -3,7 +3,7 @@
 #include "data/data_files.h"
 #include "data/file_names.h"
 #include "platform/failure.h"
-#include "support/test_services.h"
+#include "support/test_folder.h"
 
 using namespace k4;
 
@@ -36,7 +36,7 @@ private slots:
     void readsTheCounterFromTheFirstLine() {
         QFETCH(QByteArray, bytes);
         QFETCH(double, counter);
-        test::TestBench bench;
+        test::TestFolder bench;
         bench.writeFile(kCounterFile, bytes);
         QCOMPARE(DataFiles::counterIn(DataFiles(bench.files).readState()), counter);
     }
@@ -52,7 +52,7 @@ private slots:
     void counterFailures() {
         QFETCH(std::optional<QByteArray>, bytes);
         QFETCH(FailureKind, kind);
-        test::TestBench bench;
+        test::TestFolder bench;
         if (bytes) bench.writeFile(kCounterFile, *bytes);
         try {
             DataFiles::counterIn(DataFiles(bench.files).readState());
@@ -69,7 +69,7 @@ private slots:
     }
 
     void readsExactly570Candidates() {
-        test::TestBench bench;
+        test::TestFolder bench;
         bench.writeFile(kCandidateFile, numberedLines(571));
         const CandidateTable table = DataFiles::candidatesIn(DataFiles(bench.files).readState());
         QCOMPARE(table.slot(1), "1001");
@@ -77,7 +77,7 @@ private slots:
     }
 
     void fewerThan570CandidatesIsReadPastEnd() {
-        test::TestBench bench;
+        test::TestFolder bench;
         bench.writeFile(kCandidateFile, numberedLines(569));
         QVERIFY_THROWS_EXCEPTION(Failure,
                                  DataFiles::candidatesIn(DataFiles(bench.files).readState()));
@@ -85,7 +85,7 @@ private slots:
 
     // Taking slot 300 out moves the later slots up; the emptied slot 100 is not written.
     void rewritesCandidatesWithoutEmptySlots() {
-        test::TestBench bench;
+        test::TestFolder bench;
         bench.writeFile(kCandidateFile, numberedLines(571));
         DataFiles data(bench.files);
         CandidateTable table = DataFiles::candidatesIn(data.readState());
@@ -103,7 +103,7 @@ private slots:
     }
 
     void readsTheHistoryUpToALimit() {
-        test::TestBench bench;
+        test::TestFolder bench;
         bench.writeFile(kHistoryFile, numberedLines(2500));
         DataFiles data(bench.files);
         QCOMPARE(DataFiles::historyIn(data.readState()).lines().size(), 2500);
@@ -116,7 +116,7 @@ private slots:
     }
 
     void emptyHistoryIsNoFailure() {
-        test::TestBench bench;
+        test::TestFolder bench;
         bench.writeFile(kHistoryFile, "");
         QVERIFY(DataFiles::historyIn(DataFiles(bench.files).readState()).lines().isEmpty());
     }

@@ -12,7 +12,7 @@ namespace {
 
 const test::FolderContents kOld = {{"a.dat", "old a\r\n"}, {"b.dat", "old b\r\n"}};
 
-void fill(test::TestBench& bench, const test::FolderContents& contents) {
+void fill(test::TestFolder& bench, const test::FolderContents& contents) {
     for (auto it = contents.cbegin(); it != contents.cend(); ++it)
         bench.writeFile(it.key(), it.value());
 }
@@ -50,7 +50,7 @@ private slots:
     // Every step fails once in turn: the folder is then exactly as before, created files gone.
     void commitsAndLeavesNothingElse() {
         QFETCH(test::FolderContents, files);
-        test::TestBench bench;
+        test::TestFolder bench;
         fill(bench, kOld);
         const int failed =
             test::failEachWriteStep(bench, [&] { commitFiles(bench.files, newFiles(files)); });
@@ -63,7 +63,7 @@ private slots:
     void deadDiskThenRecoveryIsOldOrNew() {
         const test::FolderContents files = {{"a.dat", "new a"}, {"c.dat", "new c"}};
         for (int step = 1;; ++step) {
-            test::TestBench bench;
+            test::TestFolder bench;
             fill(bench, kOld);
             bench.faults.arm(step, true);
             try {
@@ -93,7 +93,7 @@ private slots:
     void recoveryCarriesAWholeJournalThroughAndDropsACutOne() {
         QFETCH(QByteArray, journal);
         QFETCH(bool, carried);
-        test::TestBench bench;
+        test::TestFolder bench;
         fill(bench, kOld);
         bench.writeFile(".a.dat.kirikata4-new", "new a");
         bench.writeFile(".b.dat.kirikata4-new", "new b");
@@ -108,7 +108,7 @@ private slots:
     void failedRecoveryIsCompletedByTheNext() {
         const test::FolderContents files = {{"a.dat", "new a"}, {"b.dat", "new b"}};
         for (int step = 1;; ++step) {
-            test::TestBench bench;
+            test::TestFolder bench;
             fill(bench, kOld);
             bench.faults.arm(13, true);  // the disk dies once the journal is on it
             QVERIFY_THROWS_EXCEPTION(Failure, commitFiles(bench.files, newFiles(files)));
@@ -127,7 +127,7 @@ private slots:
     }
 
     void readOnlyFileStopsTheCommitBeforeAnyWrite() {
-        test::TestBench bench;
+        test::TestFolder bench;
         fill(bench, kOld);
         QFile::setPermissions(bench.path("b.dat"), QFileDevice::ReadOwner);
         QVERIFY_THROWS_EXCEPTION(

@@ -36,20 +36,20 @@ Ending inChild(const std::function<void()>& work) {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? Ending::Completed : Ending::Failed;
 }
 
-void run(DataCommand command, test::TestBench& bench, const test::CommandInputs& inputs) {
+void run(DataCommand command, test::TestFolder& bench, const test::CommandInputs& inputs) {
     test::runDataCommand(command, bench.files, bench.folders, bench.folder.path(), inputs);
 }
 
 // The folder once recovery ran. A killed writer's lock file stays until the next commit takes it
 // over (its process is gone, so it stops nothing): recovery that finds nothing to recover writes
 // nothing, not even to remove it.
-test::FolderContents recovered(const test::TestBench& bench) {
+test::FolderContents recovered(const test::TestFolder& bench) {
     test::FolderContents contents = test::folderContents(bench);
     contents.remove(QStringLiteral(".kirikata4.lock"));
     return contents;
 }
 
-void recover(test::TestBench& bench) {
+void recover(test::TestFolder& bench) {
     DataFiles(bench.files).recover();
 }
 
@@ -81,10 +81,10 @@ private slots:
     void everyCrashPoint() {
         QFETCH(DataCommand, command);
         QFETCH(bool, crashRecoveryToo);
-        const auto prepare = [&](test::TestBench& bench) {
+        const auto prepare = [&](test::TestFolder& bench) {
             test::prepareFolder(command, bench.files);
         };
-        test::TestBench reference;
+        test::TestFolder reference;
         prepare(reference);
         const test::FolderContents before = test::folderContents(reference);
         run(command, reference, inputs_);
@@ -96,7 +96,7 @@ private slots:
             // Recovery is killed at none of its steps first, then at each of them in turn.
             bool recoveryCompleted = false;
             for (int recoveryStep = 0; !recoveryCompleted; ++recoveryStep) {
-                test::TestBench bench;
+                test::TestFolder bench;
                 prepare(bench);
                 bench.faults.killAt(step);
                 const Ending ending = inChild([&] { run(command, bench, inputs_); });
@@ -128,7 +128,7 @@ private slots:
 
     // A second writer waits for the lock and then gives up, naming the folder; nothing changes.
     void commitWhileAnotherProcessHoldsTheLock() {
-        test::TestBench bench;
+        test::TestFolder bench;
         test::prepareFolder(DataCommand::RegisterMatch, bench.files);
         const test::FolderContents before = test::folderContents(bench);
         int ready[2];
@@ -158,7 +158,7 @@ private slots:
     }
 
 private:
-    test::TestBench pastResults_, backup_;
+    test::TestFolder pastResults_, backup_;
     test::CommandInputs inputs_;
     int crashPoints_ = 0;
 };

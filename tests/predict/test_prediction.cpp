@@ -5,7 +5,7 @@
 #include "platform/failure.h"
 #include "predict/prediction.h"
 #include "predict/prediction_files.h"
-#include "support/test_services.h"
+#include "support/test_folder.h"
 
 using namespace k4;
 
@@ -153,7 +153,7 @@ private slots:
     }
 
     void readsTheFirst570CandidatesAnd1000Results() {
-        test::TestBench bench;
+        test::TestFolder bench;
         QStringList candidates(CandidateTable::kSlotCount, "9999");
         candidates[299] = "0801";  // slot 300
         candidates.append("0802");
@@ -187,7 +187,7 @@ private slots:
         QFETCH(std::optional<QByteArray>, history);
         QFETCH(FailureKind, kind);
         QFETCH(QString, file);
-        test::TestBench bench;
+        test::TestFolder bench;
         if (candidates) bench.writeFile(kCandidateFile, *candidates);
         if (history) bench.writeFile(kHistoryFile, *history);
         try {

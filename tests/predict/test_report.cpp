@@ -7,7 +7,7 @@
 #include "predict/prediction_files.h"
 #include "predict/report.h"
 #include "support/test_data.h"
-#include "support/test_services.h"
+#include "support/test_folder.h"
 
 using namespace k4;
 using test::golden;
@@ -55,7 +55,7 @@ class TestReport : public QObject {
 private slots:
     // The whole Predict work on a fixed data folder, byte for byte.
     void matchesTheGoldenReport() {
-        test::TestBench bench;
+        test::TestFolder bench;
         bench.writeFile(kCandidateFile, golden(kCandidateFile));
         bench.writeFile(kHistoryFile, golden(kHistoryFile));
         DataFiles files(bench.files);

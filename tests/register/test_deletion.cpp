@@ -6,7 +6,7 @@
 #include "register/deletion.h"
 #include "support/folder_snapshot.h"
 #include "support/test_data.h"
-#include "support/test_services.h"
+#include "support/test_folder.h"
 
 using namespace k4;
 using test::numberedEntries;
@@ -54,7 +54,7 @@ private slots:
     }
 
     void emptyListDeletesNothing() {
-        test::TestBench bench;
+        test::TestFolder bench;
         bench.writeFile(kHistoryFile, "");
         bench.writeFile(kCounterFile, "41\r\n");
         DataFiles files(bench.files);
@@ -76,7 +76,7 @@ private slots:
         QFETCH(QByteArray, counterFile);
         QFETCH(QByteArray, newCounterFile);
         QFETCH(QString, nextRound);
-        test::TestBench bench;
+        test::TestFolder bench;
         bench.writeFile(kHistoryFile, "1111\r\n2222\r\n3333\r\n");
         bench.writeFile(kCounterFile, counterFile);
         DataFiles files(bench.files);
@@ -87,7 +87,7 @@ private slots:
 
     // Whichever step of either rewrite fails, both files keep their old bytes.
     void aFailedWriteLeavesBothFilesAlone() {
-        test::TestBench bench;
+        test::TestFolder bench;
         bench.writeFile(kHistoryFile, "1111\r\n2222\r\n");
         bench.writeFile(kCounterFile, "41\r\n");
         const int failedSteps = test::failEachWriteStep(bench, [&] {
@@ -100,7 +100,7 @@ private slots:
     }
 
     void missingCounterLeavesTheHistoryAlone() {
-        test::TestBench bench;
+        test::TestFolder bench;
         bench.writeFile(kHistoryFile, "1111\r\n2222\r\n");
         DataFiles files(bench.files);
         QVERIFY_THROWS_EXCEPTION(Failure,

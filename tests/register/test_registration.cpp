@@ -7,7 +7,7 @@
 #include "register/registration.h"
 #include "support/folder_snapshot.h"
 #include "support/test_data.h"
-#include "support/test_services.h"
+#include "support/test_folder.h"
 
 using namespace k4;
 using test::candidateFile;
@@ -115,7 +115,7 @@ private slots:
     }
 
     void writesTheThreeFiles() {
-        test::TestBench bench;
+        test::TestFolder bench;
         bench.writeFile(kCandidateFile, candidateFile());
         bench.writeFile(kCounterFile, " 41\r\n99\r\n");  // only the first line counts
         bench.writeFile(kHistoryFile, "1111\r\n");
@@ -143,7 +143,7 @@ private slots:
         QFETCH(QString, brokenFile);
         QFETCH(bool, missing);
         QFETCH(QByteArray, brokenBytes);
-        test::TestBench bench;
+        test::TestFolder bench;
         bench.writeDataFiles("1111\r\n", QByteArray("1234\r\n").repeated(570), "41\r\n");
         if (missing)
             QFile::remove(bench.path(brokenFile));
@@ -166,7 +166,7 @@ private slots:
     void aFailedWriteLeavesEveryFileAlone() {
         QFETCH(QString, result);
         QFETCH(bool, candidatesRewritten);
-        test::TestBench bench;
+        test::TestFolder bench;
         bench.writeDataFiles("1111\r\n", candidateFile(), "41\r\n");
         const int failedSteps = test::failEachWriteStep(bench, [&] {
             DataFiles files(bench.files);

@@ -1,6 +1,7 @@
 #include "support/faulty_file_system.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <cstdlib>
 
 #include "platform/failure.h"
@@ -73,17 +74,48 @@ Fault CountdownFaults::at(WriteStep, const QString& name) {
     return lasting_ == Lasting::Yes ? fault_ : Fault::None;
 }
 
+namespace {
+
+// A folder's path as served: absolute and clean, without looking at the disk.
+QString folderKey(const QString& path) {
+    return QDir::cleanPath(QDir(path).absolutePath());
+}
+
+}  // namespace
+
 void FaultyFolderOpener::serve(const QString& path, FileSystem& files) {
-    served_.insert(QDir::cleanPath(QDir(path).absolutePath()), &files);
+    served_.insert(folderKey(path), &files);
 }
 
 std::unique_ptr<FileSystem> FaultyFolderOpener::open(const QString& path) {
-    const QString folder = QDir::cleanPath(QDir(path).absolutePath());
+    const QString folder = folderKey(path);
     const QString folderName = QDir::toNativeSeparators(folder);
     if (FileSystem* files = served_.value(folder))
         return std::make_unique<FaultyFileSystem>(*files, plan_, folderName);
     return std::make_unique<FaultyFileSystem>(std::make_unique<DiskFileSystem>(path), plan_,
                                               folderName);
+}
+
+bool FaultyFolderOpener::inServedFolder(const QString& path) const {
+    return served_.contains(folderKey(QFileInfo(path).absolutePath()));
+}
+
+SavePlace FaultyFolderOpener::savePlaceOf(const QString& path) const {
+    if (!inServedFolder(path)) return disk_.savePlaceOf(path);
+    const QFileInfo file(path);
+    return {folderKey(file.absolutePath()), file.fileName(), false};
+}
+
+void FaultyFolderOpener::writeInPlaceAt(const QString& path, const QByteArray& bytes) {
+    if (!inServedFolder(path)) return disk_.writeInPlaceAt(path, bytes);
+    const QFileInfo file(path);
+    open(file.absolutePath())->writeDurably(file.fileName(), bytes);
+}
+
+bool FaultyFolderOpener::isSameFolder(const QString& one, const QString& other) const {
+    const QString first = folderKey(one), second = folderKey(other);
+    if (served_.contains(first) || served_.contains(second)) return first == second;
+    return disk_.isSameFolder(one, other);
 }
 
 }  // namespace k4::test

@@ -114,17 +114,27 @@ private:
 };
 
 // Opens the folders of the disk, each behind a FaultyFileSystem with the plan; a folder handed
-// over with serve() is that file system instead of the disk's.
+// over with serve() is that file system instead of the disk's. What a path names in a served
+// folder is the served folder's alone, whatever stands at that path on the disk: it holds no
+// links and no devices, and no other path names it.
 class FaultyFolderOpener final : public FolderOpener {
 public:
     explicit FaultyFolderOpener(FaultPlan& plan) : plan_(plan) {}
     void serve(const QString& path, FileSystem& files);
 
     std::unique_ptr<FileSystem> open(const QString& path) override;
+    SavePlace savePlaceOf(const QString& path) const override;
+    // In a served folder, the file is written whole, through the plan.
+    void writeInPlaceAt(const QString& path, const QByteArray& bytes) override;
+    bool isSameFolder(const QString& one, const QString& other) const override;
 
 private:
+    // Whether the file at `path` stands in a served folder.
+    bool inServedFolder(const QString& path) const;
+
     FaultPlan& plan_;
     QMap<QString, FileSystem*> served_;
+    DiskFolderOpener disk_;
 };
 
 }  // namespace k4::test

@@ -6,7 +6,7 @@
 
 #include "data/folder_commit.h"
 #include "platform/failure.h"
-#include "support/test_services.h"
+#include "support/test_folder.h"
 
 namespace k4::test {
 
@@ -21,7 +21,7 @@ inline FolderContents folderContents(const QString& folder) {
     }
     return contents;
 }
-inline FolderContents folderContents(const TestBench& bench) {
+inline FolderContents folderContents(const TestFolder& bench) {
     return folderContents(bench.folder.path());
 }
 
@@ -38,7 +38,7 @@ inline void writeFolder(const QString& folder, const FolderContents& contents) {
 // after every failure that the folder is as it was. Returns the number of steps that failed, or
 // -1 as soon as one of them left the folder changed or the command failed although no step did.
 template <typename Command>
-int failEachWriteStep(TestBench& bench, Command command) {
+int failEachWriteStep(TestFolder& bench, Command command) {
     const FolderContents before = folderContents(bench);
     int failed = 0;
     for (;;) {

@@ -1,11 +1,7 @@
 #include "support/test_services.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTest>
-
-#include "data/file_names.h"
 
 namespace k4::test {
 
@@ -78,37 +74,12 @@ bool RecordingLauncher::startDetached(const Command& command) {
 }
 
 TestBench::TestBench()
-    : disk(folder.path()),
-      files(disk, faults, QDir::toNativeSeparators(folder.path())),
-      services{files,
+    : services{files,
                folders,
                dialogs,
                fileDialogs,
                launcher,
                clock,
                [this](int code) { endedWith = code; }} {}
-
-QString TestBench::path(const QString& name) const {
-    return QDir(folder.path()).filePath(name);
-}
-
-void TestBench::writeFile(const QString& name, const QByteArray& bytes) const {
-    QFile file(path(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write test file %s", qPrintable(name));
-}
-
-void TestBench::writeDataFiles(const QByteArray& history, const QByteArray& candidates,
-                               const QByteArray& counter) const {
-    writeFile(kHistoryFile, history);
-    writeFile(kCandidateFile, candidates);
-    writeFile(kCounterFile, counter);
-}
-
-std::optional<QByteArray> TestBench::fileBytes(const QString& name) const {
-    QFile file(path(name));
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    return file.readAll();
-}
 
 }  // namespace k4::test

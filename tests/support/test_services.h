@@ -5,15 +5,12 @@
 #include <QQueue>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <optional>
 
-#include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/file_dialogs.h"
-#include "platform/file_system.h"
 #include "platform/program_launcher.h"
-#include "support/faulty_file_system.h"
+#include "support/test_folder.h"
 #include "ui/services.h"
 
 namespace k4::test {
@@ -88,40 +85,15 @@ public:
     bool succeeds = true;
 };
 
-class FixedClock final : public Clock {
-public:
-    explicit FixedClock(QDate date) : date_(date) {}
-    QDate today() const override { return date_; }
-
-private:
-    QDate date_;
-};
-
-// A temporary data folder and test doubles for everything else a window uses. Every file the
-// windows write, in the data folder or elsewhere, goes through `faults`, which is disarmed until
-// a test arms it.
-class TestBench {
+// A temporary data folder and test doubles for everything else a window uses: scripted message
+// boxes and file choosers, a recording launcher, and the services that hand them to the windows.
+class TestBench : public TestFolder {
 public:
     TestBench();
 
-    // Writes a file of the data folder byte for byte.
-    void writeFile(const QString& name, const QByteArray& bytes) const;
-    // Writes the three data files byte for byte.
-    void writeDataFiles(const QByteArray& history, const QByteArray& candidates,
-                        const QByteArray& counter) const;
-    // The bytes of a file of the data folder, or nothing when it does not exist.
-    std::optional<QByteArray> fileBytes(const QString& name) const;
-    QString path(const QString& name) const;
-
-    QTemporaryDir folder;
-    CountdownFaults faults;
-    DiskFileSystem disk;
-    FaultyFileSystem files;
-    FaultyFolderOpener folders{faults};
     ScriptedDialogs dialogs;
     ScriptedFileDialogs fileDialogs;
     RecordingLauncher launcher;
-    FixedClock clock{QDate(2026, 12, 7)};
     // The exit code the program was ended with, if it was.
     std::optional<int> endedWith;
     Services services;

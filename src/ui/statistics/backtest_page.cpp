@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "analysis/backtest_report.h"
-#include "analysis/chart.h"
+#include "chart/backtest_chart.h"
 #include "data/file_names.h"
 #include "data/folder_commit.h"
 #include "import/import_messages.h"

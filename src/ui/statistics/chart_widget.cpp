@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "chart/backtest_chart.h"
+
 namespace k4 {
 namespace {
 

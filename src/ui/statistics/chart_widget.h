@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "analysis/chart.h"
+#include "analysis/chart_series.h"
 
 namespace k4 {
 

@@ -9,6 +9,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <array>
 
 #include "analysis/statistics_data.h"
 #include "data/data_files.h"
@@ -36,6 +38,36 @@ constexpr QSize kStartSize(1040, 760);
 // rest.
 constexpr QSize kSmallestSize(480, 360);
 constexpr double kPoints = 10.5;
+
+using Page = StatisticsWindow::Page;
+
+// A page and the title of its tab.
+struct PageTab {
+    Page page;
+    const char16_t* title;
+};
+
+// The pages in the order of their tabs: the tabs are built from it, and a page is shown at its
+// place in it.
+constexpr std::array kPages{
+    PageTab{Page::Backtest, u"バックテスト"},
+    PageTab{Page::Digits, u"数字の出現"},
+    PageTab{Page::Lookup, u"番号を調べる"},
+    PageTab{Page::Import, u"取り込み"},
+};
+
+// Every page, up to the last, Import, has exactly one tab.
+constexpr bool eachPageHasOneTab() {
+    for (int value = 0; value <= int(Page::Import); ++value)
+        if (std::ranges::count(kPages, Page(value), &PageTab::page) != 1) return false;
+    return kPages.size() == std::size_t(Page::Import) + 1;
+}
+static_assert(eachPageHasOneTab(), "kPages lists every page of StatisticsWindow::Page once");
+
+// The place of `page`'s tab.
+int tabOf(Page page) {
+    return int(std::ranges::find(kPages, page, &PageTab::page) - kPages.begin());
+}
 
 // A page that scrolls where the window is smaller than the page needs, so that nothing on it is
 // ever cut.
@@ -73,10 +105,8 @@ StatisticsWindow::StatisticsWindow(Services& services, int count,
             reload();
         },
         tabs_);
-    tabs_->addTab(scrolling(backtest_), QStringLiteral("バックテスト"));
-    tabs_->addTab(scrolling(digits_), QStringLiteral("数字の出現"));
-    tabs_->addTab(scrolling(lookup_), QStringLiteral("番号を調べる"));
-    tabs_->addTab(scrolling(import_), QStringLiteral("取り込み"));
+    for (const PageTab& tab : kPages)
+        tabs_->addTab(scrolling(pageWidget(tab.page)), QString::fromUtf16(tab.title));
     // A page shown by a click on its tab or by the program takes the focus; one shown by the
     // arrow keys on the tab bar leaves it there, for the next arrow key, as on Windows.
     connect(tabs_, &QTabWidget::currentChanged, this, [this] {
@@ -152,7 +182,21 @@ void StatisticsWindow::fill(const DataFilesState& state) {
 }
 
 void StatisticsWindow::showPage(Page page) {
-    tabs_->setCurrentIndex(int(page));
+    tabs_->setCurrentIndex(tabOf(page));
+}
+
+QWidget* StatisticsWindow::pageWidget(Page page) const {
+    switch (page) {
+        case Page::Backtest:
+            return backtest_;
+        case Page::Digits:
+            return digits_;
+        case Page::Lookup:
+            return lookup_;
+        case Page::Import:
+            return import_;
+    }
+    return nullptr;
 }
 
 void StatisticsWindow::focusPage() {

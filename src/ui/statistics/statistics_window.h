@@ -24,6 +24,9 @@ class StatisticsWindow : public QWidget {
     Q_OBJECT
 
 public:
+    // The window's pages. Their tabs stand in the order of the one table of the pages
+    // (kPages, statistics_window.cpp), from which the tabs are built and found; a check there
+    // holds it to every value up to the last, Import.
     enum class Page { Backtest, Digits, Lookup, Import };
 
     // `count` starts the backtest's N; `imported` gets the next round after an import.
@@ -56,6 +59,8 @@ private:
     void fill(const DataFilesState& state);
     // Gives the focus to the first input of the page shown.
     void focusPage();
+    // The widget of `page`.
+    QWidget* pageWidget(Page page) const;
 
     Services& services_;
     QTabWidget* tabs_;

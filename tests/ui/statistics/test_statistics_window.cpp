@@ -25,7 +25,7 @@
 #include <cmath>
 
 #include "analysis/backtest.h"
-#include "analysis/chart.h"
+#include "chart/backtest_chart.h"
 #include "data/data_files.h"
 #include "data/file_names.h"
 #include "data/lines.h"

@@ -1,4 +1,4 @@
-#include "analysis/chart.h"
+#include "chart/backtest_chart.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -7,8 +7,6 @@
 #include <cmath>
 
 #include "analysis/backtest_report.h"
-#include "analysis/statistics.h"
-#include "data/box_match.h"
 
 namespace k4 {
 namespace {
@@ -287,28 +285,6 @@ QRectF balancePlot(QSizeF size) {
     const QRectF above = hitsPlot(size);
     return QRectF(kMarginLeft, above.bottom() + kPlotGap, above.width(),
                   size.height() - kMarginBottom - above.bottom() - kPlotGap);
-}
-
-ChartSeries chartSeries(const std::vector<ScoredRound>& rounds) {
-    ChartSeries series;
-    if (!rounds.empty()) series.firstRound = rounds.front().round;
-    double hits = 0, expected = 0, variance = 0, balance = 0, chanceBalance = 0;
-    for (const ScoredRound& round : rounds) {
-        hits += round.hit;
-        balance += double(round.returnYen - round.costYen());
-        chanceBalance -= (1 - kTheoreticalPayout) * double(round.costYen());
-        series.balance.push_back(balance);
-        series.chanceBalance.push_back(chanceBalance);
-        expected += round.expected;
-        variance += round.expected * (1 - round.expected);
-        const double spread = kNormalQuantile95 * std::sqrt(variance);
-        series.rounds.push_back(round.round);
-        series.hits.push_back(hits);
-        series.expected.push_back(expected);
-        series.low.push_back(std::max(0.0, expected - spread));
-        series.high.push_back(expected + spread);
-    }
-    return series;
 }
 
 void paintBacktestChart(QPainter& painter, const QRectF& area, const ChartSeries& series,

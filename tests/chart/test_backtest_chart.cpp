@@ -2,7 +2,7 @@
 #include <QImage>
 #include <QTest>
 
-#include "analysis/chart.h"
+#include "chart/backtest_chart.h"
 
 using namespace k4;
 
@@ -40,7 +40,7 @@ bool looksLike(QRgb pixel, Drawn drawn) {
 
 }  // namespace
 
-class TestChart : public QObject {
+class TestBacktestChart : public QObject {
     Q_OBJECT
 
 private slots:
@@ -93,5 +93,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestChart)
-#include "test_chart.moc"
+QTEST_MAIN(TestBacktestChart)
+#include "test_backtest_chart.moc"
