@@ -5,7 +5,7 @@
 namespace k4 {
 
 qint64 ScoredRound::costYen() const {
-    return tickets * kBoxTicketYen;
+    return tickets * kUnitYen;
 }
 
 BacktestSummary summarize(const std::vector<ScoredRound>& rounds) {

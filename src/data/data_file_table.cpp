@@ -6,6 +6,8 @@
 #include "data/data_files.h"
 #include "data/file_names.h"
 #include "data/initial_candidates.h"
+#include "data/prize_file.h"
+#include "data/ticket_book.h"
 #include "platform/failure.h"
 #include "platform/numbers.h"
 #include "platform/shown_text.h"
@@ -67,6 +69,8 @@ const std::array<DataFileKind, kDataFileCount>& dataFileTable() {
         {DataFile::History, kHistoryFile, true, historyProblem},
         {DataFile::Candidates, kCandidateFile, true, candidateProblem},
         {DataFile::Counter, kCounterFile, true, counterProblem},
+        {DataFile::Prizes, kPrizeFile, false, prizeFileProblem},
+        {DataFile::Tickets, kTicketFile, false, ticketBookProblem},
     }};
     return table;
 }

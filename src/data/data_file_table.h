@@ -12,8 +12,10 @@ namespace k4 {
 // The data files of a folder: what a command reads once, what a commit checks that no other
 // program changed since, what a backup holds and a restore puts back, what the safety copy keeps
 // and what the windows follow. Each of those takes its list from the table below, so a new data
-// file is a new row here, its reader and its initial file.
-enum class DataFile { History, Candidates, Counter };
+// file is a new row here, its reader and, for a file every folder holds, its initial file.
+// History, Candidates and Counter are the draws; Prizes keeps the real prizes of the rounds and
+// Tickets the player's ticket book, which a folder holds only once something was written there.
+enum class DataFile { History, Candidates, Counter, Prizes, Tickets };
 
 struct DataFileKind {
     DataFile file;
@@ -26,7 +28,7 @@ struct DataFileKind {
     QString (*problemIn)(const QByteArray& bytes);
 };
 
-inline constexpr std::size_t kDataFileCount = 3;
+inline constexpr std::size_t kDataFileCount = 5;
 
 // Every data file, in the order the program names them.
 const std::array<DataFileKind, kDataFileCount>& dataFileTable();

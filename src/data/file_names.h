@@ -9,6 +9,8 @@ namespace k4 {
 inline const QString kHistoryFile = QStringLiteral("kri4.dat");
 inline const QString kCandidateFile = QStringLiteral("kri4key.dat");
 inline const QString kCounterFile = QStringLiteral("kaisuu4.txt");
+inline const QString kPrizeFile = QStringLiteral("haitou4.csv");
+inline const QString kTicketFile = QStringLiteral("kounyuu4.csv");
 inline const QString kReportFile = QStringLiteral("yosou4.txt");
 
 }  // namespace k4

@@ -6,7 +6,7 @@
 namespace k4 {
 
 // The payout share of every number bought once.
-static_assert(kTheoreticalPrizePool * 100 == kPayoutPercent * kPossibleDraws * kBoxTicketYen);
+static_assert(kTheoreticalPrizePool * 100 == kPayoutPercent * kPossibleDraws * kUnitYen);
 
 qint64 boxPrizeYen(QStringView combination) {
     return isBoxTicket(combination) ? kTheoreticalPrizePool / boxArrangements(combination) : 0;

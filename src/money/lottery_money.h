@@ -5,7 +5,7 @@
 
 namespace k4 {
 
-// The money of the box bet. Money is whole yen, held in integers, never in floating point: every
+// The money of the game. Money is whole yen, held in integers, never in floating point: every
 // price and prize is a whole number of yen, and sums of them stay exact.
 //
 // The lottery returns about 45% of its sales as prizes. Were each of the kPossibleDraws numbers
@@ -15,8 +15,8 @@ namespace k4 {
 // 225,000 for a triple. Four equal digits have one arrangement and are not sold as a box. A
 // round's real prize follows its own sales and winners.
 
-// The price of one box ticket, one unit.
-inline constexpr qint64 kBoxTicketYen = 200;
+// The price of one unit (口) of any ticket, straight, box or set, for one round.
+inline constexpr qint64 kUnitYen = 200;
 // The share of the sales paid out as prizes, in percent.
 inline constexpr int kPayoutPercent = 45;
 // What a draw's winners share were every number bought once.

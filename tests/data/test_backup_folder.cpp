@@ -83,6 +83,20 @@ private slots:
         QTest::newRow("history line not a result")
             << dataFiles({"0419", "<html>"}, "2")
             << "kri4.dat の 2 行目「<html>」は結果ではありません。" << qsizetype(0) << qint64(0);
+        Files withBook = valid;
+        withBook[kPrizeFile] =
+            writeLines({"回号,当せん番号,ストレート,ボックス,セットストレート,セットボックス",
+                        "120,0419,1013700,42200,527900,21100"});
+        withBook[kTicketFile] = writeLines(
+            {"購入日,開始回,継続回数,番号,種類,口数", "2026/12/09,121,1,0419,ボックス,1"});
+        QTest::newRow("with the prize file and the ticket book")
+            << withBook << "" << qsizetype(3) << qint64(121);
+        Files editedBook = withBook;
+        editedBook[kTicketFile] += writeLines({"2026/12/09,121,1,1111,ボックス,1"});
+        QTest::newRow("a hand-edited ticket book")
+            << editedBook
+            << "kounyuu4.csv の 3 行目: 1111 はボックスでは買えません (4 桁がすべて同じ数字です)。"
+            << qsizetype(0) << qint64(0);
     }
     void readsOnlyTheProgramsDataFiles() {
         QFETCH(Files, files);
@@ -96,7 +110,7 @@ private slots:
         if (!problem.isEmpty()) return;
         QCOMPARE(backup.summary.results, results);
         QCOMPARE(backup.summary.nextRound, nextRound);
-        QCOMPARE(backup.files.size(), 3);
+        QCOMPARE(backup.files.size(), files.size());
         for (const FileBytes& file : backup.files) QCOMPARE(file.bytes, files[file.name]);
     }
 
