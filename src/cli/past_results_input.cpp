@@ -19,15 +19,14 @@ namespace {
 bool refuseFile(const QString& file, const PastResults& read, Console& console) {
     const QList<ReadingProblem> problems = pastResultsProblems(read, console.language);
     if (problems.isEmpty()) return false;
-    const QString fileName = QDir::toNativeSeparators(file);
+    const bool oneLine = problems.size() == 1 && problems.first().line == 0;
     for (const ReadingProblem& problem : problems) {
-        if (&problem != &problems.first()) console.err << '\n';
-        console.err << fileName;
+        console.err << QDir::toNativeSeparators(file);
         if (problem.line > 0) console.err << ':' << problem.line;
         console.err << ": " << problem.text;
+        if (!oneLine) console.err << '\n';
     }
-    const bool oneLine = problems.size() == 1 && problems.first().line == 0;
-    console.err << (oneLine ? sentenceGap(console) : QStringLiteral("\n"))
+    console.err << (oneLine ? sentenceGap(console) : QString())
                 << nothingWrittenText(console.language) << '\n';
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "data/digits.h"
 #include "data/file_names.h"
+#include "platform/common_texts.h"
 #include "platform/shown_text.h"
 #include "register/registration.h"
 

@@ -4,7 +4,6 @@
 
 #include "import/past_import.h"
 #include "import/past_results.h"
-#include "platform/common_texts.h"
 #include "platform/language.h"
 
 namespace k4 {

@@ -2,6 +2,7 @@
 
 #include <QProgressBar>
 #include <QProgressDialog>
+#include <utility>
 
 #include "ui/statistics/background_work.h"
 
