@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QStringList fileOrder = read->results;
     if (newestFirst) std::reverse(fileOrder.begin(), fileOrder.end());
     qsizetype nextResult = 0, nextBad = 0;
-    for (const LineReading& line : previewPastResults(bytes, 12)) {
+    for (const LineReading& line : previewPastResults(bytes, *read, 12)) {
         if (const auto* past = std::get_if<PastResult>(&line.reading)) {
             if (nextBad == 0 && read->readable()) {
                 check(nextResult < fileOrder.size() && fileOrder.at(nextResult) == past->result,

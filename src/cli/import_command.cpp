@@ -6,139 +6,72 @@
 #include "cli/progress.h"
 #include "cli/tool_messages.h"
 #include "data/data_files.h"
-#include "data/file_names.h"
-#include "data/safety_copy.h"
 #include "import/import_messages.h"
-#include "import/past_import.h"
+#include "import/import_workflow.h"
 #include "platform/clock.h"
+#include "platform/common_texts.h"
 #include "platform/failure.h"
 #include "platform/file_system.h"
 
 namespace k4 {
 namespace {
 
-// Where the command is to write, and what the folder held when it was read.
-struct Target {
-    QString path;
-    QString folderName;  // as the user reads it
-    FolderOpener& folders;
-    std::unique_ptr<FileSystem> files;
-    DataFilesState found;
-};
-
-// A work step's progress line; nothing cancels the command's work.
-WorkProgress progressOf(TerminalProgress& line) {
-    return [&line](qint64 done, qint64 total) {
-        line.update(done, total);
-        return true;
-    };
-}
-
-void reportNextRound(const RegistrationReplay& folder, Console& console) {
-    console.out << inLanguage(console.language, QStringLiteral("次回は第 %1 回です。"),
-                              QStringLiteral("The next round is %1."))
-                       .arg(qint64(folder.counter()) + 1)
-                << '\n';
-}
-
-void reportFilled(const RegistrationReplay& folder, qsizetype registered, const QString& backup,
-                  const Target& target, Console& console) {
-    const qint64 last = folder.counter();
-    console.out << inLanguage(console.language,
-                              QStringLiteral("%1 件の結果 (%2) を %3 に登録しました。"),
-                              QStringLiteral("Registered %1 results (%2) in %3."))
-                       .arg(registered)
-                       .arg(roundsText(last - registered + 1, last, console.language),
-                            target.folderName)
-                << '\n';
-    if (const QString kept = historyKeepsNewestText(registered, console.language); !kept.isEmpty())
-        console.out << kept << '\n';
-    if (!backup.isEmpty())
-        console.out << inLanguage(console.language,
-                                  QStringLiteral("古いファイルは %1 に残しました。"),
-                                  QStringLiteral("The old files are kept in %1."))
-                           .arg(backup)
-                    << '\n';
-    reportNextRound(folder, console);
-}
-
-// Replaces the folder's data files, if it holds any, by the import of the whole file, after a
-// dated copy of them; makes a missing folder. False when the folder cannot be made.
-bool fill(const PastResults& read, Target& target, Console& console) {
+// Registers the results of the agreed import with a progress line and writes them into the
+// folder at `path`, made where it is missing. Returns the exit status.
+int carryOut(const ImportWorkflow& workflow, const QString& path, FileSystem& files,
+             FolderOpener& folders, Console& console) {
     try {
-        makeFolderAt(target.folders, target.path);
+        makeFolderAt(folders, path);
     } catch (const Failure&) {
         console.err << inLanguage(console.language, QStringLiteral("フォルダー %1 を作れません"),
                                   QStringLiteral("cannot create the folder %1"))
-                           .arg(target.folderName)
-                    << '\n';
-        return false;
-    }
-    std::optional<RegistrationReplay> folder;
-    {
-        TerminalProgress progress(console,
-                                  inLanguage(console.language, QStringLiteral("取り込み中"),
-                                             QStringLiteral("importing")));
-        folder = replayAll(read, progressOf(progress));
-    }
-    const QString backup = target.found.presentNames().isEmpty()
-                               ? QString()
-                               : makeSafetyCopy(*target.files, SystemClock().today());
-    writeImport(*target.files, *folder, target.found);
-    reportFilled(*folder, read.results.size(), backup, target, console);
-    return true;
-}
-
-void add(const AddRounds& added, Target& target, Console& console) {
-    std::optional<RegistrationReplay> folder;
-    {
-        TerminalProgress progress(console, inLanguage(console.language, QStringLiteral("追加中"),
-                                                      QStringLiteral("adding")));
-        folder = replayAdded(added, target.found, progressOf(progress));
-    }
-    writeImport(*target.files, *folder, target.found);
-    console.out << inLanguage(console.language,
-                              QStringLiteral("%1 件の結果 (%2) を %3 に追加しました。"),
-                              QStringLiteral("Added %1 results (%2) to %3."))
-                       .arg(added.results.size())
-                       .arg(roundsText(added.firstRound, folder->counter(), console.language),
-                            target.folderName)
-                << '\n';
-    reportNextRound(*folder, console);
-}
-
-// Imports into a folder that holds data files: adds the newer rounds, or replaces the files with
-// --force or where they hold no result. Returns the exit status.
-int importInto(const ImportRequest& request, const PastResults& read, Target& target,
-               Console& console) {
-    const QStringList present = target.found.presentNames();
-    if (request.force || present.isEmpty())
-        return fill(read, target, console) ? kExitSuccess : kExitFailure;
-    const QString useForce =
-        inLanguage(console.language, QStringLiteral("置き換えるには --force を付けてください。"),
-                   QStringLiteral(" Use --force to replace them."));
-    if (!target.found.hasRequired()) {
-        console.err << inLanguage(console.language, QStringLiteral("%1 にはすでに %2 があります。"),
-                                  QStringLiteral("%1 already holds %2."))
-                           .arg(target.folderName, present.join(QStringLiteral(", ")))
-                    << sentenceGap(console) << nothingWrittenText(console.language) << useForce
+                           .arg(QDir::toNativeSeparators(path))
                     << '\n';
         return kExitFailure;
     }
-    const ImportPlan plan = planImport(read, target.found);
-    if (std::holds_alternative<FillFolder>(plan))
-        return fill(read, target, console) ? kExitSuccess : kExitFailure;
-    if (const auto* added = std::get_if<AddRounds>(&plan)) {
-        add(*added, target, console);
-        return kExitSuccess;
+    std::optional<RegistrationReplay> folder;
+    {
+        TerminalProgress progress(
+            console,
+            workflow.step().kind == ImportStepKind::AskToAdd
+                ? inLanguage(console.language, QStringLiteral("追加中"), QStringLiteral("adding"))
+                : inLanguage(console.language, QStringLiteral("取り込み中"),
+                             QStringLiteral("importing")));
+        // Nothing cancels the command's work.
+        folder = workflow.replay([&progress](qint64 done, qint64 total) {
+            progress.update(done, total);
+            return true;
+        });
     }
-    const QString why = planRefusalText(plan, console.language);
-    if (std::holds_alternative<NothingNewer>(plan)) {
-        console.out << why << sentenceGap(console) << nothingWrittenText(console.language) << '\n';
-        return kExitSuccess;
+    for (const QString& text : workflow.commit(files, *folder, SystemClock().today()).texts)
+        console.out << text << '\n';
+    return kExitSuccess;
+}
+
+// Answers the workflow's step as a command does: it adds without asking, and replaces the
+// folder's files only with --force, which replaces them whatever they hold. Returns the exit
+// status.
+int answer(const ImportWorkflow& workflow, const ImportRequest& request, const QString& path,
+           FileSystem& files, FolderOpener& folders, Console& console) {
+    const ImportStep& step = workflow.step();
+    switch (step.kind) {
+        case ImportStepKind::Fill:
+        case ImportStepKind::AskToAdd:
+            return carryOut(workflow, path, files, folders, console);
+        case ImportStepKind::NothingNewer:
+            console.out << step.text << sentenceGap(console) << nothingWrittenText(console.language)
+                        << '\n';
+            return kExitSuccess;
+        case ImportStepKind::AskToReplace:
+        case ImportStepKind::Refused:
+            break;
     }
-    console.err << why << sentenceGap(console) << nothingWrittenText(console.language);
-    if (std::holds_alternative<RoundsNeeded>(plan)) console.err << useForce;
+    if (request.force && step.replaceable) return carryOut(workflow, path, files, folders, console);
+    console.err << step.refusal << sentenceGap(console) << nothingWrittenText(console.language);
+    if (step.replaceable)
+        console.err << inLanguage(console.language,
+                                  QStringLiteral("置き換えるには --force を付けてください。"),
+                                  QStringLiteral(" Use --force to replace them."));
     console.err << '\n';
     return kExitFailure;
 }
@@ -148,17 +81,18 @@ int importInto(const ImportRequest& request, const PastResults& read, Target& ta
 int runImport(const ImportRequest& request, Console& console, FolderOpener& folders) {
     const std::optional<PastResults> read = readPastResultsInput(request.file, console, folders);
     if (!read) return kExitFailure;
-    console.out << readingSummaryText(*read, console.language) << '\n';
-    if (const std::optional<Heading>& heading = read->shape.heading)
-        console.out << headingSkippedText(*heading, console.language) << '\n';
+    for (const QString& line : readingLines(*read, console.language)) console.out << line << '\n';
 
-    const QString folder = QDir(request.folder).absolutePath();
-    Target target{folder, QDir::toNativeSeparators(folder), folders, folders.open(folder), {}};
+    const QString path = QDir(request.folder).absolutePath();
+    const QString folderName = QDir::toNativeSeparators(path);
+    const std::unique_ptr<FileSystem> files = folders.open(path);
     try {
-        target.found = DataFiles(*target.files).readState();
-        return importInto(request, *read, target, console);
+        const ImportWorkflow workflow(*read, DataFiles(*files).readState(), folderName,
+                                      console.language,
+                                      request.force ? ImportMode::Replace : ImportMode::AddOrAsk);
+        return answer(workflow, request, path, *files, folders, console);
     } catch (const Failure& failure) {
-        console.err << failureText(failure, target.folderName, console.language) << '\n';
+        console.err << failureText(failure, folderName, console.language) << '\n';
         return kExitFailure;
     }
 }

@@ -6,41 +6,29 @@
 #include "cli/progress.h"
 #include "cli/tool_messages.h"
 #include "import/import_messages.h"
+#include "platform/common_texts.h"
 #include "platform/failure.h"
 #include "platform/file_system.h"
 
 namespace k4 {
 namespace {
 
-// Lists the bad lines of the file, or says that no column holds results or that it holds none;
-// false when there is nothing to refuse.
+// Says why the file cannot be read for an import or a backtest, each reason after the file's
+// name and the line it is about; false when there is nothing to refuse. A single reason about
+// the whole file shares its line with the sentence that nothing was written.
 bool refuseFile(const QString& file, const PastResults& read, Console& console) {
-    const QString fileName = QDir::toNativeSeparators(file);
-    if (const auto* unclear = std::get_if<UnclearColumns>(&read.shape.layout)) {
-        console.err << fileName << ": "
-                    << unclearColumnsText(*unclear, read.shape.heading, console.language)
-                    << sentenceGap(console) << nothingWrittenText(console.language) << '\n';
-        return true;
+    const QList<ReadingProblem> problems = pastResultsProblems(read, console.language);
+    if (problems.isEmpty()) return false;
+    const bool oneLine = problems.size() == 1 && problems.first().line == 0;
+    for (const ReadingProblem& problem : problems) {
+        console.err << QDir::toNativeSeparators(file);
+        if (problem.line > 0) console.err << ':' << problem.line;
+        console.err << ": " << problem.text;
+        if (!oneLine) console.err << '\n';
     }
-    if (!read.badLines.isEmpty()) {
-        for (const BadLine& bad : read.badLines)
-            console.err << fileName << ':' << bad.line << ": " << badLineText(bad, console.language)
-                        << '\n';
-        if (read.badLineCount > read.badLines.size())
-            console.err << moreBadLinesText(read.badLineCount - read.badLines.size(),
-                                            console.language)
-                        << '\n';
-        console.err << nothingWrittenText(console.language) << '\n';
-        return true;
-    }
-    if (read.results.isEmpty()) {
-        console.err << inLanguage(console.language, QStringLiteral("%1 に結果がありません。"),
-                                  QStringLiteral("%1 holds no results."))
-                           .arg(fileName)
-                    << sentenceGap(console) << nothingWrittenText(console.language) << '\n';
-        return true;
-    }
-    return false;
+    console.err << (oneLine ? sentenceGap(console) : QString())
+                << nothingWrittenText(console.language) << '\n';
+    return true;
 }
 
 }  // namespace

@@ -85,10 +85,15 @@ QStringList dataFileNames() {
     return names;
 }
 
-QString dataFilesText(Language language) {
+QStringList requiredDataFileNames() {
     QStringList names;
     for (const DataFileKind& kind : dataFileTable())
         if (kind.required) names.append(kind.name);
+    return names;
+}
+
+QString dataFilesText(Language language) {
+    QStringList names = requiredDataFileNames();
     if (language == Language::Japanese) return names.join(u'、');
     const QString last = names.takeLast();
     return names.isEmpty() ? last

@@ -36,6 +36,8 @@ const DataFileKind& dataFileKind(DataFile file);
 
 // The names of every data file, in the table's order.
 QStringList dataFileNames();
+// The names of the files every data folder holds, in the table's order.
+QStringList requiredDataFileNames();
 
 // The required files named in a sentence: "kri4.dat、kri4key.dat、kaisuu4.txt", or in English
 // "kri4.dat, kri4key.dat and kaisuu4.txt".

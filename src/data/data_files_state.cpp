@@ -1,7 +1,5 @@
 #include "data/data_files_state.h"
 
-#include <algorithm>
-
 namespace k4 {
 
 QStringList DataFilesState::presentNames() const {
@@ -11,15 +9,11 @@ QStringList DataFilesState::presentNames() const {
     return names;
 }
 
-bool DataFilesState::isEmpty() const {
-    return std::none_of(bytes_.begin(), bytes_.end(), [](const auto& bytes) { return bytes; });
-}
-
-bool DataFilesState::hasRequired() const {
-    const auto& table = dataFileTable();
-    return std::all_of(table.begin(), table.end(), [&](const DataFileKind& kind) {
-        return !kind.required || (*this)[kind.file];
-    });
+QStringList DataFilesState::missingRequiredNames() const {
+    QStringList names;
+    for (const DataFileKind& kind : dataFileTable())
+        if (kind.required && !(*this)[kind.file]) names.append(kind.name);
+    return names;
 }
 
 }  // namespace k4

@@ -23,10 +23,8 @@ public:
 
     // The names of the data files that were there, in the table's order.
     QStringList presentNames() const;
-    // Whether none of the data files was there: a folder the program has not used yet.
-    bool isEmpty() const;
-    // Whether every required data file was there.
-    bool hasRequired() const;
+    // The names of the files every data folder holds that were not there, in the table's order.
+    QStringList missingRequiredNames() const;
 
     bool operator==(const DataFilesState&) const = default;
 

@@ -208,7 +208,11 @@ std::variant<FileLayout, UnclearColumns> tableLayout(const std::optional<Heading
 FileShape shapeOf(QStringView text) {
     FileShape shape;
     LineSplitter<QStringView> lines(text);
+    // The lines above the first row that hold no value: the header and what stands above it,
+    // each with what separates its cells.
+    QList<std::pair<Heading, QChar>> above;
     QList<QStringList> rows;
+    std::optional<QChar> rowSeparator;  // of the first row
     int lineNumber = 0;
     while (rows.size() < kRowsForColumns) {
         const std::optional<QStringView> line = lines.next();
@@ -216,12 +220,33 @@ FileShape shapeOf(QStringView text) {
         ++lineNumber;
         QStringList cells = cellsOf(*line);
         if (nonEmpty(cells).isEmpty()) continue;
-        const bool first = rows.isEmpty() && !shape.heading;
-        if (first && (namesAColumn(cells) || std::none_of(cells.begin(), cells.end(), holdsValue)))
-            shape.heading = Heading{lineNumber, line->trimmed().toString(), cells};
-        else
-            rows.append(std::move(cells));
+        if (rows.isEmpty() &&
+            (namesAColumn(cells) || std::none_of(cells.begin(), cells.end(), holdsValue))) {
+            above.append(
+                {Heading{lineNumber, line->trimmed().toString(), cells}, separatorOf(*line)});
+            continue;
+        }
+        if (!rowSeparator) rowSeparator = separatorOf(*line);
+        rows.append(std::move(cells));
     }
+    // A header separates its cells as the rows do: a title above a table copied from a page is
+    // no header, even where it names the results.
+    const auto fits = [&](qsizetype at) {
+        return !rowSeparator || above.at(at).second == *rowSeparator;
+    };
+    qsizetype header = above.size() - 1;
+    while (header >= 0 && !(fits(header) && namesAColumn(above.at(header).first.cells))) --header;
+    if (header < 0 && !above.isEmpty() && fits(above.size() - 1) &&
+        (rows.isEmpty() || above.last().first.cells.size() == rows.first().size()))
+        header = above.size() - 1;
+    // A line below the header that holds no value is a row of the table, a bad one.
+    for (qsizetype below = above.size() - 1; header >= 0 && below > header; --below)
+        rows.prepend(above.at(below).first.cells);
+    if (header >= 0) shape.heading = above.at(header).first;
+    const qsizetype outside = header >= 0 ? header : above.size();
+    if (outside > 0) shape.before = LineSpan{1, above.at(outside - 1).first.line};
+    shape.separator = rowSeparator.value_or(u' ');
+
     if (std::optional<FileLayout> items = itemLayout(shape.heading, rows))
         shape.layout = *items;
     else

@@ -16,8 +16,9 @@ enum class ResultOrder {
     Unknown,      // neither rounds nor dates tell: read as oldest first
 };
 
-// The header of a file of past results: its first non-blank line, when that names columns or
-// holds no round, date or number at all.
+// The header of a file of past results: of the lines above its first row that hold no round,
+// date or number at all, the last that names a column or, where none does, the last when it has
+// as many cells as the first row. The lines above the header are not part of the table.
 struct Heading {
     int line = 0;       // from 1
     QString text;       // the line, trimmed
@@ -44,9 +45,21 @@ struct UnclearColumns {
     QList<int> columns;    // the columns looked at, from 0
 };
 
+// Lines `first` to `last` of a file, from 1.
+struct LineSpan {
+    int first = 0;
+    int last = 0;
+};
+
 struct FileShape {
     std::optional<Heading> heading;
     std::variant<FileLayout, UnclearColumns> layout;
+    // The lines before the table's header (or its first row) that are not part of the table: the
+    // title and notes above a table copied from a results page. Blank lines among them too.
+    std::optional<LineSpan> before;
+    // What separates the cells of the first row, by the rules of cellsOf(): a tab, a comma or a
+    // space.
+    QChar separator = u' ';
 };
 
 // The columns are picked by the first this many rows of a file.

@@ -2,6 +2,7 @@
 
 #include "data/digits.h"
 #include "data/file_names.h"
+#include "platform/common_texts.h"
 #include "platform/shown_text.h"
 #include "register/registration.h"
 
@@ -122,11 +123,6 @@ QString moreBadLinesText(qsizetype more, Language language) {
         .arg(more);
 }
 
-QString nothingWrittenText(Language language) {
-    return inLanguage(language, QStringLiteral("何も書き込んでいません。"),
-                      QStringLiteral("Nothing was written."));
-}
-
 QString headingSkippedText(const Heading& heading, Language language) {
     return inLanguage(language, QStringLiteral("%1 行目「%2」は見出しとして読み飛ばしました。"),
                       QStringLiteral("Line %1 \"%2\" was taken for a header."))
@@ -175,21 +171,74 @@ QString unclearColumnsText(const UnclearColumns& unclear, const std::optional<He
                  : named);
 }
 
+QList<ReadingProblem> pastResultsProblems(const PastResults& read, Language language) {
+    if (!read.isText)
+        return {{0, inLanguage(language,
+                               QStringLiteral("テキストのファイルではありません。過去の結果を CSV "
+                                              "かテキストで保存したファイルを選んでください。"),
+                               QStringLiteral("this is not a text file; choose the past results "
+                                              "saved as CSV or text."))}};
+    QList<ReadingProblem> problems;
+    if (const auto* unclear = std::get_if<UnclearColumns>(&read.shape.layout))
+        problems.append({0, unclearColumnsText(*unclear, read.shape.heading, language)});
+    for (const BadLine& bad : read.badLines)
+        problems.append({bad.line, badLineText(bad, language)});
+    if (read.badLineCount > read.badLines.size())
+        problems.append({0, moreBadLinesText(read.badLineCount - read.badLines.size(), language)});
+    if (problems.isEmpty() && read.results.isEmpty())
+        problems.append(
+            {0, inLanguage(language, QStringLiteral("このファイルには結果がありません。"),
+                           QStringLiteral("the file holds no results."))});
+    return problems;
+}
+
 QStringList readingProblems(const PastResults& read, Language language) {
     QStringList problems;
-    if (const auto* unclear = std::get_if<UnclearColumns>(&read.shape.layout))
-        problems << unclearColumnsText(*unclear, read.shape.heading, language);
-    for (const BadLine& bad : read.badLines)
-        problems << inLanguage(language, QStringLiteral("%1 行目: %2"),
-                               QStringLiteral("line %1: %2"))
-                        .arg(bad.line)
-                        .arg(badLineText(bad, language));
-    if (read.badLineCount > read.badLines.size())
-        problems << moreBadLinesText(read.badLineCount - read.badLines.size(), language);
-    if (problems.isEmpty() && read.results.isEmpty())
-        problems << inLanguage(language, QStringLiteral("このファイルには結果がありません。"),
-                               QStringLiteral("The file holds no results."));
+    for (const ReadingProblem& problem : pastResultsProblems(read, language))
+        problems << (problem.line == 0 ? problem.text
+                                       : inLanguage(language, QStringLiteral("%1 行目: %2"),
+                                                    QStringLiteral("line %1: %2"))
+                                             .arg(problem.line)
+                                             .arg(problem.text));
     return problems;
+}
+
+QString outsideLinesText(const PastResults& read, Language language) {
+    QStringList spans;
+    for (const std::optional<LineSpan>& span : {read.shape.before, read.after}) {
+        if (!span) continue;
+        spans << (span->first == span->last
+                      ? QString::number(span->first)
+                      : inLanguage(language, QStringLiteral("%1〜%2"), QStringLiteral("%1 to %2"))
+                            .arg(span->first)
+                            .arg(span->last));
+    }
+    if (spans.isEmpty()) return {};
+    const QString japanese = QStringLiteral("%1 行目は表の外の行として読み飛ばしました。");
+    const bool oneLine = spans.size() == 1 && !spans.first().contains(u' ');
+    return (oneLine
+                ? inLanguage(language, japanese,
+                             QStringLiteral("Line %1 is outside the table and was skipped."))
+                : inLanguage(language, japanese,
+                             QStringLiteral("Lines %1 are outside the table and were skipped.")))
+        .arg(spans.join(inLanguage(language, QStringLiteral(" 行目と "), QStringLiteral(" and "))));
+}
+
+QStringList readingLines(const PastResults& read, Language language) {
+    QStringList lines;
+    const QList<ReadingProblem> problems = pastResultsProblems(read, language);
+    if (!read.isText || std::holds_alternative<UnclearColumns>(read.shape.layout))
+        lines << problems.first().text;
+    else if (read.badLineCount > 0)
+        lines << inLanguage(language, QStringLiteral("%1 行に誤りがあります。"),
+                            QStringLiteral("%1 lines are bad."))
+                     .arg(read.badLineCount);
+    else
+        lines << readingSummaryText(read, language);
+    if (read.shape.heading) lines << headingSkippedText(*read.shape.heading, language);
+    if (const QString outside = outsideLinesText(read, language); !outside.isEmpty())
+        lines << outside;
+    return lines;
 }
 
 QString planRefusalText(const ImportPlan& plan, Language language) {
@@ -223,16 +272,6 @@ QString planRefusalText(const ImportPlan& plan, Language language) {
                                          "newest of this folder."))
             .arg(none->folderRound);
     return {};
-}
-
-QString roundsText(qint64 first, qint64 last, Language language) {
-    if (first == last)
-        return inLanguage(language, QStringLiteral("第 %1 回"), QStringLiteral("round %1"))
-            .arg(first);
-    return inLanguage(language, QStringLiteral("第 %1 回〜第 %2 回"),
-                      QStringLiteral("rounds %1 to %2"))
-        .arg(first)
-        .arg(last);
 }
 
 QString historyKeepsNewestText(qsizetype registered, Language language) {

@@ -16,9 +16,6 @@ QString badLineText(const BadLine& bad, Language language);
 // That `more` bad lines were found beyond the ones listed.
 QString moreBadLinesText(qsizetype more, Language language);
 
-// That an import left the data folder as it was.
-QString nothingWrittenText(Language language);
-
 // That the header line was skipped, naming its line.
 QString headingSkippedText(const Heading& heading, Language language);
 
@@ -32,16 +29,30 @@ QString readingSummaryText(const PastResults& read, Language language);
 QString unclearColumnsText(const UnclearColumns& unclear, const std::optional<Heading>& heading,
                            Language language);
 
-// Why a file read cannot be imported or backtested, a sentence a line: no column holds the
-// results, the bad lines ("3 行目: …", then how many more), no result at all. Empty when it can.
+// One reason why a file read cannot be imported or backtested.
+struct ReadingProblem {
+    int line = 0;  // the bad line it is about, from 1; 0 for one about the whole file
+    QString text;
+};
+
+// Why a file read cannot be imported or backtested: it is not text, no column holds the results,
+// the bad lines (then how many more), no result at all. Empty when it can.
+QList<ReadingProblem> pastResultsProblems(const PastResults& read, Language language);
+
+// The same a sentence a line, a bad line's named in front of it: "3 行目: …".
 QStringList readingProblems(const PastResults& read, Language language);
+
+// That the lines around the table (a title, notes, a footer) were skipped, naming them; empty
+// when there were none.
+QString outsideLinesText(const PastResults& read, Language language);
+
+// How a file read reads, a sentence a line: the summary (or, for one that cannot be imported,
+// the first reason), the header line skipped and the lines around the table skipped.
+QStringList readingLines(const PastResults& read, Language language);
 
 // Why an import plan writes nothing (a round that disagrees, missing rounds, a file without
 // rounds for a folder that holds results, nothing newer); empty for a plan that writes.
 QString planRefusalText(const ImportPlan& plan, Language language);
-
-// The rounds `first` to `last`, "第 1 回〜第 20 回".
-QString roundsText(qint64 first, qint64 last, Language language);
 
 // That the history file keeps only the newest results of an import of `registered` results;
 // empty for one it holds whole.

@@ -27,7 +27,9 @@ public:
     using Reading = decltype(LineReading::reading);
 
     explicit LineReader(const FileShape& shape)
-        : heading_(shape.heading), layout_(std::get_if<FileLayout>(&shape.layout)) {
+        : heading_(shape.heading),
+          before_(shape.before),
+          layout_(std::get_if<FileLayout>(&shape.layout)) {
         if (layout_ && layout_->order == ResultOrder::NewestFirst) step_ = -1;
     }
 
@@ -36,6 +38,7 @@ public:
         const QStringList cells = cellsOf(line);
         if (std::all_of(cells.begin(), cells.end(), [](const QString& c) { return c.isEmpty(); }))
             return BlankLine{};
+        if (before_ && lineNumber <= before_->last) return OutsideLine{};
         if (heading_ && cells == heading_->cells) return HeaderLine{};
         if (!layout_) return UnreadLine{};
 
@@ -100,6 +103,7 @@ private:
     }
 
     const std::optional<Heading>& heading_;
+    const std::optional<LineSpan>& before_;
     const FileLayout* layout_;      // none when no column holds the results
     int step_ = 1;                  // from one round to the next line's
     std::optional<bool> numbered_;  // lines of items: decided by the first result
@@ -111,7 +115,9 @@ private:
 
 std::optional<PastResults> readPastResults(QByteArrayView bytes, const WorkProgress& progress) {
     const QString text = decodePastResultsText(bytes);
-    PastResults read{shapeOf(text), {}, std::nullopt, {}, 0};
+    PastResults read{{}, {}, std::nullopt, {}, 0, std::nullopt, looksLikeText(text)};
+    if (!read.isText) return read;
+    read.shape = shapeOf(text);
     if (!std::holds_alternative<FileLayout>(read.shape.layout)) return read;
     const bool newestFirst =
         std::get<FileLayout>(read.shape.layout).order == ResultOrder::NewestFirst;
@@ -120,6 +126,27 @@ std::optional<PastResults> readPastResults(QByteArrayView bytes, const WorkProgr
     LineSplitter<QStringView> lines(text);
     LineReader reader(read.shape);
     std::optional<qint64> lastRound;
+    bool rowRead = false;
+    // Bad lines after the last row read so far that hold no digit, or hold no result and are
+    // not cut into cells as the rows of a table of tabs or commas are: a footer, unless a row
+    // follows.
+    QList<BadLine> below;
+    const auto footer = [&](QStringView line) {
+        if (!holdsDigit(line)) return true;
+        const QStringList cells = cellsOf(line);
+        return read.shape.separator != u' ' && separatorOf(line) != read.shape.separator &&
+               std::none_of(cells.begin(), cells.end(),
+                            [](const QString& cell) { return resultIn(cell).has_value(); });
+    };
+    const auto addBad = [&](const BadLine& bad) {
+        if (read.badLines.size() < kBadLinesKept) read.badLines.append(bad);
+        ++read.badLineCount;
+    };
+    const auto rowFollows = [&] {
+        for (const BadLine& bad : below) addBad(bad);
+        below.clear();
+        rowRead = true;
+    };
     int lineNumber = 0;
     while (const std::optional<QStringView> line = lines.next()) {
         ++lineNumber;
@@ -127,17 +154,23 @@ std::optional<PastResults> readPastResults(QByteArrayView bytes, const WorkProgr
             return std::nullopt;
         const LineReader::Reading reading = reader.read(lineNumber, *line);
         if (const auto* bad = std::get_if<BadLine>(&reading)) {
-            if (read.badLines.size() < kBadLinesKept) read.badLines.append(*bad);
-            ++read.badLineCount;
-        } else if (const auto* past = std::get_if<PastResult>(&reading);
-                   past && read.badLineCount == 0) {
+            if (rowRead && footer(*line)) {
+                below.append(*bad);
+                continue;
+            }
+            rowFollows();
+            addBad(*bad);
+        } else if (const auto* past = std::get_if<PastResult>(&reading)) {
+            rowFollows();
             // After a bad line the results are of no use; the rest is read for its bad lines.
+            if (read.badLineCount > 0) continue;
             if (!read.firstRound) read.firstRound = past->round;
             lastRound = past->round;
             read.results.append(past->result);
         }
     }
     if (!goesOn(progress, lineNumber, totalLines)) return std::nullopt;
+    if (!below.isEmpty()) read.after = LineSpan{below.first().line, lineNumber};
     if (read.badLineCount > 0) {
         read.results.clear();
         read.firstRound.reset();
@@ -157,17 +190,21 @@ std::vector<HistoryRound> resultRounds(const PastResults& read) {
     return rounds;
 }
 
-QList<LineReading> previewPastResults(QByteArrayView bytes, int count) {
+QList<LineReading> previewPastResults(QByteArrayView bytes, const PastResults& read, int count) {
+    if (!read.isText) return {};
     const QString text = decodePastResultsText(bytes);
-    const FileShape shape = shapeOf(text);
     LineSplitter<QStringView> lines(text);
-    LineReader reader(shape);
+    LineReader reader(read.shape);
     QList<LineReading> preview;
     while (preview.size() < count) {
         const std::optional<QStringView> line = lines.next();
         if (!line) break;
         const int lineNumber = int(preview.size()) + 1;
-        preview.append({lineNumber, line->toString(), reader.read(lineNumber, *line)});
+        LineReading shown{lineNumber, line->toString(), reader.read(lineNumber, *line)};
+        if (read.after && lineNumber >= read.after->first &&
+            !std::holds_alternative<BlankLine>(shown.reading))
+            shown.reading = OutsideLine{};
+        preview.append(std::move(shown));
     }
     return preview;
 }

@@ -53,10 +53,16 @@ struct PastResults {
     std::optional<qint64> firstRound;  // the round of the first result, when the file numbers them
     QList<BadLine> badLines;           // the first kBadLinesKept, in file order
     qsizetype badLineCount = 0;
+    // The lines after the table's last row that are not rows of it (holding no digit, or no
+    // result and not cut into cells by the tabs or commas of its rows): a footer below a table
+    // copied from a results page.
+    std::optional<LineSpan> after;
+    // False for bytes that are no text at all (a picture, a workbook): nothing else is read.
+    bool isText = true;
 
-    // Whether every result can be registered: no bad line, and a column that holds them.
+    // Whether every result can be registered: text, no bad line, and a column that holds them.
     bool readable() const {
-        return badLineCount == 0 && std::holds_alternative<FileLayout>(shape.layout);
+        return isText && badLineCount == 0 && std::holds_alternative<FileLayout>(shape.layout);
     }
     // The round of the last result, when the file numbers them.
     std::optional<qint64> lastRound() const {
@@ -68,7 +74,9 @@ struct PastResults {
 // number of columns, or lines of four digits, or of a round number and four digits separated by
 // spaces. A header's names pick the round and the result column; without one, what the columns
 // hold (see shapeOf()). A round may be written 123 or 第123回; digits and spaces may be full
-// width. Blank lines, and the header wherever it is repeated, are skipped. The file may be UTF-8
+// width. Blank lines, the header wherever it is repeated, and the lines around the table (a title
+// and notes above its header or first row, a footer below its last row) are
+// skipped; a bad line among the rows refuses the file. The file may be UTF-8
 // or code page 932, with CR LF, LF or CR line ends. `progress` counts lines; empty when it
 // stopped the reading.
 std::optional<PastResults> readPastResults(QByteArrayView bytes, const WorkProgress& progress = {});
@@ -80,15 +88,16 @@ std::vector<HistoryRound> resultRounds(const PastResults& read);
 // How one line of a file of past results reads.
 struct BlankLine {};
 struct HeaderLine {};
-struct UnreadLine {};  // no column was found to hold the results
+struct UnreadLine {};   // no column was found to hold the results
+struct OutsideLine {};  // above or below the table
 struct LineReading {
     int line = 0;
     QString text;  // the line as decoded, without its line end
-    std::variant<BlankLine, HeaderLine, UnreadLine, PastResult, BadLine> reading;
+    std::variant<BlankLine, HeaderLine, UnreadLine, OutsideLine, PastResult, BadLine> reading;
 };
 
 // The first `count` lines of a file of past results and how they read, by the rules of
-// readPastResults().
-QList<LineReading> previewPastResults(QByteArrayView bytes, int count);
+// readPastResults(), which read them as `read`; none for bytes that are no text.
+QList<LineReading> previewPastResults(QByteArrayView bytes, const PastResults& read, int count);
 
 }  // namespace k4

@@ -1,8 +1,10 @@
 #include "import/text_cells.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 
 #include "data/code_page.h"
+#include "data/digits.h"
 #include "data/lines.h"
 
 namespace k4 {
@@ -68,11 +70,35 @@ QString decodePastResultsText(QByteArrayView bytes) {
     return utf8.hasError() ? decodeCodePage(bytes) : text;
 }
 
+// Past one character in twenty, the control characters are not the odd stray byte of a text.
+bool looksLikeText(QStringView text) {
+    constexpr qsizetype kLooked = 4096;
+    const QStringView start = text.first(std::min(text.size(), kLooked));
+    qsizetype odd = 0;
+    for (const QChar c : start) {
+        const bool lineControl = c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
+        if ((c.unicode() < 0x20 && !lineControl) || c == u'\x7f' ||
+            c == QChar::ReplacementCharacter)
+            ++odd;
+    }
+    return 20 * odd <= start.size();
+}
+
+bool holdsDigit(QStringView line) {
+    return std::any_of(line.begin(), line.end(),
+                       [](QChar c) { return isDecimalDigit(halfWidthDigit(c)); });
+}
+
 QStringList cellsOf(QStringView line) {
     if (trimmedSpaces(line).isEmpty()) return {};
-    if (line.contains(u'\t')) return quotedCells(line, u'\t');
-    if (line.contains(u',')) return quotedCells(line, u',');
-    return spaceSeparatedCells(line);
+    const QChar separator = separatorOf(line);
+    return separator == u' ' ? spaceSeparatedCells(line) : quotedCells(line, separator);
+}
+
+QChar separatorOf(QStringView line) {
+    if (line.contains(u'\t')) return u'\t';
+    if (line.contains(u',')) return u',';
+    return u' ';
 }
 
 }  // namespace k4

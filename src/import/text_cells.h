@@ -11,6 +11,14 @@ namespace k4 {
 // are valid UTF-8, code page 932 otherwise.
 QString decodePastResultsText(QByteArrayView bytes);
 
+// Whether decoded bytes are text at all: a picture, a workbook or another file of bytes decodes
+// to a run of control characters and undecodable bytes, which no text a person wrote holds.
+bool looksLikeText(QStringView text);
+
+// Whether a line holds a digit (full width too): a title, a note or a footer around a table often
+// holds none, and a row of results always does.
+bool holdsDigit(QStringView line);
+
 // The cells of one line of such a file, each trimmed of ordinary and ideographic spaces and of
 // the quotes a spreadsheet puts around a cell (`"0419"`, and `="0419"`, which keeps a leading
 // zero in a spreadsheet). A line holding a tab is tab-separated text, as a table copied from a
@@ -18,5 +26,8 @@ QString decodePastResultsText(QByteArrayView bytes);
 // hold commas and doubled quotes; any other line is split at runs of spaces. A blank line has no
 // cells.
 QStringList cellsOf(QStringView line);
+
+// What separates the cells of the line, by the rules of cellsOf(): a tab, a comma or a space.
+QChar separatorOf(QStringView line);
 
 }  // namespace k4

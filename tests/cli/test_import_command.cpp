@@ -1,3 +1,5 @@
+#include <QBuffer>
+#include <QImage>
 #include <QTest>
 
 #include "data/data_files.h"
@@ -27,6 +29,19 @@ void installInitialFiles(test::MemoryFileSystem& folder, int counter) {
     for (const QString& name : kDataFiles)
         folder.put(name, test::readAll(QStringLiteral(K4_INITIAL_DIR "/") + name));
     folder.put(kCounterFile, QByteArray::number(counter) + "\r\n");
+}
+
+// The bytes of a small picture, as a PNG file holds them.
+QByteArray aPicture() {
+    QImage image(32, 32, QImage::Format_RGB32);
+    const QStringList noise = test::randomDraws(32 * 32, 5);
+    for (int at = 0; at < noise.size(); ++at)
+        image.setPixel(at % 32, at / 32, noise[at].toUInt() * 1677);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
 }
 
 }  // namespace
@@ -160,6 +175,15 @@ private slots:
             << "nothing in the result column (column 3)";
         QTest::newRow("no result at all") << QByteArray("round,result\n") << ""
                                           << "no results";
+        QTest::newRow("a bad last row of a table copied with its title and footer")
+            << QStringLiteral(
+                   "抽せん結果\n\n回号\t抽せん日\t当せん番号\n第1回\t2026/08/01\t0419\n"
+                   "第2回\t2026/08/02\t12a4\n出典: 公式サイト\n")
+                   .toUtf8()
+            << ":5: "
+            << "\"12a4\" is not four digits";
+        QTest::newRow("a picture") << aPicture() << ""
+                                   << "not a text file";
         // A huge line with control bytes is quoted short and readable.
         QTest::newRow("a long line with control bytes")
             << QByteArray("0419\n\x1b" + QByteArray(60, '9') + '\0' + "\n") << ":2: "

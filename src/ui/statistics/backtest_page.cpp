@@ -16,6 +16,7 @@
 #include "data/folder_commit.h"
 #include "import/import_messages.h"
 #include "import/past_results.h"
+#include "platform/common_texts.h"
 #include "platform/dialogs.h"
 #include "platform/failure.h"
 #include "platform/file_dialogs.h"

@@ -672,14 +672,26 @@ private slots:
 
     void cancelledOrBadImportWritesNothing_data() {
         QTest::addColumn<bool>("cancel");
-        QTest::newRow("cancelled") << true;
-        QTest::newRow("bad line") << false;
+        QTest::addColumn<bool>("picture");  // a picture chosen instead of a file of results
+        QTest::newRow("cancelled") << true << false;
+        QTest::newRow("bad line") << false << false;
+        QTest::newRow("not a text file") << false << true;
     }
     void cancelledOrBadImportWritesNothing() {
         QFETCH(bool, cancel);
+        QFETCH(bool, picture);
         test::TestBench bench;
         writeDataSet(bench);
-        bench.fileDialogs.answerNext(cancel ? pastFile(bench, 30000) : pastFile(bench, 20, "12a4"));
+        if (picture) {
+            QImage image(40, 30, QImage::Format_RGB32);
+            image.fill(Qt::darkCyan);
+            QPainter(&image).drawEllipse(5, 5, 20, 15);
+            image.save(bench.path(QStringLiteral("photo.png")));
+            bench.fileDialogs.answerNext(bench.path(QStringLiteral("photo.png")));
+        } else {
+            bench.fileDialogs.answerNext(cancel ? pastFile(bench, 30000)
+                                                : pastFile(bench, 20, "12a4"));
+        }
         if (cancel) bench.dialogs.answerNext(Answer::Yes);
         const test::FolderContents before = test::folderContents(bench);
         OpenWindow window(bench);
@@ -695,6 +707,13 @@ private slots:
         QVERIFY2(status.contains("何も書き込んでいません。"), qPrintable(status));
         if (cancel) {
             QCOMPARE(bench.dialogs.shown().size(), 1);  // the question to replace
+        } else if (picture) {
+            // Said at once, with no rows of garbage shown.
+            const QString notText = QStringLiteral("テキストのファイルではありません。");
+            QCOMPARE(bench.dialogs.shown().size(), 1);
+            QVERIFY(bench.dialogs.shown()[0].text.startsWith(notText));
+            QVERIFY(window.find<QLabel>("readingSummary")->text().startsWith(notText));
+            QCOMPARE(window.find<QTableWidget>("previewTable")->rowCount(), 0);
         } else {
             QCOMPARE(bench.dialogs.shown().size(), 1);
             QVERIFY(bench.dialogs.shown()[0].text.startsWith("4 行目: "));
