@@ -7,7 +7,8 @@
 namespace k4 {
 
 QString failureText(const Failure& failure, const QString& folder, Language language) {
-    const QString description = describe(failure.kind(), language);
+    QString description = describe(failure.kind(), language);
+    if (!failure.detail().isEmpty()) description += QStringLiteral(": ") + failure.detail();
     if (failure.fileName().isEmpty()) return description;
     return QDir::toNativeSeparators(QDir(folder).filePath(failure.fileName())) +
            QStringLiteral(": ") + description;

@@ -5,7 +5,8 @@
 namespace k4 {
 
 bool isRefusal(FailureKind kind) {
-    return kind == FailureKind::ChangedElsewhere || kind == FailureKind::LastRound;
+    return kind == FailureKind::ChangedElsewhere || kind == FailureKind::LastRound ||
+           kind == FailureKind::BadRow || kind == FailureKind::PrizeDisagrees;
 }
 
 QString describe(FailureKind kind, Language language) {
@@ -36,18 +37,28 @@ QString describe(FailureKind kind, Language language) {
             return inLanguage(language, QStringLiteral("第 %1 回より後の回は登録できません"),
                               QStringLiteral("no round after round %1 can be registered"))
                 .arg(kLargestCounter);
+        case FailureKind::BadRow:
+            return inLanguage(language, u"ファイルに読めない行があります",
+                              u"the file holds a row that does not read");
+        case FailureKind::PrizeDisagrees:
+            return inLanguage(language, u"当せん金が記録済みの額と合いません",
+                              u"a prize differs from the one kept");
         case FailureKind::Unexpected:
             break;
     }
     return inLanguage(language, u"予期しないエラーが発生しました", u"unexpected error");
 }
 
-Failure::Failure(FailureKind kind, QString fileName)
-    : kind_(kind), fileName_(std::move(fileName)), what_(message().toUtf8()) {}
+Failure::Failure(FailureKind kind, QString fileName, QString detail)
+    : kind_(kind),
+      fileName_(std::move(fileName)),
+      detail_(std::move(detail)),
+      what_(message().toUtf8()) {}
 
 QString Failure::message() const {
     QString text = describe(kind_);
     if (!fileName_.isEmpty()) text += QStringLiteral(": ") + fileName_;
+    if (!detail_.isEmpty()) text += u'\n' + detail_;
     // What the user does next, where the window cannot do it for them.
     if (kind_ == FailureKind::ChangedElsewhere)
         text += QStringLiteral("\nもう一度開いてからやり直してください。");

@@ -22,6 +22,10 @@ enum class FailureKind {
     ChangedElsewhere,   // the data files, whose folder it names, are no longer what a window
                         // read: a command built on them would undo another program's change
     LastRound,          // a registration would take the round counter past the last round
+    BadRow,             // a file the program keeps holds a row it does not read (a hand edit);
+                        // the failure names the file, the line and why
+    PrizeDisagrees,     // a prize offered for a round differs from the one kept; the failure
+                        // names the round and both amounts
     Unexpected,         // anything else that escaped a command (out of memory, say)
 };
 
@@ -34,10 +38,13 @@ enum class FailureKind {
 // goes on. The companion command writes it on the terminal and ends with its failure status.
 class Failure : public std::exception {
 public:
-    Failure(FailureKind kind, QString fileName);
+    // `detail` is a sentence that says more than the kind does (the line and the reason of a
+    // bad row); empty for most failures.
+    Failure(FailureKind kind, QString fileName, QString detail = {});
 
     FailureKind kind() const { return kind_; }
     const QString& fileName() const { return fileName_; }
+    const QString& detail() const { return detail_; }
 
     // The Japanese text shown to the user, e.g. "ファイルが見つかりません: kaisuu4.txt".
     QString message() const;
@@ -46,6 +53,7 @@ public:
 private:
     FailureKind kind_;
     QString fileName_;
+    QString detail_;
     QByteArray what_;
 };
 
