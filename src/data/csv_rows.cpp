@@ -79,7 +79,7 @@ QString csvLine(const QStringList& cells) {
     return cells.join(u',');
 }
 
-QString lineProblemText(const QString& fileName, const LineProblem& problem) {
+QString rowProblemText(const QString& fileName, const RowProblem& problem) {
     return QStringLiteral("%1 の %2 行目: %3").arg(fileName).arg(problem.line).arg(problem.reason);
 }
 

@@ -35,12 +35,12 @@ std::optional<QString> fourDigitsIn(const QString& cell);
 QString csvLine(const QStringList& cells);
 
 // Where a file is not as the program writes it: the line and the reason, in Japanese.
-struct LineProblem {
+struct RowProblem {
     qsizetype line = 0;
     QString reason;  // a sentence, e.g. 番号「12a4」が 4 桁の数字ではありません。
 };
 
 // The problem as a restore and the commands show it: "kounyuu4.csv の 3 行目: …".
-QString lineProblemText(const QString& fileName, const LineProblem& problem);
+QString rowProblemText(const QString& fileName, const RowProblem& problem);
 
 }  // namespace k4

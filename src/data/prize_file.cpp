@@ -106,15 +106,15 @@ PrizeFileReading readPrizeFile(const QByteArray& bytes) {
     if (rows.empty()) return reading;
     if (rows.front().cells != headerCells()) {
         reading.problem =
-            LineProblem{rows.front().line,
-                        QStringLiteral("見出しが「%1」ではありません。").arg(prizeFileHeader())};
+            RowProblem{rows.front().line,
+                       QStringLiteral("見出しが「%1」ではありません。").arg(prizeFileHeader())};
         return reading;
     }
     qint32 previous = 0;
     for (auto row = rows.begin() + 1; row != rows.end(); ++row) {
         RoundPrizes prizes;
         if (const std::optional<QString> reason = readRow(row->cells, previous, prizes)) {
-            reading.problem = LineProblem{row->line, *reason};
+            reading.problem = RowProblem{row->line, *reason};
             reading.prizes.clear();
             return reading;
         }
@@ -131,7 +131,7 @@ PrizeFileReading prizesIn(const DataFilesState& state) {
 
 QString prizeFileProblem(const QByteArray& bytes) {
     const PrizeFileReading reading = readPrizeFile(bytes);
-    return reading.problem ? lineProblemText(kPrizeFile, *reading.problem) : QString();
+    return reading.problem ? rowProblemText(kPrizeFile, *reading.problem) : QString();
 }
 
 QStringList prizeFileLines(const PrizeTable& prizes) {

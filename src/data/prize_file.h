@@ -40,8 +40,8 @@ inline constexpr qint64 kLargestPrizeYen = 9'999'999'999;
 QString prizeFileHeader();
 
 struct PrizeFileReading {
-    PrizeTable prizes;                   // empty when there is a problem
-    std::optional<LineProblem> problem;  // the first row that is not a prize row
+    PrizeTable prizes;                  // empty when there is a problem
+    std::optional<RowProblem> problem;  // the first row that is not a prize row
 };
 
 // The rows of a prize file's bytes, as the program writes them or as a spreadsheet saves them

@@ -132,15 +132,15 @@ TicketBookReading readTicketBook(const QByteArray& bytes) {
     if (rows.empty()) return reading;
     if (rows.front().cells != headerCells()) {
         reading.problem =
-            LineProblem{rows.front().line,
-                        QStringLiteral("見出しが「%1」ではありません。").arg(ticketBookHeader())};
+            RowProblem{rows.front().line,
+                       QStringLiteral("見出しが「%1」ではありません。").arg(ticketBookHeader())};
         return reading;
     }
     reading.tickets.reserve(rows.size() - 1);
     for (auto row = rows.begin() + 1; row != rows.end(); ++row) {
         Ticket ticket;
         if (const std::optional<QString> reason = readRow(row->cells, ticket)) {
-            reading.problem = LineProblem{row->line, *reason};
+            reading.problem = RowProblem{row->line, *reason};
             reading.tickets.clear();
             return reading;
         }
@@ -156,7 +156,7 @@ TicketBookReading ticketsIn(const DataFilesState& state) {
 
 QString ticketBookProblem(const QByteArray& bytes) {
     const TicketBookReading reading = readTicketBook(bytes);
-    return reading.problem ? lineProblemText(kTicketFile, *reading.problem) : QString();
+    return reading.problem ? rowProblemText(kTicketFile, *reading.problem) : QString();
 }
 
 QStringList ticketBookLines(const TicketBook& tickets) {

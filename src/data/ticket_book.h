@@ -53,8 +53,8 @@ QString ticketProblem(const Ticket& ticket);
 QString ticketBookHeader();
 
 struct TicketBookReading {
-    TicketBook tickets;                  // empty when there is a problem
-    std::optional<LineProblem> problem;  // the first row that is not a ticket
+    TicketBook tickets;                 // empty when there is a problem
+    std::optional<RowProblem> problem;  // the first row that is not a ticket
 };
 
 // The tickets of a book's bytes, as the program writes them or as a spreadsheet saves them

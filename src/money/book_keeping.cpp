@@ -7,7 +7,7 @@ namespace k4 {
 namespace {
 
 // "3 行目: 番号「12a4」が 4 桁の数字ではありません。", after the failure's file name.
-QString rowText(const LineProblem& problem) {
+QString rowText(const RowProblem& problem) {
     return QStringLiteral("%1 行目: %2").arg(problem.line).arg(problem.reason);
 }
 
