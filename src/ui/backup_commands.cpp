@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "data/data_file_table.h"
 #include "data/backup_folder.h"
 #include "data/data_files.h"
 #include "data/file_names.h"
@@ -43,6 +42,13 @@ QString todaysFilesText(const DataFilesState& today) {
     }
 }
 
+// The names of `files` in a sentence: "kri4.dat、kri4key.dat、kaisuu4.txt".
+QString fileNamesText(const QList<FileBytes>& files) {
+    QStringList names;
+    for (const FileBytes& file : files) names.append(file.name);
+    return names.join(u'、');
+}
+
 }  // namespace
 
 void createBackup(Services& services) {
@@ -68,7 +74,7 @@ void createBackup(Services& services) {
             return;
         }
         services.dialogs.notify(QStringLiteral("%1 に %2 を書き込みました。")
-                                    .arg(shownPath(*path), dataFilesText(Language::Japanese)),
+                                    .arg(shownPath(*path), fileNamesText(dataFiles)),
                                 kBackupTitle, Notice::Information);
     });
 }
@@ -97,15 +103,20 @@ void restoreBackup(Services& services, const std::function<void()>& restored) {
         // The question is asked on today's files as they are now; a change while it is open
         // stops the restore with nothing replaced.
         const DataFilesState today = DataFiles(services.files).readState();
-        const QString question =
-            QStringLiteral(
-                "今のデータを %1 のバックアップで置き換えます。\n"
-                "バックアップ: %2\n"
-                "今のデータ: %3\n"
-                "今の %4 は、日付の付いたフォルダーにそのまま残します。\n"
-                "戻しますか。")
-                .arg(shownPath(*path), summaryText(backup.summary), todaysFilesText(today),
-                     dataFilesText(Language::Japanese));
+        // A restore replaces the files the backup holds; a data file it lacks stays as it is.
+        QStringList unchanged = today.presentNames();
+        for (const FileBytes& file : backup.files) unchanged.removeOne(file.name);
+        QString question = QStringLiteral(
+                               "今のデータを %1 のバックアップで置き換えます。\n"
+                               "バックアップ: %2\n"
+                               "今のデータ: %3\n"
+                               "今の %4 は、日付の付いたフォルダーにそのまま残します。\n")
+                               .arg(shownPath(*path), summaryText(backup.summary),
+                                    todaysFilesText(today), fileNamesText(backup.files));
+        if (!unchanged.isEmpty())
+            question += QStringLiteral("バックアップにない %1 は今のまま使います。\n")
+                            .arg(unchanged.join(u'、'));
+        question += QStringLiteral("戻しますか。");
         if (services.dialogs.askYesNo(question, kRestoreTitle, QuestionIcon::Warning) == Answer::No)
             return;
         const QString kept =

@@ -156,6 +156,41 @@ private slots:
         QVERIFY(!bench.endedWith);
     }
 
+    // A restore replaces the data files the backup holds and says which; one it lacks, such as
+    // the ticket book, stays as it is.
+    void restoreReplacesOnlyTheFilesTheBackupHolds_data() {
+        QTest::addColumn<bool>("backupHasBook");
+        QTest::newRow("backup without a book") << false;
+        QTest::newRow("backup with a book") << true;
+    }
+    void restoreReplacesOnlyTheFilesTheBackupHolds() {
+        QFETCH(bool, backupHasBook);
+        const QByteArray todaysBook = "購入日,開始回,継続回数,番号,種類,口数\r\n";
+        const QByteArray backupBook = todaysBook + "2026/12/01,120,1,0419,ボックス,1\r\n";
+        test::TestBench bench;
+        Files today = kToday;
+        today[kTicketFile] = todaysBook;
+        test::writeFolder(bench.folder.path(), today);
+        QTemporaryDir elsewhere;
+        Files backup = backupFiles();
+        if (backupHasBook) backup[kTicketFile] = backupBook;
+        test::writeFolder(elsewhere.path(), backup);
+        test::WindowSession session(bench);
+        bench.fileDialogs.answerNext(elsewhere.path());
+        bench.dialogs.answerNext(Answer::Yes);
+        trigger(session, "restoreAction");
+
+        const QString question = bench.dialogs.shown().at(0).text;
+        QVERIFY2(question.contains(backupHasBook
+                                       ? "今の kri4.dat、kri4key.dat、kaisuu4.txt、kounyuu4.csv は"
+                                       : "今の kri4.dat、kri4key.dat、kaisuu4.txt は"),
+                 qPrintable(question));
+        QCOMPARE(question.contains("バックアップにない kounyuu4.csv は今のまま使います。"),
+                 !backupHasBook);
+        QCOMPARE(bench.fileBytes(kTicketFile), backupHasBook ? backupBook : todaysBook);
+        QCOMPARE(test::folderContents(bench.path("backup-2026-12-07")), today);
+    }
+
     // A restore keeps today's files like the import does: a second one the same day gets the
     // next dated folder, and restoring that folder brings back what the first replaced.
     void restoresOwnBackupUndoesIt() {
