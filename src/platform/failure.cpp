@@ -5,7 +5,8 @@
 namespace k4 {
 
 bool isRefusal(FailureKind kind) {
-    return kind == FailureKind::ChangedElsewhere || kind == FailureKind::LastRound;
+    return kind == FailureKind::ChangedElsewhere || kind == FailureKind::LastRound ||
+           kind == FailureKind::NotOpened;
 }
 
 QString describe(FailureKind kind, Language language) {
@@ -36,6 +37,9 @@ QString describe(FailureKind kind, Language language) {
             return inLanguage(language, QStringLiteral("第 %1 回より後の回は登録できません"),
                               QStringLiteral("no round after round %1 can be registered"))
                 .arg(kLargestCounter);
+        case FailureKind::NotOpened:
+            return inLanguage(language, u"開くプログラムが見つかりません",
+                              u"no program could open it");
         case FailureKind::Unexpected:
             break;
     }
@@ -51,6 +55,7 @@ QString Failure::message() const {
     // What the user does next, where the window cannot do it for them.
     if (kind_ == FailureKind::ChangedElsewhere)
         text += QStringLiteral("\nもう一度開いてからやり直してください。");
+    if (kind_ == FailureKind::NotOpened) text += QStringLiteral("\n手動で開いてください。");
     return text;
 }
 

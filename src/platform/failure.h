@@ -22,6 +22,8 @@ enum class FailureKind {
     ChangedElsewhere,   // the data files, whose folder it names, are no longer what a window
                         // read: a command built on them would undo another program's change
     LastRound,          // a registration would take the round counter past the last round
+    NotOpened,          // no program on the machine opened a file or folder, which it names,
+                        // for the user to see
     Unexpected,         // anything else that escaped a command (out of memory, say)
 };
 
@@ -45,8 +47,8 @@ private:
     QByteArray what_;
 };
 
-// Whether the failure refused a command before it wrote anything, on files that are whole: the
-// user is told, and the program goes on.
+// Whether the failure refused a command before it wrote anything, on files that are whole, or
+// befell a command that writes nothing: the user is told, and the program goes on.
 bool isRefusal(FailureKind kind);
 
 // The description of a failure kind, without the file name. The windows speak Japanese; the

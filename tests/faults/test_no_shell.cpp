@@ -34,14 +34,23 @@ private slots:
     // Arguments that a shell would split or run (%1 is a file that running them would make): a
     // POSIX shell's command separator and substitution, cmd.exe's quote, ampersand and
     // variables, backslashes before a quote and at the end.
+    // Both ways of starting: detached, and watched until the program ends.
     void argumentsReachTheProgramUnchangedWithoutAShell_data() {
         QTest::addColumn<QString>("argument");
-        QTest::newRow("POSIX shell") << QStringLiteral("yosou4.txt; touch %1; $(touch %1)");
-        QTest::newRow("cmd.exe") << QStringLiteral("yosou4.txt\" & echo > %1 & \"%PATH%");
-        QTest::newRow("backslashes") << QStringLiteral("C:\\dir\\\" > %1 \\");
+        QTest::addColumn<bool>("watched");
+        for (const bool watched : {false, true}) {
+            const char* how = watched ? "watched" : "detached";
+            QTest::addRow("POSIX shell, %s", how)
+                << QStringLiteral("yosou4.txt; touch %1; $(touch %1)") << watched;
+            QTest::addRow("cmd.exe, %s", how)
+                << QStringLiteral("yosou4.txt\" & echo > %1 & \"%PATH%") << watched;
+            QTest::addRow("backslashes, %s", how)
+                << QStringLiteral("C:\\dir\\\" > %1 \\") << watched;
+        }
     }
     void argumentsReachTheProgramUnchangedWithoutAShell() {
         QFETCH(QString, argument);
+        QFETCH(bool, watched);
         // The editor's own name would break apart in a shell too: spaces, quotes, a semicolon,
         // a dollar sign and a command substitution.
         QTemporaryDir folder;
@@ -52,17 +61,38 @@ private slots:
         argument = argument.arg(pwned);
 
         ProcessLauncher launcher;
-        QVERIFY(launcher.startDetached({program, {argument}}));
+        bool failed = false;
+        launcher.start({program, {argument}, watched}, [&failed] { failed = true; });
         QVERIFY(waitForFile(folder.filePath("arguments")));
         QFile arguments(folder.filePath("arguments"));
         QVERIFY(arguments.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(arguments.readAll()), "1\n" + argument + "\n");
         QVERIFY(!QFile::exists(pwned));
+        QVERIFY(!failed);
     }
 
-    void programThatCannotStartIsReported() {
+    // A program that cannot start is reported however it is started; one that ends with a
+    // failure where its exit status tells (the recorder finding a folder where it writes).
+    void programThatFailsIsReported_data() {
+        QTest::addColumn<bool>("starts");
+        QTest::addColumn<bool>("watched");
+        QTest::newRow("cannot start, detached") << false << false;
+        QTest::newRow("cannot start, watched") << false << true;
+        QTest::newRow("ends with a failure, watched") << true << true;
+    }
+    void programThatFailsIsReported() {
+        QFETCH(bool, starts);
+        QFETCH(bool, watched);
+        QTemporaryDir folder;
+        const QString program = folder.filePath(QStringLiteral("editor" K4_EXECUTABLE_SUFFIX));
+        if (starts) {
+            QVERIFY(QFile::copy(QStringLiteral(K4_ARGUMENT_RECORDER), program));
+            QVERIFY(QDir(folder.path()).mkdir("arguments"));
+        }
         ProcessLauncher launcher;
-        QVERIFY(!launcher.startDetached({QStringLiteral("/nonexistent/editor"), {"yosou4.txt"}}));
+        bool failed = false;
+        launcher.start({program, {"yosou4.txt"}, watched}, [&failed] { failed = true; });
+        QTRY_VERIFY(failed);
     }
 };
 

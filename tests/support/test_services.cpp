@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
+#include <utility>
 
 #include "data/file_names.h"
 
@@ -72,9 +73,18 @@ std::optional<QString> ScriptedFileDialogs::existingFolder(const QString& captio
     return answer(caption, startFolder);
 }
 
-bool RecordingLauncher::startDetached(const Command& command) {
+void RecordingLauncher::start(const Command& command, std::function<void()> failed) {
     started.append(command);
-    return succeeds;
+    if (!succeeds)
+        failed();
+    else
+        running_.append({command, std::move(failed)});
+}
+
+void RecordingLauncher::endRunning(bool failing) {
+    const auto ended = std::exchange(running_, {});
+    for (const auto& [command, failed] : ended)
+        if (failing && command.exitStatusTells) failed();
 }
 
 TestBench::TestBench()
