@@ -1,10 +1,16 @@
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "platform/program_launcher.h"
+
+#ifdef Q_OS_LINUX
+#include <signal.h>
+#endif
 
 using namespace k4;
 
@@ -18,6 +24,21 @@ bool waitForFile(const QString& path) {
     while (!QFile::exists(path) && timer.elapsed() < 5000) QTest::qWait(20);
     return QFile::exists(path);
 }
+
+#ifdef Q_OS_LINUX
+// The process running the program named `program` with the one argument `argument`, or 0.
+qint64 processRunning(const QString& program, const QByteArray& argument) {
+    for (const QString& entry : QDir("/proc").entryList(QDir::Dirs)) {
+        QFile file("/proc/" + entry + "/cmdline");
+        if (!file.open(QIODevice::ReadOnly)) continue;
+        const QList<QByteArray> commandLine = file.readAll().split('\0');
+        if (commandLine.size() == 3 && commandLine[1] == argument &&
+            QFileInfo(QString::fromLocal8Bit(commandLine[0])).fileName() == program)
+            return entry.toLongLong();
+    }
+    return 0;
+}
+#endif
 
 }  // namespace
 
@@ -94,6 +115,27 @@ private slots:
         launcher.start({program, {"yosou4.txt"}, watched}, [&failed] { failed = true; });
         QTRY_VERIFY(failed);
     }
+
+#ifdef Q_OS_LINUX
+    // A watched program still running when the launcher goes runs on, unreported: xdg-open may
+    // be waiting on the editor the user types in.
+    void watchedProgramOutlivesTheLauncher() {
+        // Half a minute at most, and a length no other test's sleep has.
+        const QByteArray seconds = "29." + QByteArray::number(QCoreApplication::applicationPid());
+        bool failed = false;
+        {
+            ProcessLauncher launcher;
+            launcher.start({QStringLiteral("sleep"), {QString::fromLatin1(seconds)}, true},
+                           [&failed] { failed = true; });
+            QTRY_VERIFY(processRunning("sleep", seconds) != 0);
+        }
+        QTest::qWait(100);
+        const qint64 sleeping = processRunning("sleep", seconds);
+        if (sleeping != 0) ::kill(pid_t(sleeping), SIGKILL);
+        QVERIFY(sleeping != 0);
+        QVERIFY(!failed);
+    }
+#endif
 };
 
 QTEST_GUILESS_MAIN(TestNoShell)
