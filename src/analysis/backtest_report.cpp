@@ -16,6 +16,8 @@ constexpr int kChanceDecimals = 4;
 constexpr int kFigureDecimals = 2;
 constexpr int kPValueDigits = 3;
 constexpr std::size_t kNotesShown = 10;
+// The deleted results a note names; it says there are others.
+constexpr qsizetype kDeletedShown = 5;
 
 QString figure(double value) {
     return QString::number(value, 'f', kFigureDecimals);
@@ -146,6 +148,113 @@ QString conclusionText(const BacktestSummary& summary, Language language) {
                        "told apart from chance."));
 }
 
+// The note on a candidate table that differs from the one the backtest replayed: which case the
+// files show, and what the user can do about it.
+QString tableNote(const TableComparison& tables, const StatisticsData& data, Language language) {
+    const QString everyRound = inLanguage(
+        language,
+        u"すべての回で試すには、過去の結果のファイルでバックテストしてください (画面では"
+        u"「履歴」で選び、kirikata4-tool では --results FILE)。",
+        u"To backtest every round, use a file of past results (in the window, choose it as the "
+        u"history; kirikata4-tool backtest takes --results FILE).");
+    const QString restore = inLanguage(
+        language, u"「ファイル → バックアップから戻す…」で戻してください。",
+        u"restore it with ファイル → バックアップから戻す… (File → Restore from backup).");
+    const qsizetype results = qsizetype(data.rounds.size());
+    const auto firstRound = data.rounds.front().round;
+    switch (tables.difference) {
+        case TableDifference::None:
+            break;
+        case TableDifference::HistoryCut:
+            return inLanguage(language,
+                              QStringLiteral("注意: %1 は新しい %2 件だけを残すため、バックテストは"
+                                             "第 %3 回からの %2 件を初期の候補から登録し直した"
+                                             "並びで予想しています。"),
+                              QStringLiteral("Note: %1 keeps the newest %2 results only, so the "
+                                             "backtest predicts with the table those %2 results "
+                                             "from round %3 on replay to from the initial one. "))
+                       .arg(kHistoryFile)
+                       .arg(kHistoryLimit)
+                       .arg(firstRound) +
+                   everyRound;
+        case TableDifference::NotATable:
+            return inLanguage(
+                       language,
+                       QStringLiteral("注意: %1 は、570 通りの組み合わせを一つずつ並べた"
+                                      "ものではありません (手で書き換えたか、ほかのプログラム"
+                                      "のファイルです)。バックテストは %2 の結果を初期の候補"
+                                      "から登録し直した並びで予想しています。予想の画面はこの"
+                                      "ファイルのまま予想します。バックアップがあれば、"),
+                       QStringLiteral("Note: %1 does not hold each of the 570 combinations "
+                                      "once (it was edited by hand, or is another program's "
+                                      "file). The backtest predicts with the table the "
+                                      "results of %2 replay to from the initial one; the "
+                                      "main window predicts from the file as it is. If you "
+                                      "have a backup, "))
+                       .arg(kCandidateFile, kHistoryFile) +
+                   restore;
+        case TableDifference::OlderRounds:
+            return inLanguage(language,
+                              QStringLiteral("注意: %1 には第 %2 回からの %3 件しかなく、%4 の並び"
+                                             "にはそれより前の回に登録した結果も入っています。"
+                                             "バックテストは第 %2 回からの %3 件を初期の候補から"
+                                             "登録し直した並びで予想しています。"),
+                              QStringLiteral("Note: %1 holds only the %3 results from round %2 on, "
+                                             "and %4 holds the results registered in earlier "
+                                             "rounds as well. The backtest predicts with the table "
+                                             "those %3 results replay to from the initial one. "))
+                       .arg(kHistoryFile)
+                       .arg(firstRound)
+                       .arg(results)
+                       .arg(kCandidateFile) +
+                   everyRound;
+        case TableDifference::Deleted: {
+            QString deleted =
+                tables.deleted.mid(0, kDeletedShown).join(inLanguage(language, u"、", u", "));
+            if (tables.deleted.size() > kDeletedShown)
+                deleted += inLanguage(language, u" など", u" and others");
+            return inLanguage(
+                       language,
+                       QStringLiteral("注意: %1 の並びには、%2 にない結果 %3 の登録が残って"
+                                      "います (登録したあとで削除した結果です。削除しても並び"
+                                      "は戻りません)。バックテストはこの結果を登録しなかった"
+                                      "並びで予想し、予想の画面はこれまでどおり %1 の並びで"
+                                      "予想します。このままでも使えます。並びも戻すには、"
+                                      "その結果を登録する前のバックアップを"),
+                       QStringLiteral("Note: %1 still holds the registration of %3, which "
+                                      "%2 does not hold: a result registered and then "
+                                      "deleted (deleting does not undo its move in the "
+                                      "table). The backtest predicts as if it had never "
+                                      "been registered; the main window goes on predicting "
+                                      "with %1. Nothing needs doing; to undo it in the "
+                                      "table too, take a backup made before it was "
+                                      "registered and "))
+                       .arg(kCandidateFile, kHistoryFile, deleted) +
+                   restore;
+        }
+        case TableDifference::Reordered:
+            return inLanguage(
+                       language,
+                       QStringLiteral("注意: %1 の並びは、%2 の結果を初期の候補から登録し"
+                                      "直した並びと違います。組み合わせはそろっているので、"
+                                      "並びを手で書き換えたか、ほかのデータのフォルダーの %1 "
+                                      "を写したか、削除した結果の組み合わせがそのあとまた"
+                                      "出たときです。バックテストは登録し直した並びで予想"
+                                      "しています。%2 とそろった並びにするには、三つの"
+                                      "ファイルがそろったバックアップを"),
+                       QStringLiteral("Note: %1 holds the combinations in another order "
+                                      "than the results of %2 replay to from the initial "
+                                      "table: it was reordered by hand, copied from another "
+                                      "data folder, or a deleted result's combination came "
+                                      "again later. The backtest predicts with the replayed "
+                                      "table. To have a table that agrees with %2, take a "
+                                      "backup of all three files and "))
+                       .arg(kCandidateFile, kHistoryFile) +
+                   restore;
+    }
+    return {};
+}
+
 }  // namespace
 
 QString yenText(qint64 yen, Language language) {
@@ -223,35 +332,8 @@ QStringList backtestNotes(const Backtest& backtest, const StatisticsData& data, 
         notes << inLanguage(language, QStringLiteral("… ほかに %1 行を採点から外しました。"),
                             QStringLiteral("… and %1 more lines left out."))
                      .arg(unscored.size() - kNotesShown);
-    if (historyIsCut(data))
-        notes << inLanguage(
-                     language,
-                     QStringLiteral(
-                         "注意: %1 は新しい %2 件だけを残すため、バックテストは第 %3 回"
-                         "からの %2 件を初期の候補から登録し直した並びで予想しています。"
-                         "すべての回で試すには、過去の結果のファイルでバックテストしてください "
-                         "(画面では「履歴」で選び、kirikata4-tool では --results FILE)。"),
-                     QStringLiteral("Note: %1 keeps the newest %2 results only, so the backtest "
-                                    "predicts with the table those %2 results from round %3 on "
-                                    "replay to from the initial one. To backtest every round, use "
-                                    "a file of past results (in the window, choose it as the "
-                                    "history; kirikata4-tool backtest takes --results FILE)."))
-                     .arg(kHistoryFile)
-                     .arg(kHistoryLimit)
-                     .arg(data.rounds.front().round);
-    else if (candidateTableDiffers(data, backtest.replayedCandidates))
-        notes << inLanguage(
-                     language,
-                     QStringLiteral(
-                         "注意: %1 は履歴を初期の候補から登録し直した並びと違います (削除した結果が"
-                         "あるか、残っている最古の結果より前に登録した結果があります)"
-                         "。バックテストは登録し"
-                         "直した並びで予想しています。"),
-                     QStringLiteral(
-                         "Note: %1 differs from the table the history replays to from the "
-                         "initial one (a result was deleted, or results older than the oldest kept "
-                         "were registered); the backtest predicts with the replayed table."))
-                     .arg(kCandidateFile);
+    const TableComparison tables = compareTables(data, backtest.replayedCandidates);
+    if (tables.difference != TableDifference::None) notes << tableNote(tables, data, language);
     return notes;
 }
 

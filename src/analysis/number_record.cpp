@@ -17,6 +17,7 @@ NumberRecord numberRecord(const QString& number, const std::vector<HistoryRound>
     record.slot = candidates.slotOfBox(number);
     record.predictable = record.slot && *record.slot >= kFirstPredictableSlot &&
                          *record.slot <= kLastPredictableSlot;
+    record.boxTicket = isBoxTicket(number);
     record.boxArrangements = boxArrangements(number);
     return record;
 }

@@ -16,6 +16,7 @@ struct NumberRecord {
     std::vector<HistoryRound> lastDraws;  // the newest box draws, newest first
     std::optional<int> slot;              // of its box combination in the candidate table
     bool predictable = false;             // the slot is one the prediction lists from
+    bool boxTicket = false;               // it is sold as a box: not four equal digits
     int boxArrangements = 0;              // the draws of 10000 that a box ticket of it wins on
 };
 

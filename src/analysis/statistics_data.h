@@ -43,4 +43,23 @@ bool candidateTableDiffers(const StatisticsData& data, const CandidateTable& rep
 // before them, so that a backtest cannot replay the folder's table from it.
 bool historyIsCut(const StatisticsData& data);
 
+// Why the folder's candidate table differs from the one a backtest replayed from the history, as
+// far as the files tell.
+enum class TableDifference {
+    None,         // it does not differ, or there is no table
+    HistoryCut,   // see historyIsCut(): the table holds the registrations of older rounds
+    NotATable,    // it does not hold each of the 570 combinations once: edited by hand, or
+                  // another program's file
+    OlderRounds,  // the history starts after round 1, and the table holds registrations of
+                  // rounds the history no longer holds
+    Deleted,      // it holds, as drawn, results the history does not: registered, then deleted
+    Reordered,    // the same combinations in another order: edited by hand, another folder's
+                  // table, or a deleted result whose combination came again later
+};
+struct TableComparison {
+    TableDifference difference = TableDifference::None;
+    QStringList deleted = {};  // for Deleted, the results, newest first
+};
+TableComparison compareTables(const StatisticsData& data, const CandidateTable& replayed);
+
 }  // namespace k4

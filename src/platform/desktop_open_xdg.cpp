@@ -2,8 +2,9 @@
 
 namespace k4 {
 
+// xdg-open ends with a non-zero status when nothing on the machine opens the file.
 Command desktopOpenCommand(const QString& path) {
-    return {QStringLiteral("xdg-open"), {path}};
+    return {QStringLiteral("xdg-open"), {path}, true};
 }
 
 }  // namespace k4

@@ -6,7 +6,8 @@ namespace k4 {
 
 bool isRefusal(FailureKind kind) {
     return kind == FailureKind::ChangedElsewhere || kind == FailureKind::LastRound ||
-           kind == FailureKind::BadRow || kind == FailureKind::PrizeDisagrees;
+           kind == FailureKind::BadRow || kind == FailureKind::PrizeDisagrees ||
+           kind == FailureKind::NotOpened;
 }
 
 QString describe(FailureKind kind, Language language) {
@@ -43,6 +44,9 @@ QString describe(FailureKind kind, Language language) {
         case FailureKind::PrizeDisagrees:
             return inLanguage(language, u"当せん金が記録済みの額と合いません",
                               u"a prize differs from the one kept");
+        case FailureKind::NotOpened:
+            return inLanguage(language, u"開くプログラムが見つかりません",
+                              u"no program could open it");
         case FailureKind::Unexpected:
             break;
     }
@@ -62,6 +66,7 @@ QString Failure::message() const {
     // What the user does next, where the window cannot do it for them.
     if (kind_ == FailureKind::ChangedElsewhere)
         text += QStringLiteral("\nもう一度開いてからやり直してください。");
+    if (kind_ == FailureKind::NotOpened) text += QStringLiteral("\n手動で開いてください。");
     return text;
 }
 

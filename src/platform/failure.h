@@ -26,6 +26,8 @@ enum class FailureKind {
                         // the failure names the file, the line and why
     PrizeDisagrees,     // a prize offered for a round differs from the one kept; the failure
                         // names the round and both amounts
+    NotOpened,          // no program on the machine opened a file or folder, which it names,
+                        // for the user to see
     Unexpected,         // anything else that escaped a command (out of memory, say)
 };
 
@@ -57,8 +59,8 @@ private:
     QByteArray what_;
 };
 
-// Whether the failure refused a command before it wrote anything, on files that are whole: the
-// user is told, and the program goes on.
+// Whether the failure refused a command before it wrote anything, on files that are whole, or
+// befell a command that writes nothing: the user is told, and the program goes on.
 bool isRefusal(FailureKind kind);
 
 // The description of a failure kind, without the file name. The windows speak Japanese; the

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace k4 {
 
@@ -9,6 +11,10 @@ namespace k4 {
 struct Command {
     QString program;
     QStringList arguments;
+    // Whether the program's exit status says if it did its work. xdg-open's does: it ends with
+    // a non-zero status when nothing on the machine opens the file. Explorer's does not (it
+    // ends with 1 after opening a folder), nor does an editor's.
+    bool exitStatusTells = false;
 };
 
 // Starts other programs without waiting for them.
@@ -16,15 +22,21 @@ class ProgramLauncher {
 public:
     virtual ~ProgramLauncher() = default;
 
-    // Starts the command as a detached process in the current working directory. Returns
-    // false when it could not be started.
-    virtual bool startDetached(const Command& command) = 0;
+    // Starts the command in the current working directory and returns at once. `failed` is
+    // called when the program cannot be started and, for a command whose exit status tells,
+    // when it ends with a failure, which the event loop reports later.
+    virtual void start(const Command& command, std::function<void()> failed) = 0;
 };
 
-// Starts programs through QProcess, never through a shell.
+// Starts programs through QProcess, never through a shell. A program whose exit status tells
+// is watched until it ends; one still running when the launcher goes is let go of, not killed,
+// for xdg-open may be waiting on the editor it started.
 class ProcessLauncher final : public ProgramLauncher {
 public:
-    bool startDetached(const Command& command) override;
+    void start(const Command& command, std::function<void()> failed) override;
+
+private:
+    QObject watched_;  // the parent of the programs watched
 };
 
 // The user's text editor opened on the named file: the program Windows opens text files with

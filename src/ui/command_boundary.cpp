@@ -22,16 +22,19 @@ bool runCommand(Services& services, const std::function<void()>& handler,
         handler();
         return true;
     } catch (const Failure& failure) {
-        if (!isRefusal(failure.kind())) {
-            endAfterFailure(services, failure.message());
-            return false;
-        }
-        services.dialogs.notify(failure.message(), kProgramTitle, Notice::Warning);
-        if (afterRefusal) runCommand(services, afterRefusal);
+        reportFailure(services, failure);
+        if (isRefusal(failure.kind()) && afterRefusal) runCommand(services, afterRefusal);
     } catch (const std::exception&) {
         endAfterFailure(services, describe(FailureKind::Unexpected));
     }
     return false;
+}
+
+void reportFailure(Services& services, const Failure& failure) {
+    if (isRefusal(failure.kind()))
+        services.dialogs.notify(failure.message(), kProgramTitle, Notice::Warning);
+    else
+        endAfterFailure(services, failure.message());
 }
 
 bool followQuietly(const std::function<void()>& handler) {

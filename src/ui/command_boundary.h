@@ -5,6 +5,7 @@
 
 namespace k4 {
 
+class Failure;
 struct Services;
 
 // The title of the program's message boxes.
@@ -16,6 +17,11 @@ inline const QString kProgramTitle = QStringLiteral("キリカータ４");
 // and the program goes on: nothing was written. Returns whether the handler ran to its end.
 bool runCommand(Services& services, const std::function<void()>& handler,
                 const std::function<void()>& afterRefusal = {});
+
+// Tells the user of a failure that no handler threw, one that a program started earlier
+// reported later, as runCommand() tells of a thrown one: a refusal, and the program goes on;
+// any other failure, and the program ends.
+void reportFailure(Services& services, const Failure& failure);
 
 // Runs a handler that follows a change the user did not ask for (another program changed the
 // data files). A failure in it is not shown: the user meets it at the next command. Returns

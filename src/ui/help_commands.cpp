@@ -1,8 +1,10 @@
 #include "ui/help_commands.h"
 
+#include <QDir>
 #include <QtGlobal>
 
 #include "platform/dialogs.h"
+#include "platform/failure.h"
 #include "platform/file_system.h"
 #include "platform/program_launcher.h"
 #include "ui/command_boundary.h"
@@ -10,19 +12,16 @@
 #include "version.h"
 
 namespace k4 {
-namespace {
 
-// Where a program cannot start, the user is told and the program keeps running.
-void startOrTell(Services& services, const Command& command) {
-    if (!services.launcher.startDetached(command))
-        services.dialogs.notify(QStringLiteral("%1 を起動できません。").arg(command.program),
-                                kProgramTitle, Notice::Error);
+void openInAnotherProgram(Services& services, const Command& command, const QString& path) {
+    services.launcher.start(command, [&services, shown = QDir::toNativeSeparators(path)] {
+        reportFailure(services, Failure(FailureKind::NotOpened, shown));
+    });
 }
 
-}  // namespace
-
 void openDataFolder(Services& services) {
-    startOrTell(services, desktopOpenCommand(services.files.folderName()));
+    const QString folder = services.files.folderName();
+    openInAnotherProgram(services, desktopOpenCommand(folder), folder);
 }
 
 void openManual(Services& services) {
@@ -33,7 +32,7 @@ void openManual(Services& services) {
             kProgramTitle, Notice::Warning);
         return;
     }
-    startOrTell(services, desktopOpenCommand(services.manualFile));
+    openInAnotherProgram(services, desktopOpenCommand(services.manualFile), services.manualFile);
 }
 
 void showVersionInfo(Services& services) {

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,6 +15,7 @@
 #include "data/file_names.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
+#include "platform/file_system.h"
 #include "platform/numbers.h"
 #include "platform/program_launcher.h"
 #include "predict/prediction.h"
@@ -38,7 +40,6 @@ namespace {
 const QString kCaption = QStringLiteral(" 戦略 キリカータ Vr") + kProgramVersion;
 // The client area at its design position on the screen, 3255 × 4560 twips.
 constexpr QRect kClientArea = fromTwips(435, 570, 3255, 4560);
-const QString kEditorNotStarted = QStringLiteral("テキストエディタを起動できません: ");
 // Input the user can correct: the command stops, the list and the report stay as they were.
 const QString kCountNotANumber = QStringLiteral("表示件数には数値を入力してください。");
 const QString kRoundOutOfRange =
@@ -253,10 +254,9 @@ void MainWindow::predict() {
 }
 
 void MainWindow::showReport() {
-    // Where the editor cannot start, the user is told and the program keeps running.
-    const Command editor = textEditorCommand(kReportFile);
-    if (!services_.launcher.startDetached(editor))
-        services_.dialogs.notify(kEditorNotStarted + editor.program, kProgramTitle, Notice::Error);
+    // The editor gets the bare name, in the data folder; the user is told the whole path.
+    openInAnotherProgram(services_, textEditorCommand(kReportFile),
+                         QDir(services_.files.folderName()).filePath(kReportFile));
 }
 
 void MainWindow::exitProgram() {

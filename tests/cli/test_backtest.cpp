@@ -35,8 +35,16 @@ void writeHistory(const test::TestFolder& bench, const QStringList& oldestFirst,
     bench.writeFile(kCounterFile, QByteArray::number(counter) + "\r\n");
 }
 
-// The candidate file of a folder whose history was imported.
-enum class Table { Imported, AfterDeletion, Missing, Short };
+// The candidate file of a folder whose history was imported, or its history after the import.
+enum class Table {
+    Imported,
+    AfterDeletion,  // the newest result deleted
+    OlderRounds,    // the five oldest results gone from the history
+    Edited,         // a combination written over another
+    Reordered,      // two combinations swapped
+    Missing,
+    Short,
+};
 
 }  // namespace
 
@@ -200,15 +208,27 @@ private slots:
     }
 
     // The backtest replays its own table from the history; the folder's table is only compared
-    // with it. A deletion leaves the table as it was, so the table no longer follows from the
-    // history; a folder without a table has nothing to compare; a cut table is a broken folder.
+    // with it, and the note names the case the files show. A deletion leaves the table as it
+    // was, so it holds a result the history does not (%1, the deleted one); a folder without a
+    // table has nothing to compare; a cut table is a broken folder.
     void notesACandidateTableTheHistoryDoesNotReplayTo_data() {
         QTest::addColumn<Table>("table");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("err");  // what the errors say; empty: nothing
         QTest::newRow("as imported") << Table::Imported << kExitSuccess << QString();
         QTest::newRow("after a deletion")
-            << Table::AfterDeletion << kExitSuccess << "Note: kri4key.dat differs";
+            << Table::AfterDeletion << kExitSuccess
+            << "Note: kri4key.dat still holds the registration of %1, which kri4.dat does not "
+               "hold";
+        QTest::newRow("older rounds gone from the history")
+            << Table::OlderRounds << kExitSuccess
+            << "Note: kri4.dat holds only the 35 results from round 6 on";
+        QTest::newRow("a combination written over another")
+            << Table::Edited << kExitSuccess
+            << "Note: kri4key.dat does not hold each of the 570 combinations once";
+        QTest::newRow("two combinations swapped")
+            << Table::Reordered << kExitSuccess
+            << "Note: kri4key.dat holds the combinations in another order";
         QTest::newRow("no candidate file") << Table::Missing << kExitSuccess << QString();
         QTest::newRow("569 lines") << Table::Short << kExitFailure << "kri4key.dat";
     }
@@ -221,7 +241,14 @@ private slots:
         bench.writeFile(QStringLiteral("past.txt"), draws.join(u'\n').toUtf8());
         QCOMPARE(runToolWith({"import", bench.path("past.txt"), "--folder", bench.path({})}).status,
                  kExitSuccess);
+        const QStringList imported = DataFiles::linesIn(*bench.fileBytes(kCandidateFile));
         if (table == Table::AfterDeletion) writeHistory(bench, draws.mid(0, 39), 39);
+        if (table == Table::OlderRounds) writeHistory(bench, draws.mid(5), 40);
+        if (table == Table::Edited)
+            bench.writeFile(kCandidateFile, writeLines(QStringList{imported[1]} + imported.mid(1)));
+        if (table == Table::Reordered)
+            bench.writeFile(kCandidateFile,
+                            writeLines(QStringList{imported[1], imported[0]} + imported.mid(2)));
         if (table == Table::Missing) QVERIFY(QFile::remove(bench.path(kCandidateFile)));
         if (table == Table::Short)
             bench.writeFile(kCandidateFile, writeLines(initialCandidateLines().mid(0, 569)));
@@ -230,7 +257,7 @@ private slots:
         if (err.isEmpty())
             QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
         else
-            QVERIFY2(run.err.contains(err), qPrintable(run.err));
+            QVERIFY2(run.err.contains(err.replace("%1", draws.last())), qPrintable(run.err));
     }
 
     // A file of past results is backtested whole; where a folder holds the same complete history

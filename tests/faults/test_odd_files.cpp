@@ -33,156 +33,177 @@ void makeOld(const QString& path) {
                              QFileDevice::FileModificationTime));
 }
 
-enum class Odd {
-    OutputLink,      // a table saved through a link
-    OutputPipe,      // a table saved to a pipe
-    PipeDataFile,    // mkfifo kri4.dat, then 予想
-    LinkedDataFile,  // kri4.dat a link to a file elsewhere, then a registration
-    LastRound,       // kaisuu4.txt 32766, then a registration
-    ForeignLock,     // a lock file naming another machine, an hour old
-    HeldOldLock,     // a lock file an hour old that a live process holds
-    LockFolder,      // a folder named like the lock file
-    ByteOrderMark,   // kri4.dat saved as UTF-8 with a byte-order mark
-    ReadOnlyFolder,  // a folder the user cannot write to, opened for viewing
+// A data folder of two results at counter 41, made where the user nobody can reach it, as the
+// read-only folder needs. `dataFiles()` is what a command may change: every file but a table
+// saved into the folder.
+struct OddFolder {
+    OddFolder() { fillFolder(bench); }
+
+    test::FolderContents dataFiles() const {
+        test::FolderContents contents = test::folderContents(bench);
+        contents.remove("out.csv");
+        return contents;
+    }
+    // The last message shown; empty for none.
+    QString lastMessage() const {
+        return bench.dialogs.shown().isEmpty() ? QString() : bench.dialogs.shown().last().text;
+    }
+    QString folder() const { return QDir::toNativeSeparators(bench.folder.path()); }
+
+    const test::ReachableTemporaryFolders temporary;
+    test::TestBench bench;
 };
 
-}  // namespace
+// Writes the two results into a file outside the data folder and returns its path.
+QString fileElsewhere(const QTemporaryDir& elsewhere) {
+    const QString target = elsewhere.filePath("target");
+    QFile file(target);
+    if (!file.open(QIODevice::WriteOnly) || file.write(kHistory) != kHistory.size())
+        qFatal("cannot write test file %s", qPrintable(target));
+    return target;
+}
 
-Q_DECLARE_METATYPE(Odd)
+}  // namespace
 
 class TestOddFiles : public QObject {
     Q_OBJECT
 
 private slots:
-    // `message` is the last message shown, %1 standing for the data folder; empty for none.
-    // `changes` says whether the command writes the data files.
-    void oddFileOrPath_data() {
-        QTest::addColumn<Odd>("odd");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<bool>("changes");
-        QTest::newRow("output through a link") << Odd::OutputLink << "" << false;
-        QTest::newRow("output into a pipe") << Odd::OutputPipe << "" << false;
-        QTest::newRow("pipe as the history file")
-            << Odd::PipeDataFile << "ファイルを開けません: kri4.dat" << false;
-        QTest::newRow("link as the history file")
-            << Odd::LinkedDataFile << "通常のファイルではありません: kri4.dat" << false;
-        QTest::newRow("counter at the last round")
-            << Odd::LastRound << "第 32766 回より後の回は登録できません: kaisuu4.txt" << false;
-        QTest::newRow("another machine's old lock file") << Odd::ForeignLock << "" << true;
-        QTest::newRow("an old lock file a live process holds")
-            << Odd::HeldOldLock << "ほかのプログラムがデータフォルダーに書き込んでいます: %1"
-            << false;
-        QTest::newRow("a folder named like the lock file")
-            << Odd::LockFolder << "通常のファイルではありません: %1/.kirikata4.lock" << false;
-        QTest::newRow("byte-order mark in the history") << Odd::ByteOrderMark << "" << true;
-        QTest::newRow("read-only folder") << Odd::ReadOnlyFolder << "" << false;
-    }
-    void oddFileOrPath() {
-        QFETCH(Odd, odd);
-        QFETCH(QString, message);
-        QFETCH(bool, changes);
-        const test::ReachableTemporaryFolders temporary;
-        test::TestBench bench;
-        fillFolder(bench);
-        const QString folder = QDir::toNativeSeparators(bench.folder.path());
+    // A table saved through a link replaces the file the link points to; the link stays.
+    void outputThroughALink() {
+        OddFolder odd;
         const QTemporaryDir elsewhere;
-        const QString target = elsewhere.filePath("target");
-        std::optional<QLockFile> heldLock;
+        const QString target = fileElsewhere(elsewhere);
+        QVERIFY(QFile::link(target, odd.bench.path("out.csv")));
+        const test::FolderContents before = odd.dataFiles();
 
-        switch (odd) {
-            case Odd::OutputLink:
-            case Odd::LinkedDataFile: {
-                QFile file(target);
-                QVERIFY(file.open(QIODevice::WriteOnly));
-                file.write(kHistory);
-            }
-                if (odd == Odd::LinkedDataFile) QFile::remove(bench.path(kHistoryFile));
-                QVERIFY(QFile::link(target,
-                                    bench.path(odd == Odd::OutputLink ? "out.csv" : kHistoryFile)));
-                break;
-            case Odd::OutputPipe:
-                QVERIFY(mkfifo(qPrintable(bench.path("out.csv")), 0600) == 0);
-                break;
-            case Odd::PipeDataFile:
-                QFile::remove(bench.path(kHistoryFile));
-                QVERIFY(mkfifo(qPrintable(bench.path(kHistoryFile)), 0600) == 0);
-                break;
-            case Odd::LastRound:
-                bench.writeFile(kCounterFile, "32766\r\n");
-                break;
-            case Odd::ForeignLock:
-                bench.writeFile(".kirikata4.lock", "4242\nkirikata4\nanother-pc\n");
-                makeOld(bench.path(".kirikata4.lock"));
-                break;
-            case Odd::HeldOldLock:
-                heldLock.emplace(bench.path(".kirikata4.lock"));
-                QVERIFY(heldLock->tryLock());
-                makeOld(bench.path(".kirikata4.lock"));
-                break;
-            case Odd::LockFolder:
-                QVERIFY(QDir(bench.folder.path()).mkdir(".kirikata4.lock"));
-                break;
-            case Odd::ByteOrderMark:
-                bench.writeFile(kHistoryFile, "\xEF\xBB\xBF" + kHistory);
-                break;
-            case Odd::ReadOnlyFolder:
-                break;
+        commitFileAt(odd.bench.folders, odd.bench.path("out.csv"), "new table\r\n");
+        QVERIFY(QFileInfo(odd.bench.path("out.csv")).isSymLink());
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), "new table\r\n");
+        QCOMPARE(odd.lastMessage(), QString());
+        QCOMPARE(odd.dataFiles(), before);
+    }
+
+    // A table saved into a pipe is written into it, and no file takes the pipe's place.
+    void outputIntoAPipe() {
+        OddFolder odd;
+        QVERIFY(mkfifo(qPrintable(odd.bench.path("out.csv")), 0600) == 0);
+        const test::FolderContents before = odd.dataFiles();
+
+        QFile reader(odd.bench.path("out.csv"));
+        // A reader holds the pipe open, so that writing into it does not wait.
+        QVERIFY(reader.open(QIODevice::ReadWrite | QIODevice::Unbuffered));
+        commitFileAt(odd.bench.folders, odd.bench.path("out.csv"), "new table\r\n");
+        QCOMPARE(reader.read(11), "new table\r\n");
+        QVERIFY(!QFileInfo(odd.bench.path("out.csv")).isFile());
+        QCOMPARE(odd.lastMessage(), QString());
+        QCOMPARE(odd.dataFiles(), before);
+    }
+
+    // mkfifo kri4.dat, then 予想.
+    void pipeAsTheHistoryFile() {
+        OddFolder odd;
+        QFile::remove(odd.bench.path(kHistoryFile));
+        QVERIFY(mkfifo(qPrintable(odd.bench.path(kHistoryFile)), 0600) == 0);
+        const test::FolderContents before = odd.dataFiles();
+
+        test::WindowSession(odd.bench).predict();
+        QCOMPARE(odd.lastMessage(), "ファイルを開けません: kri4.dat");
+        QCOMPARE(odd.dataFiles(), before);
+    }
+
+    // kri4.dat a link to a file elsewhere, then a registration: refused, the link stays.
+    void linkAsTheHistoryFile() {
+        OddFolder odd;
+        const QTemporaryDir elsewhere;
+        QFile::remove(odd.bench.path(kHistoryFile));
+        QVERIFY(QFile::link(fileElsewhere(elsewhere), odd.bench.path(kHistoryFile)));
+        const test::FolderContents before = odd.dataFiles();
+
+        test::WindowSession(odd.bench).registerResult("0151");
+        QCOMPARE(odd.lastMessage(), "通常のファイルではありません: kri4.dat");
+        QCOMPARE(odd.dataFiles(), before);
+        QVERIFY(QFileInfo(odd.bench.path(kHistoryFile)).isSymLink());
+    }
+
+    // kaisuu4.txt at 32766, then a registration: refused, and the program goes on.
+    void counterAtTheLastRound() {
+        OddFolder odd;
+        odd.bench.writeFile(kCounterFile, "32766\r\n");
+        const test::FolderContents before = odd.dataFiles();
+
+        test::WindowSession(odd.bench).registerResult("0151");
+        QCOMPARE(odd.lastMessage(), "第 32766 回より後の回は登録できません: kaisuu4.txt");
+        QCOMPARE(odd.dataFiles(), before);
+        QVERIFY(!odd.bench.endedWith);
+    }
+
+    // A lock file naming another machine, an hour old, is taken over.
+    void anotherMachinesOldLockFile() {
+        OddFolder odd;
+        odd.bench.writeFile(".kirikata4.lock", "4242\nkirikata4\nanother-pc\n");
+        makeOld(odd.bench.path(".kirikata4.lock"));
+        const test::FolderContents before = odd.dataFiles();
+
+        test::WindowSession(odd.bench).registerResult("0151");
+        QCOMPARE(odd.lastMessage(), QString());
+        QVERIFY(odd.dataFiles() != before);
+    }
+
+    // A lock file an hour old that a live process holds is not taken over.
+    void anOldLockFileALiveProcessHolds() {
+        OddFolder odd;
+        QLockFile heldLock(odd.bench.path(".kirikata4.lock"));
+        QVERIFY(heldLock.tryLock());
+        makeOld(odd.bench.path(".kirikata4.lock"));
+        const test::FolderContents before = odd.dataFiles();
+
+        test::WindowSession(odd.bench).registerResult("0151");
+        QCOMPARE(odd.lastMessage(),
+                 "ほかのプログラムがデータフォルダーに書き込んでいます: " + odd.folder());
+        QCOMPARE(odd.dataFiles(), before);
+    }
+
+    void aFolderNamedLikeTheLockFile() {
+        OddFolder odd;
+        QVERIFY(QDir(odd.bench.folder.path()).mkdir(".kirikata4.lock"));
+        const test::FolderContents before = odd.dataFiles();
+
+        test::WindowSession(odd.bench).registerResult("0151");
+        QCOMPARE(odd.lastMessage(),
+                 "通常のファイルではありません: " + odd.folder() + "/.kirikata4.lock");
+        QCOMPARE(odd.dataFiles(), before);
+    }
+
+    // kri4.dat saved as UTF-8 with a byte-order mark: the registration goes through.
+    void byteOrderMarkInTheHistory() {
+        OddFolder odd;
+        odd.bench.writeFile(kHistoryFile, "\xEF\xBB\xBF" + kHistory);
+        const test::FolderContents before = odd.dataFiles();
+
+        test::WindowSession(odd.bench).registerResult("0151");
+        QCOMPARE(odd.lastMessage(), QString());
+        QVERIFY(odd.dataFiles() != before);
+        QCOMPARE(odd.bench.fileBytes(kHistoryFile), "0151\r\n" + kHistory);
+    }
+
+    // A folder the user cannot write to opens for viewing.
+    void readOnlyFolder() {
+        OddFolder odd;
+        if (!odd.temporary.found()) QSKIP("no temporary folder the user nobody can reach");
+        const test::FolderContents before = odd.dataFiles();
+        {
+            const test::UnwritableFolder unwritable(odd.bench.folder.path());
+            if (!unwritable.holds()) QSKIP("the folder cannot be made unwritable here");
+            test::WindowSession session(odd.bench);
+            QCOMPARE(session.nextRound(), "42");
+            session.openRegistration();
+            QCOMPARE(session.listedHistory(), QStringList({"1234", "5678"}));
         }
-        test::FolderContents before = test::folderContents(bench);
-        before.remove("out.csv");
-
-        switch (odd) {
-            case Odd::OutputLink:
-            case Odd::OutputPipe: {
-                QFile reader(bench.path("out.csv"));
-                // A reader holds the pipe open, so that writing into it does not wait.
-                if (odd == Odd::OutputPipe)
-                    QVERIFY(reader.open(QIODevice::ReadWrite | QIODevice::Unbuffered));
-                commitFileAt(bench.folders, bench.path("out.csv"), "new table\r\n");
-                if (odd == Odd::OutputPipe) {
-                    QCOMPARE(reader.read(11), "new table\r\n");
-                    QVERIFY(!QFileInfo(bench.path("out.csv")).isFile());
-                } else {
-                    QVERIFY(QFileInfo(bench.path("out.csv")).isSymLink());
-                    QFile file(target);
-                    QVERIFY(file.open(QIODevice::ReadOnly));
-                    QCOMPARE(file.readAll(), "new table\r\n");
-                }
-                break;
-            }
-            case Odd::PipeDataFile: {
-                test::WindowSession session(bench);
-                session.predict();
-                break;
-            }
-            case Odd::ReadOnlyFolder: {
-                if (!temporary.found()) QSKIP("no temporary folder the user nobody can reach");
-                const test::UnwritableFolder unwritable(bench.folder.path());
-                if (!unwritable.holds()) QSKIP("the folder cannot be made unwritable here");
-                test::WindowSession session(bench);
-                QCOMPARE(session.nextRound(), "42");
-                session.openRegistration();
-                QCOMPARE(session.listedHistory(), QStringList({"1234", "5678"}));
-                break;
-            }
-            default: {
-                test::WindowSession session(bench);
-                session.registerResult("0151");
-                break;
-            }
-        }
-
-        const QString shown =
-            bench.dialogs.shown().isEmpty() ? QString() : bench.dialogs.shown().last().text;
-        QCOMPARE(shown, message.arg(folder));
-        // The saved table is checked above; the data files are what the command may change.
-        test::FolderContents after = test::folderContents(bench);
-        after.remove("out.csv");
-        QCOMPARE(after != before, changes);
-        if (odd == Odd::LinkedDataFile) QVERIFY(QFileInfo(bench.path(kHistoryFile)).isSymLink());
-        if (odd == Odd::LastRound) QVERIFY(!bench.endedWith);
-        if (odd == Odd::ByteOrderMark)
-            QCOMPARE(bench.fileBytes(kHistoryFile), "0151\r\n" + kHistory);
+        QCOMPARE(odd.lastMessage(), QString());
+        QCOMPARE(odd.dataFiles(), before);
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QTest>
+#include <utility>
 
 namespace k4::test {
 
@@ -68,9 +69,18 @@ std::optional<QString> ScriptedFileDialogs::existingFolder(const QString& captio
     return answer(caption, startFolder);
 }
 
-bool RecordingLauncher::startDetached(const Command& command) {
+void RecordingLauncher::start(const Command& command, std::function<void()> failed) {
     started.append(command);
-    return succeeds;
+    if (!succeeds)
+        failed();
+    else
+        running_.append({command, std::move(failed)});
+}
+
+void RecordingLauncher::endRunning(bool failing) {
+    const auto ended = std::exchange(running_, {});
+    for (const auto& [command, failed] : ended)
+        if (failing && command.exitStatusTells) failed();
 }
 
 TestBench::TestBench()

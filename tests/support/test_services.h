@@ -76,13 +76,20 @@ private:
     QStringList startFolders_;
 };
 
-// Records the programs it is asked to start; starts nothing.
+// Records the programs it is asked to start; starts nothing. Each started program runs until the
+// test ends them, as failed or not.
 class RecordingLauncher final : public ProgramLauncher {
 public:
-    bool startDetached(const Command& command) override;
+    void start(const Command& command, std::function<void()> failed) override;
+    // Ends the programs running, each with a failure where its exit status tells one (xdg-open
+    // finding nothing that opens the file).
+    void endRunning(bool failing);
 
     QList<Command> started;
-    bool succeeds = true;
+    bool succeeds = true;  // whether the programs can be started
+
+private:
+    QList<std::pair<Command, std::function<void()>>> running_;
 };
 
 // A temporary data folder and test doubles for everything else a window uses: scripted message

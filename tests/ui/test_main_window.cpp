@@ -62,6 +62,9 @@ enum class Effect {
     VersionShown,        // the version box
 };
 
+// How the program that opens a file or folder for the user fares.
+enum class Opener { CannotStart, EndsFailing, Opens };
+
 QString captionOf(QWidget* control) {
     if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
     if (auto* button = qobject_cast<QPushButton*>(control)) return button->text();
@@ -82,6 +85,7 @@ bool isTextEditor(const QString& program) {
 }  // namespace
 
 Q_DECLARE_METATYPE(Effect)
+Q_DECLARE_METATYPE(Opener)
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -298,17 +302,53 @@ private slots:
         QVERIFY(!bench.fileBytes(kReportFile).has_value());  // nothing is written first
     }
 
-    void editorThatCannotStartIsReportedAndTheProgramGoesOn() {
+    // Where nothing opens the report, the manual or the data folder, the user is told which
+    // file or folder it is, to open it by hand, and the program goes on: when the opener cannot
+    // start, and when it ends saying so (xdg-open's exit status; Explorer's and an editor's
+    // tell nothing).
+    void openerThatFindsNoProgramNamesWhatItOpens_data() {
+        QTest::addColumn<QString>("control");  // the button or the menu command
+        QTest::addColumn<QString>("opened");   // in the data folder; empty: the folder
+        QTest::addColumn<Opener>("opener");
+        const QList<std::pair<QString, QString>> commands = {
+            {"Command1", "yosou4.txt"}, {"manualAction", "manual.html"}, {"openFolderAction", ""}};
+        for (const auto& [control, opened] : commands) {
+            QTest::addRow("%s, cannot start", qPrintable(control))
+                << control << opened << Opener::CannotStart;
+            QTest::addRow("%s, ends failing", qPrintable(control))
+                << control << opened << Opener::EndsFailing;
+            QTest::addRow("%s, opens it", qPrintable(control))
+                << control << opened << Opener::Opens;
+        }
+    }
+    void openerThatFindsNoProgramNamesWhatItOpens() {
+        QFETCH(QString, control);
+        QFETCH(QString, opened);
+        QFETCH(Opener, opener);
         test::TestBench bench;
-        bench.launcher.succeeds = false;
+        bench.services.manualFile = bench.path("manual.html");
+        bench.launcher.succeeds = opener != Opener::CannotStart;
         MainWindow form(bench.services);
-        QTest::mouseClick(test::WindowSession::showTextButton(form), Qt::LeftButton);
-        QCOMPARE(bench.dialogs.shown().size(), 1);
-#ifdef Q_OS_WIN
-        QVERIFY(bench.dialogs.shown().first().text.contains(u".exe", Qt::CaseInsensitive));
-#else
-        QVERIFY(bench.dialogs.shown().first().text.contains(u"xdg-open"));
-#endif
+        if (auto* button = form.findChild<QPushButton*>(control))
+            QTest::mouseClick(button, Qt::LeftButton);
+        else
+            form.findChild<QAction*>(control)->trigger();
+        QCOMPARE(bench.launcher.started.size(), 1);
+        if (opener != Opener::CannotStart) {
+            QVERIFY(bench.dialogs.shown().isEmpty());
+            bench.launcher.endRunning(opener == Opener::EndsFailing);
+        }
+
+        const bool told =
+            opener == Opener::CannotStart ||
+            (opener == Opener::EndsFailing && bench.launcher.started.first().exitStatusTells);
+        QCOMPARE(bench.dialogs.shown().size(), told ? 1 : 0);
+        if (told)
+            QCOMPARE(bench.dialogs.shown().first().text,
+                     "開くプログラムが見つかりません: " +
+                         QDir::toNativeSeparators(opened.isEmpty() ? bench.folder.path()
+                                                                   : bench.path(opened)) +
+                         "\n手動で開いてください。");
         QVERIFY(!bench.endedWith.has_value());
     }
 

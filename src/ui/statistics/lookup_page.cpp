@@ -49,6 +49,15 @@ QString predictableText(const NumberRecord& record) {
     return QStringLiteral("なりません (予想は候補表の %1から選びます)").arg(range);
 }
 
+QString boxChanceText(const NumberRecord& record) {
+    if (!record.boxTicket)
+        return QStringLiteral("ありません (四つとも同じ数字のゾロ目は、ボックスでは買えません)");
+    return QStringLiteral("%1 / %2 (%3%)")
+        .arg(record.boxArrangements)
+        .arg(kPossibleDraws)
+        .arg(100.0 * record.boxArrangements / kPossibleDraws, 0, 'f', 2);
+}
+
 }  // namespace
 
 LookupPage::LookupPage(Services& services, QWidget* parent) : QWidget(parent), services_(services) {
@@ -121,11 +130,7 @@ void LookupPage::showRecord() {
         rows.append({QStringLiteral("最近ボックスで出た回"), QStringLiteral("ありません")});
     rows << QStringList{QStringLiteral("今日の候補表での位置"), slotText(record)}
          << QStringList{QStringLiteral("予想の対象"), predictableText(record)}
-         << QStringList{QStringLiteral("1 枚のボックスが当たる確率"),
-                        QStringLiteral("%1 / %2 (%3%)")
-                            .arg(record.boxArrangements)
-                            .arg(kPossibleDraws)
-                            .arg(100.0 * record.boxArrangements / kPossibleDraws, 0, 'f', 2)};
+         << QStringList{QStringLiteral("1 枚のボックスが当たる確率"), boxChanceText(record)};
     record_->setRows(rows);
 }
 

@@ -245,13 +245,14 @@ def main():
     newest_first = oldest_first[::-1]
     bt10, table = backtest(oldest_first, 10)
     bt5, _ = backtest(oldest_first, 5)
-    # The numbers looked up: the newest result, one drawn several times, two pairs.
+    # The numbers looked up: the newest result, one drawn several times, two pairs, and four
+    # equal digits, which are not sold as a box.
     counts = {}
     for t in oldest_first:
         if four_digits(t):
             counts["".join(sorted(t))] = counts.get("".join(sorted(t)), 0) + 1
     often = max(sorted(counts), key=lambda k: counts[k])
-    looked = [newest_first[0], often, "1122"]
+    looked = [newest_first[0], often, "1122", "7777"]
     expected = {
         "counter": COUNTER, "oddLine": ODD_LINE, "backtest10": bt10, "backtest5": bt5,
         "digits100": digits(newest_first, 100), "digitsAll": digits(newest_first, 10 ** 9),
