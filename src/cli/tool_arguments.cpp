@@ -6,6 +6,7 @@
 #include "chart/backtest_chart.h"
 #include "data/data_file_table.h"
 #include "data/file_names.h"
+#include "money/lottery_money.h"
 #include "version.h"
 
 namespace k4 {
@@ -157,7 +158,7 @@ QString usageText(Language language) {
                    "  tickets   DIR の購入記録 (%5) の券を一枚一行で、各回の結果 (はずれ、\n"
                    "            当せんの種類と金額、未抽せん、結果不明、金額未登録) とともに示し、\n"
                    "            抽せん済みの回の購入金額、当せん金、収支、回収率を合計します。\n"
-                   "            1 口は 1 回 200 円、当せん金は %6 にあるその回の 1 口の金額 × 口数\n"
+                   "            1 口は 1 回 %7 円、当せん金は %6 にあるその回の 1 口の金額 × 口数\n"
                    "            です。記録のないフォルダーは券のない記録として扱います。\n"
                    "  tickets add\n"
                    "            NUMBER (全角の数字も可) を KIND (straight: ストレート、box:\n"
@@ -215,7 +216,7 @@ QString usageText(Language language) {
                    "            what each of its rounds did (no win, the win and its amount, not\n"
                    "            drawn, result unknown, amount unknown), then the cost of the\n"
                    "            rounds drawn, the prizes won, the balance and the return rate.\n"
-                   "            A unit costs 200 yen a round; a win pays the round's prize per\n"
+                   "            A unit costs %7 yen a round; a win pays the round's prize per\n"
                    "            unit in %6 times the units. A folder without a book\n"
                    "            has no tickets.\n"
                    "  tickets add\n"
@@ -243,7 +244,8 @@ QString usageText(Language language) {
         .arg(kStartCount)
         .arg(kChartImageSize.width())
         .arg(kChartImageSize.height())
-        .arg(dataFilesText(language), kTicketFile, kPrizeFile);
+        .arg(dataFilesText(language), kTicketFile, kPrizeFile)
+        .arg(kUnitYen);
 }
 
 QString versionText() {
