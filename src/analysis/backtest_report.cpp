@@ -123,6 +123,43 @@ QList<SummaryRow> moneyRows(const BacktestSummary& summary, Language language) {
                                                 .arg(payoutText()))};
 }
 
+// The rounds the money at the real prizes counts, and the hits it leaves out.
+QString realPrizeHeading(const RealPrizeMoney& money, qsizetype scored, Language language) {
+    QString heading = inLanguage(language, QStringLiteral("実際の賞金（採点した %2 回のうち %1 回"),
+                                 QStringLiteral("Real prizes, over %1 of the %2 rounds scored"))
+                          .arg(money.rounds)
+                          .arg(scored);
+    if (money.hitsLeftOut > 0)
+        heading +=
+            inLanguage(language,
+                       QStringLiteral("。ボックスの当せん金が分からない回の的中 %1 回を除く"),
+                       money.hitsLeftOut == 1
+                           ? QStringLiteral(" (left out: %1 round hit whose box prize is "
+                                            "not known)")
+                           : QStringLiteral(" (left out: %1 rounds hit whose box prize is "
+                                            "not known)"))
+                .arg(money.hitsLeftOut);
+    return heading + inLanguage(language, QStringLiteral("）"), QString());
+}
+
+// The box tickets of those rounds, their cost, the real prizes they won, the balance and the
+// exact return rate.
+QList<SummaryRow> realPrizeRows(const RealPrizeMoney& money, Language language) {
+    const QString rate = money.returnRate().percentText();
+    return {row(language, QStringLiteral("購入口数（ゾロ目を除く）"),
+                QStringLiteral("box tickets bought"),
+                QLocale(QLocale::Japanese).toString(money.tickets)),
+            row(language, QStringLiteral("購入金額（1 口 %1 円）").arg(kUnitYen),
+                QStringLiteral("cost (%1 yen a ticket)").arg(kUnitYen),
+                yenText(money.costYen, language)),
+            row(language, QStringLiteral("払戻金（実際の賞金）"),
+                QStringLiteral("return (real prizes)"), yenText(money.returnYen, language)),
+            row(language, QStringLiteral("収支"), QStringLiteral("balance"),
+                yenText(money.balanceYen(), language)),
+            row(language, QStringLiteral("回収率"), QStringLiteral("return rate"),
+                rate.isEmpty() ? QStringLiteral("-") : rate)};
+}
+
 // One sentence on where the hit rate of chance lies against the 95% interval of the hit rate.
 QString conclusionText(const BacktestSummary& summary, Language language) {
     if (summary.chanceRate <= 0)
@@ -262,7 +299,8 @@ QString yenText(qint64 yen, Language language) {
            inLanguage(language, QStringLiteral(" 円"), QStringLiteral(" yen"));
 }
 
-SummaryText summaryText(const std::vector<ScoredRound>& rounds, int count, Language language) {
+SummaryText summaryText(const std::vector<ScoredRound>& rounds, int count, Language language,
+                        const PrizeTable& prizes) {
     const BacktestSummary summary = summarize(rounds);
     SummaryText text;
     text.scope = scopeText(rounds, summary, count, language);
@@ -271,6 +309,10 @@ SummaryText summaryText(const std::vector<ScoredRound>& rounds, int count, Langu
         text.scope;
     text.rows = figureRows(rounds, summary, language);
     text.moneyRows = moneyRows(summary, language);
+    if (const RealPrizeMoney real = realPrizeMoney(rounds, prizes); real.pricedRounds > 0) {
+        text.realPrizeHeading = realPrizeHeading(real, qsizetype(rounds.size()), language);
+        text.realPrizeRows = realPrizeRows(real, language);
+    }
     text.conclusion = conclusionText(summary, language);
     text.prizeNote =
         inLanguage(
@@ -332,13 +374,20 @@ QStringList backtestNotes(const Backtest& backtest, const StatisticsData& data, 
         notes << inLanguage(language, QStringLiteral("… ほかに %1 行を採点から外しました。"),
                             QStringLiteral("… and %1 more lines left out."))
                      .arg(unscored.size() - kNotesShown);
+    if (!data.prizeProblem.isEmpty())
+        notes << inLanguage(language,
+                            QStringLiteral("注意: %1 実際の賞金での収支は出していません。"),
+                            QStringLiteral("Note: %1 The money at the real prizes is not shown."))
+                     .arg(data.prizeProblem);
     const TableComparison tables = compareTables(data, backtest.replayedCandidates);
     if (tables.difference != TableDifference::None) notes << tableNote(tables, data, language);
     return notes;
 }
 
-QByteArray csvBytes(const std::vector<ScoredRound>& rounds) {
-    QByteArray bytes = "round,drawn,predicted,hit,expected,tickets,cost,return,balance\r\n";
+QByteArray csvBytes(const std::vector<ScoredRound>& rounds, const PrizeTable& prizes) {
+    const bool realPrizes = realPrizeMoney(rounds, prizes).pricedRounds > 0;
+    QByteArray bytes = "round,drawn,predicted,hit,expected,tickets,cost,return,balance";
+    bytes += realPrizes ? ",real_prize\r\n" : "\r\n";
     qint64 balance = 0;
     for (const ScoredRound& round : rounds) {
         balance += round.returnYen - round.costYen();
@@ -346,8 +395,12 @@ QByteArray csvBytes(const std::vector<ScoredRound>& rounds) {
                  csvField(round.predicted.join(u' ')) + ',' + (round.hit ? '1' : '0') + ',' +
                  QByteArray::number(round.expected, 'f', kChanceDecimals) + ',' +
                  QByteArray::number(round.tickets) + ',' + QByteArray::number(round.costYen()) +
-                 ',' + QByteArray::number(round.returnYen) + ',' + QByteArray::number(balance) +
-                 "\r\n";
+                 ',' + QByteArray::number(round.returnYen) + ',' + QByteArray::number(balance);
+        if (realPrizes) {
+            const std::optional<qint64> prize = realBoxPrize(round, prizes);
+            bytes += ',' + (prize ? QByteArray::number(*prize) : QByteArray());
+        }
+        bytes += "\r\n";
     }
     return bytes;
 }

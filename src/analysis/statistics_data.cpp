@@ -43,6 +43,11 @@ StatisticsData statisticsDataIn(const DataFilesState& state) {
     read.counter = toInt32(DataFiles::counterIn(state), kCounterFile);
     read.rounds = historyRounds(read.history, read.counter);
     if (state[DataFile::Candidates]) read.candidates = DataFiles::candidatesIn(state);
+    PrizeFileReading prizes = prizesIn(state);
+    if (prizes.problem)
+        read.prizeProblem = rowProblemText(kPrizeFile, *prizes.problem);
+    else
+        read.prizes = std::move(prizes.prizes);
     return read;
 }
 

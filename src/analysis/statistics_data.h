@@ -8,6 +8,7 @@
 #include "analysis/backtest.h"
 #include "data/candidate_table.h"
 #include "data/data_files_state.h"
+#include "data/prize_file.h"
 
 namespace k4 {
 
@@ -21,9 +22,15 @@ struct StatisticsData {
     // The candidate table; none when the folder has no candidate file, which a backtest does
     // not need: it replays its own table from the history.
     std::optional<CandidateTable> candidates;
+    // The real prizes the backtest counts beside the theoretical ones: the prize file's rows, or
+    // a file of past results' prize columns. None where there is no prize file, and none where
+    // it does not read, `prizeProblem` then saying where and why.
+    PrizeTable prizes;
+    QString prizeProblem;  // "haitou4.csv の 3 行目: …"; empty when the prize file reads
 };
 
-// Reads the history and the counter file, and the candidate file where there is one. Throws
+// Reads the history and the counter file, the candidate file and the prize file where there
+// are. Throws
 // the Failure of the first file that cannot be read (a candidate file of fewer than 570 lines
 // among them), and Overflow for a counter beyond 32 bits.
 StatisticsData readStatisticsData(FileSystem& files);

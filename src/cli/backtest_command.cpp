@@ -1,37 +1,20 @@
 #include "cli/backtest_command.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 #include "analysis/backtest_report.h"
 #include "analysis/statistics_data.h"
 #include "chart/backtest_chart.h"
+#include "cli/output_file.h"
 #include "cli/past_results_input.h"
 #include "cli/progress.h"
 #include "cli/summary_lines.h"
 #include "cli/tool_messages.h"
 #include "data/file_names.h"
-#include "data/folder_commit.h"
 #include "platform/failure.h"
 #include "platform/file_system.h"
 
 namespace k4 {
-namespace {
-
-// Writes a whole file or leaves the old one as it was.
-bool writeOutput(const QString& path, const QByteArray& bytes, Console& console,
-                 FolderOpener& folders) {
-    try {
-        commitFileAt(folders, path, bytes);
-        return true;
-    } catch (const Failure& failure) {
-        console.err << failureText(failure, QFileInfo(path).absolutePath(), console.language)
-                    << '\n';
-        return false;
-    }
-}
-
-}  // namespace
 
 int runBacktestCommand(const BacktestRequest& request, Console& console, FolderOpener& folders) {
     const QDir folder(request.folder);
@@ -68,7 +51,7 @@ int runBacktestCommand(const BacktestRequest& request, Console& console, FolderO
     }
 
     for (const QString& line :
-         summaryLines(backtest.rounds, request.options.count, console.language))
+         summaryLines(backtest.rounds, request.options.count, console.language, data.prizes))
         console.out << line << '\n';
     // The notes follow the summary on a terminal that shows both streams.
     console.out.flush();
@@ -77,11 +60,12 @@ int runBacktestCommand(const BacktestRequest& request, Console& console, FolderO
 
     bool written = true;
     if (!request.csvFile.isEmpty())
-        written =
-            writeOutput(request.csvFile, csvBytes(backtest.rounds), console, folders) && written;
+        written = writeOutputFile(request.csvFile, csvBytes(backtest.rounds, data.prizes), console,
+                                  folders) &&
+                  written;
     if (!request.pngFile.isEmpty()) {
         const QImage chart = drawBacktestChart(backtest.rounds, console.language);
-        written = writeOutput(request.pngFile, pngBytes(chart), console, folders) && written;
+        written = writeOutputFile(request.pngFile, pngBytes(chart), console, folders) && written;
     }
     console.out.flush();
     return written ? kExitSuccess : kExitFailure;

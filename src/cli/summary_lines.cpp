@@ -11,24 +11,30 @@ namespace {
 constexpr int kLabelColumns = 30;
 constexpr char32_t kFirstWideCharacter = 0x1100;
 
-// How many terminal columns a text takes: Japanese characters take two.
-int columns(const QString& text) {
+}  // namespace
+
+int terminalColumns(const QString& text) {
     int width = 0;
     for (const QChar c : text) width += c.unicode() >= kFirstWideCharacter ? 2 : 1;
     return width;
 }
 
-QString printedRow(const SummaryRow& row) {
-    const int fill = std::max(1, kLabelColumns - columns(row.label));
-    return QStringLiteral("  ") + row.label + QString(fill, u' ') + row.value;
+QString figureLine(const QString& label, const QString& value) {
+    const int fill = std::max(1, kLabelColumns - terminalColumns(label));
+    return QStringLiteral("  ") + label + QString(fill, u' ') + value;
 }
 
-}  // namespace
-
-QStringList summaryLines(const std::vector<ScoredRound>& rounds, int count, Language language) {
-    const SummaryText summary = summaryText(rounds, count, language);
+QStringList summaryLines(const std::vector<ScoredRound>& rounds, int count, Language language,
+                         const PrizeTable& prizes) {
+    const SummaryText summary = summaryText(rounds, count, language, prizes);
     QStringList lines{summary.heading};
-    for (const SummaryRow& row : summary.rows + summary.moneyRows) lines << printedRow(row);
+    for (const SummaryRow& row : summary.rows + summary.moneyRows)
+        lines << figureLine(row.label, row.value);
+    if (!summary.realPrizeRows.isEmpty()) {
+        lines << summary.realPrizeHeading;
+        for (const SummaryRow& row : summary.realPrizeRows)
+            lines << figureLine(row.label, row.value);
+    }
     return lines << summary.conclusion << summary.prizeNote;
 }
 

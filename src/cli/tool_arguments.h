@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "analysis/backtest.h"
+#include "data/ticket_book.h"
 #include "platform/language.h"
 
 namespace k4 {
@@ -26,6 +27,28 @@ struct BacktestRequest {
     QString pngFile;  // empty: none
 };
 
+// kirikata4-tool tickets [--folder DIR] [--csv FILE]
+struct TicketsRequest {
+    QString folder;
+    QString csvFile;  // empty: none
+};
+
+// kirikata4-tool tickets add NUMBER --kind straight|box|set [--units N] [--round R] [--rounds K]
+struct AddTicketRequest {
+    QString folder;
+    QString number;  // as typed; the command reads it as the registration window does
+    TicketKind kind = TicketKind::Box;
+    int units = 1;
+    std::optional<qint32> firstRound;  // none: the round after the newest drawn
+    int rounds = 1;
+};
+
+// kirikata4-tool tickets remove N
+struct RemoveTicketRequest {
+    QString folder;
+    qsizetype position = 0;  // from 1, as `tickets` lists the book
+};
+
 struct HelpRequest {};
 struct VersionRequest {};
 
@@ -33,8 +56,8 @@ struct UsageError {
     QString message;
 };
 
-using ToolRequest =
-    std::variant<HelpRequest, VersionRequest, ImportRequest, BacktestRequest, UsageError>;
+using ToolRequest = std::variant<HelpRequest, VersionRequest, ImportRequest, BacktestRequest,
+                                 TicketsRequest, AddTicketRequest, RemoveTicketRequest, UsageError>;
 
 // Reads the command line, `arguments` starting with the program's name. The folder defaults to
 // the current one.

@@ -4,6 +4,7 @@
 
 #include "cli/backtest_command.h"
 #include "cli/import_command.h"
+#include "cli/tickets_command.h"
 #include "cli/tool_messages.h"
 #include "data/data_files.h"
 #include "platform/failure.h"
@@ -36,6 +37,18 @@ int runTool(const ToolRequest& request, Console& console, FolderOpener& folders)
     if (const auto* backtest = std::get_if<BacktestRequest>(&request))
         return recoverBeforeCommand(backtest->folder, console, folders)
                    ? runBacktestCommand(*backtest, console, folders)
+                   : kExitFailure;
+    if (const auto* tickets = std::get_if<TicketsRequest>(&request))
+        return recoverBeforeCommand(tickets->folder, console, folders)
+                   ? runTicketsCommand(*tickets, console, folders)
+                   : kExitFailure;
+    if (const auto* add = std::get_if<AddTicketRequest>(&request))
+        return recoverBeforeCommand(add->folder, console, folders)
+                   ? runAddTicket(*add, console, folders)
+                   : kExitFailure;
+    if (const auto* remove = std::get_if<RemoveTicketRequest>(&request))
+        return recoverBeforeCommand(remove->folder, console, folders)
+                   ? runRemoveTicket(*remove, console, folders)
                    : kExitFailure;
     if (const auto* usage = std::get_if<UsageError>(&request)) {
         console.err << "kirikata4-tool: " << usage->message << "\n\n"

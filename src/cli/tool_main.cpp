@@ -12,9 +12,9 @@
 #include "platform/qt_translations.h"
 #include "platform/terminal.h"
 
-// The companion command of the program: imports past results into a data folder and backtests
-// the prediction on a folder's history. It shares the data, prediction and registration code
-// of the windows and uses no widget.
+// The companion command of the program: imports past results into a data folder, backtests
+// the prediction on a folder's history and keeps the player's ticket book. It shares the data,
+// prediction and registration code of the windows and uses no widget.
 int main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));

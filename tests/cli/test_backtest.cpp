@@ -4,11 +4,14 @@
 #include <QTest>
 
 #include "analysis/backtest.h"
+#include "analysis/backtest_report.h"
 #include "cli/progress.h"
+#include "cli/summary_lines.h"
 #include "data/box_match.h"
 #include "data/data_files.h"
 #include "data/file_names.h"
 #include "data/initial_candidates.h"
+#include "data/lines.h"
 #include "predict/prediction.h"
 #include "predict/prediction_files.h"
 #include "register/registration.h"
@@ -34,6 +37,9 @@ void writeHistory(const test::TestFolder& bench, const QStringList& oldestFirst,
                     writeLines(QStringList(oldestFirst.crbegin(), oldestFirst.crend())));
     bench.writeFile(kCounterFile, QByteArray::number(counter) + "\r\n");
 }
+
+const QString kPrizeHeader =
+    QStringLiteral("回号,当せん番号,ストレート,ボックス,セットストレート,セットボックス");
 
 // The candidate file of a folder whose history was imported, or its history after the import.
 enum class Table {
@@ -192,6 +198,84 @@ private slots:
 
         const QImage chart(png);
         QCOMPARE(chart.size(), QSize(800, 640));
+    }
+
+    // By hand, ten tickets a round: round 7051 hit and pays its real box prize, 42,200 yen;
+    // 7052 missed; 7053 hit but its prize is not kept, so it is left out whole. Over the two
+    // rounds counted: 20 tickets, 4,000 yen, 42,200 back. Without a prize the summary and the
+    // CSV are as they always were.
+    void countsTheRealPrizesBesideTheTheoreticalOnes() {
+        const PrizeTable prizes =
+            readPrizeFile(
+                writeLines({kPrizeHeader, "7051,0419,1013700,42200,527900,21100", "7052,5023,,,,"}))
+                .prizes;
+        const auto scored = [](qint64 number, const char* drawn, bool hit) {
+            ScoredRound round;
+            round.round = number;
+            round.drawn = drawn;
+            round.predicted = QStringList(10, QStringLiteral("1234"));
+            round.hit = hit;
+            round.expected = 0.0024;
+            round.tickets = 10;
+            round.returnYen = hit ? 37'500 : 0;
+            return round;
+        };
+        const std::vector<ScoredRound> rounds = {
+            scored(7051, "0419", true), scored(7052, "5023", false), scored(7053, "1234", true)};
+        const QStringList plain = summaryLines(rounds, 10, Language::English, {});
+        const QStringList lines = summaryLines(rounds, 10, Language::English, prizes);
+        const qsizetype block = lines.indexOf(
+            "Real prizes, over 2 of the 3 rounds scored (left out: 1 round hit whose box prize is "
+            "not known)");
+        QVERIFY2(block > 0, qPrintable(lines.join(u'\n')));
+        QCOMPARE(lines.mid(block + 1, 5), (QStringList{
+                                              "  box tickets bought            20",
+                                              "  cost (200 yen a ticket)       4,000 yen",
+                                              "  return (real prizes)          42,200 yen",
+                                              "  balance                       38,200 yen",
+                                              "  return rate                   1055.00%",
+                                          }));
+        QCOMPARE(lines.mid(0, block) + lines.mid(block + 6), plain);
+
+        const QList<QByteArray> rows = csvBytes(rounds, prizes).split('\n');
+        QVERIFY(rows[0].endsWith(",balance,real_prize\r"));
+        QVERIFY2(rows[1].endsWith(",37500,35500,42200\r"), rows[1].constData());
+        QVERIFY(rows[2].endsWith(",33500,\r"));
+        QVERIFY(rows[3].endsWith(",69000,\r"));
+        QCOMPARE(csvBytes(rounds, {}).split('\n')[0],
+                 "round,drawn,predicted,hit,expected,tickets,cost,return,balance\r");
+    }
+
+    // The folder's prize file gives the backtest its real prizes; one that does not read is
+    // named in a note, and the backtest goes on without them.
+    void takesTheRealPrizesFromTheFolder_data() {
+        QTest::addColumn<bool>("readable");
+        QTest::newRow("a prize file") << true;
+        QTest::newRow("a prize file that does not read") << false;
+    }
+    void takesTheRealPrizesFromTheFolder() {
+        QFETCH(bool, readable);
+        test::TestFolder bench;
+        const QStringList draws = test::randomDraws(60, 13);
+        writeHistory(bench, draws, 60);
+        QStringList prizes{kPrizeHeader};
+        for (int i = 0; i < draws.size(); ++i)
+            prizes << QStringLiteral("%1,%2,,%3,,")
+                          .arg(i + 1)
+                          .arg(draws[i],
+                               isBoxTicket(draws[i]) ? QStringLiteral("40000") : QString());
+        if (!readable) prizes[5] = QStringLiteral("5,12a4,,,,");
+        bench.writeFile(kPrizeFile, writeLines(prizes));
+        const test::ToolRun run = runToolWith(
+            {"backtest", "--folder", bench.path({}), "--csv", bench.path("rounds.csv")});
+        QCOMPARE(run.status, kExitSuccess);
+        QCOMPARE(run.out.contains("Real prizes, over 60 of the 60 rounds scored\n"), readable);
+        QCOMPARE(run.err.contains("Note: haitou4.csv の 6 行目"), !readable);
+        QCOMPARE(
+            bench.fileBytes("rounds.csv")
+                ->startsWith(
+                    "round,drawn,predicted,hit,expected,tickets,cost,return,balance,real_prize\r\n"),
+            readable);
     }
 
     void commandSpeaksJapaneseToAJapaneseSystem() {

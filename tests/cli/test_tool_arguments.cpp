@@ -32,6 +32,28 @@ private slots:
         QVERIFY(!defaults.options.last);
         QCOMPARE(defaults.folder, QDir::currentPath());
         QVERIFY(!drawsChart(defaults));
+
+        const auto list = std::get<TicketsRequest>(
+            parseToolArguments({"tool", "tickets", "--csv", "t.csv"}, Language::English));
+        QCOMPARE(list.csvFile, "t.csv");
+        const auto add = std::get<AddTicketRequest>(
+            parseToolArguments({"tool", "tickets", "add", "０４１９", "--kind", "set", "--units",
+                                "3", "--round", "7060", "--rounds", "2", "--folder", "data"},
+                               Language::English));
+        QCOMPARE(add.number, "０４１９");
+        QCOMPARE(add.kind, TicketKind::Set);
+        QCOMPARE(add.units, 3);
+        QCOMPARE(add.firstRound, 7060);
+        QCOMPARE(add.rounds, 2);
+        QCOMPARE(add.folder, "data");
+        const auto addDefaults = std::get<AddTicketRequest>(parseToolArguments(
+            {"tool", "tickets", "add", "1234", "--kind", "straight"}, Language::English));
+        QCOMPARE(addDefaults.units, 1);
+        QCOMPARE(addDefaults.rounds, 1);
+        QVERIFY(!addDefaults.firstRound);
+        const auto remove = std::get<RemoveTicketRequest>(
+            parseToolArguments({"tool", "tickets", "remove", "3"}, Language::English));
+        QCOMPARE(remove.position, 3);
     }
 
     void answersHelpAndVersion_data() {
@@ -64,6 +86,23 @@ private slots:
         QTest::newRow("count not whole") << QStringList{"backtest", "--count", "2.5"};
         QTest::newRow("last negative") << QStringList{"backtest", "--last", "-1"};
         QTest::newRow("option without value") << QStringList{"backtest", "--csv"};
+        QTest::newRow("tickets, an unknown action") << QStringList{"tickets", "buy", "1234"};
+        QTest::newRow("tickets add without a kind") << QStringList{"tickets", "add", "1234"};
+        QTest::newRow("tickets add, an unknown kind")
+            << QStringList{"tickets", "add", "1234", "--kind", "mini"};
+        QTest::newRow("tickets add without a number")
+            << QStringList{"tickets", "add", "--kind", "box"};
+        QTest::newRow("tickets add, units 0")
+            << QStringList{"tickets", "add", "1234", "--kind", "box", "--units", "0"};
+        QTest::newRow("tickets add, round not whole")
+            << QStringList{"tickets", "add", "1234", "--kind", "box", "--round", "x"};
+        QTest::newRow("tickets add with --csv")
+            << QStringList{"tickets", "add", "1234", "--kind", "box", "--csv", "a.csv"};
+        QTest::newRow("the list with --kind") << QStringList{"tickets", "--kind", "box"};
+        QTest::newRow("tickets remove 0") << QStringList{"tickets", "remove", "0"};
+        QTest::newRow("tickets remove without N") << QStringList{"tickets", "remove"};
+        QTest::newRow("tickets remove with --units")
+            << QStringList{"tickets", "remove", "1", "--units", "2"};
     }
     void refusesWrongCommandLines() {
         QFETCH(QStringList, arguments);

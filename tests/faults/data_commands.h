@@ -6,12 +6,15 @@
 #include "data/backup_folder.h"
 #include "data/data_files.h"
 #include "data/file_names.h"
+#include "data/lines.h"
+#include "data/ticket_book.h"
 #include "platform/failure.h"
 #include "platform/file_system.h"
 #include "register/deletion.h"
 #include "register/registration.h"
 #include "support/random_draws.h"
 #include "support/test_data.h"
+#include "support/test_folder.h"
 #include "support/tool_run.h"
 
 // The commands that change the data folder, run as the windows and the tool run them, for the
@@ -26,7 +29,9 @@ enum class DataCommand {
     ImportOverFull,
     ImportAddingRounds,
     Restore,
-    Report
+    Report,
+    AddTicket,
+    RemoveTicket
 };
 
 // Every command, with the name of its row in a table.
@@ -43,6 +48,8 @@ inline const QList<DataCommandRow> kDataCommands = {
     {"import adding rounds to a full folder", DataCommand::ImportAddingRounds},
     {"restore a backup", DataCommand::Restore},
     {"report", DataCommand::Report},
+    {"add a ticket", DataCommand::AddTicket},
+    {"remove a ticket", DataCommand::RemoveTicket},
 };
 
 // The file of past results the imports take: rounds 57 to 96, the 40 after the counter of the
@@ -75,18 +82,28 @@ inline CommandInputs prepareInputs(FileSystem& pastResultsFolder, const QString&
     return {pastResultsPath + QStringLiteral("/past.txt"), backupPath};
 }
 
+// The day the tickets are bought on.
+inline const FixedClock kTicketDay{QDate(2026, 12, 9)};
+
 // The folder the command starts on, on the disk before it runs: empty for the import into an
-// empty folder, else a history in which registering 0123 matches, a counter and a report.
+// empty folder, else a history in which registering 0123 matches, a counter and a report; for
+// removing a ticket, a book of two (adding one makes the book).
 inline void prepareFolder(DataCommand command, FileSystem& folder) {
     if (command == DataCommand::ImportIntoEmpty) return;
     folder.writeDurably(kHistoryFile, golden(kHistoryFile));
     folder.writeDurably(kCandidateFile, golden(kCandidateFile));
     folder.writeDurably(kCounterFile, "56\r\n");
     folder.writeDurably(kReportFile, "an earlier report\r\n");
+    if (command == DataCommand::RemoveTicket) {
+        const TicketBook book = {{QDate(2026, 12, 1), 56, 1, "0123", TicketKind::Box, 1},
+                                 {QDate(2026, 12, 2), 57, 3, "1122", TicketKind::Set, 2}};
+        folder.writeDurably(kTicketFile, writeLines(ticketBookLines(book)));
+    }
     folder.syncFolder();
 }
 
-// Runs the command on `folder`, the data folder at `path`; the import goes through the tool,
+// Runs the command on `folder`, the data folder at `path`; the import and the tickets go through
+// the tool,
 // which opens the folder with `folders`, the restore reads its backup through `folders` as the
 // window does. Throws a Failure when the command fails.
 inline void runDataCommand(DataCommand command, FileSystem& folder, FolderOpener& folders,
@@ -128,6 +145,17 @@ inline void runDataCommand(DataCommand command, FileSystem& folder, FolderOpener
         case DataCommand::Report:
             files.writeTextFile(kReportFile, QStringList(45, QStringLiteral("a new report")));
             return;
+        case DataCommand::AddTicket:
+        case DataCommand::RemoveTicket: {
+            const QStringList arguments =
+                command == DataCommand::AddTicket
+                    ? QStringList{"tickets", "add", "0419", "--kind", "box", "--units", "2"}
+                    : QStringList{"tickets", "remove", "1"};
+            const ToolRun run = runToolWith(arguments + QStringList{"--folder", path},
+                                            Language::English, &folders, kTicketDay);
+            if (run.status != kExitSuccess) throw Failure(FailureKind::CannotWrite, run.err);
+            return;
+        }
     }
 }
 

@@ -22,14 +22,14 @@ struct ToolRun {
 };
 
 // Runs the tool in this process as `kirikata4-tool arguments…`, standard error not a terminal,
-// on the folders `folders` opens where given and on the disk's otherwise.
+// on the folders `folders` opens where given and on the disk's otherwise, on the day `clock` says.
 inline ToolRun runToolWith(const QStringList& arguments, Language language = Language::English,
-                           FolderOpener* folders = nullptr) {
+                           FolderOpener* folders = nullptr, const Clock& clock = systemClock()) {
     DiskFolderOpener disk;
     ToolRun run;
     QTextStream out(&run.out);
     QTextStream err(&run.err);
-    Console console{out, err, language, false};
+    Console console{out, err, language, false, {}, clock};
     const QStringList full = QStringList{QStringLiteral("kirikata4-tool")} + arguments;
     run.status = runTool(parseToolArguments(full, language), console, folders ? *folders : disk);
     out.flush();

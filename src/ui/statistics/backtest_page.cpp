@@ -139,6 +139,9 @@ QHBoxLayout* BacktestPage::createControls(int count) {
 QHBoxLayout* BacktestPage::createSummary() {
     figures_ = summaryTable(this, "figureTable", QStringLiteral("バックテストの数値"));
     money_ = summaryTable(this, "moneyTable", QStringLiteral("バックテストの収支"));
+    realPrizeHeading_ = wrappingLabel(this, "realPrizeHeading");
+    realPrizeMoney_ =
+        summaryTable(this, "realPrizeTable", QStringLiteral("実際の賞金でのバックテストの収支"));
     conclusion_ = wrappingLabel(this, "conclusion");
     setBold(conclusion_);
     prizeNote_ = wrappingLabel(this, "prizeNote");
@@ -147,7 +150,15 @@ QHBoxLayout* BacktestPage::createSummary() {
     // height.
     auto* column = new QVBoxLayout;
     column->addWidget(conclusion_);
-    column->addWidget(money_, 0, Qt::AlignLeft);
+    // The money at the real prizes stands beside the theoretical one, to be read against it.
+    auto* realPrizes = new QVBoxLayout;
+    realPrizes->addWidget(realPrizeHeading_);
+    realPrizes->addWidget(realPrizeMoney_, 0, Qt::AlignLeft);
+    realPrizes->addStretch();
+    auto* money = new QHBoxLayout;
+    money->addWidget(money_, 0, Qt::AlignTop);
+    money->addLayout(realPrizes, 1);
+    column->addLayout(money);
     column->addWidget(prizeNote_);
     column->addWidget(notes_);
     column->addStretch();
@@ -247,10 +258,11 @@ void BacktestPage::finished() {
 void BacktestPage::showBacktest(const Backtest& backtest) {
     shown_ = backtest;
     const SummaryText summary =
-        summaryText(backtest.rounds, countBox_->value(), Language::Japanese);
+        summaryText(backtest.rounds, countBox_->value(), Language::Japanese, data_->prizes);
     figures_->setRows(QList<QStringList>{{QStringLiteral("対象"), summary.scope}} +
                       cellsOf(summary.rows));
     money_->setRows(cellsOf(summary.moneyRows));
+    showRealPrizes(summary);
     conclusion_->setText(summary.conclusion);
     prizeNote_->setText(summary.prizeNote);
     notes_->setText(backtestNotes(backtest, *data_, Language::Japanese).join(u'\n'));
@@ -259,12 +271,21 @@ void BacktestPage::showBacktest(const Backtest& backtest) {
     saveChartButton_->setEnabled(true);
 }
 
+void BacktestPage::showRealPrizes(const SummaryText& summary) {
+    const bool known = !summary.realPrizeRows.isEmpty();
+    realPrizeHeading_->setText(summary.realPrizeHeading);
+    realPrizeMoney_->setRows(cellsOf(summary.realPrizeRows));
+    realPrizeHeading_->setVisible(known);
+    realPrizeMoney_->setVisible(known);
+}
+
 void BacktestPage::showRefusal(const QString& reason) {
     shown_.reset();
     busyLabel_->hide();
     busy_->hide();
     figures_->setRows({});
     money_->setRows({});
+    showRealPrizes({});
     conclusion_->setText(reason);
     prizeNote_->clear();
     notes_->clear();
@@ -275,8 +296,9 @@ void BacktestPage::showRefusal(const QString& reason) {
 
 void BacktestPage::saveCsv() {
     save(QStringLiteral("各回の結果を CSV で保存"), QStringLiteral("backtest.csv"),
-         QStringLiteral("CSV (*.csv)"),
-         [](const Backtest& shown) { return csvBytes(shown.rounds); });
+         QStringLiteral("CSV (*.csv)"), [prizes = data_->prizes](const Backtest& shown) {
+             return csvBytes(shown.rounds, prizes);
+         });
 }
 
 void BacktestPage::saveChart() {

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "analysis/backtest.h"
+#include "analysis/backtest_report.h"
 #include "analysis/statistics_data.h"
 
 class QComboBox;
@@ -24,7 +25,9 @@ struct Services;
 
 // The page バックテスト: the prediction with N combinations scored against every round of the
 // history (or the newest K), as kirikata4-tool backtest scores it, with its figures, a chart of
-// the cumulative hits against chance and a sentence that says what they mean. The history is the
+// the cumulative hits against chance and a sentence that says what they mean; beside the money at
+// the theoretical prizes, the money at the real ones where the folder's prize file knows the box
+// prizes of scored rounds. The history is the
 // data folder's or, chosen instead, a file of past results with every round (as --results). Every
 // change of N, K or the history recomputes on a worker thread; a newer computation cancels the
 // older one.
@@ -54,6 +57,8 @@ private:
     void recompute();
     void finished();
     void showBacktest(const Backtest& backtest);
+    // The money at the real prizes of `summary`, hidden where it has none.
+    void showRealPrizes(const SummaryText& summary);
     void showRefusal(const QString& reason);
     void saveCsv();
     void saveChart();
@@ -75,6 +80,8 @@ private:
     QLabel* busyLabel_;
     FigureTable* figures_;
     FigureTable* money_;
+    QLabel* realPrizeHeading_;  // the rounds the money at the real prizes counts
+    FigureTable* realPrizeMoney_;
     QLabel* conclusion_;
     QLabel* prizeNote_;  // the prizes are theoretical
     QLabel* notes_;

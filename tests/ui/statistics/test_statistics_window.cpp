@@ -26,6 +26,7 @@
 
 #include "analysis/backtest.h"
 #include "chart/backtest_chart.h"
+#include "data/box_match.h"
 #include "data/data_files.h"
 #include "data/file_names.h"
 #include "data/lines.h"
@@ -239,6 +240,45 @@ private slots:
         QVERIFY(window.find<QLabel>("conclusion")->text().contains("偶然と区別できません"));
         QVERIFY(window.find<QLabel>("notes")->text().contains(
             QStringLiteral("%1 行目「12a4」").arg(expected()["oddLine"].toInt())));
+    }
+
+    // Beside the money at the theoretical prizes, the money at the real ones where the prize
+    // file knows them: here a box prize of 40,000 yen for every round of the data set, so that
+    // the same tickets cost the same and each hit returns 40,000. A prize file that does not
+    // read is noted, and no real-prize block is shown.
+    void backtestPageShowsTheMoneyAtTheRealPrizes_data() {
+        QTest::addColumn<bool>("readable");
+        QTest::newRow("a prize file") << true;
+        QTest::newRow("a prize file that does not read") << false;
+    }
+    void backtestPageShowsTheMoneyAtTheRealPrizes() {
+        QFETCH(bool, readable);
+        test::TestBench bench;
+        writeDataSet(bench);
+        const QStringList history = DataFiles::linesIn(goldenBytes(kHistoryFile));
+        QStringList prizes = {
+            QStringLiteral("回号,当せん番号,ストレート,ボックス,セットストレート,セットボックス")};
+        for (qsizetype line = history.size() - 1; line >= 0; --line)
+            if (isBoxTicket(history[line]))
+                prizes << QStringLiteral("%1,%2,,40000,,")
+                              .arg(1500 - line)
+                              .arg(readable ? history[line] : QStringLiteral("12a4"));
+        bench.writeFile(kPrizeFile, writeLines(prizes));
+        OpenWindow window(bench);
+        const QJsonObject figures = expected()[QStringLiteral("backtest10")].toObject();
+
+        const auto* table = window.find<QTableWidget>("realPrizeTable");
+        QCOMPARE(table->isVisibleTo(window.page()), readable);
+        if (!readable) {
+            QVERIFY(window.find<QLabel>("notes")->text().contains(
+                QStringLiteral("haitou4.csv の 2 行目")));
+            return;
+        }
+        const QMap<QString, QString> money = labelled(table);
+        QCOMPARE(yenAmount(money["購入金額（1 口 200 円）"]), figures["cost"].toInteger());
+        QCOMPARE(yenAmount(money["払戻金（実際の賞金）"]), 40'000 * figures["hits"].toInteger());
+        QVERIFY2(window.find<QLabel>("realPrizeHeading")->text().startsWith("実際の賞金"),
+                 qPrintable(window.find<QLabel>("realPrizeHeading")->text()));
     }
 
     void chartShowsTheCumulativeHitsAndBalanceAgainstChance() {
