@@ -168,6 +168,7 @@ bool ImportPage::agreed(const ImportStep& step) {
         case ImportStepKind::Fill:
             return true;
         case ImportStepKind::AskToAdd:
+        case ImportStepKind::AskToAddPrizes:
         case ImportStepKind::AskToReplace:
             if (services_.dialogs.askYesNo(step.text, kQuestionTitle, QuestionIcon::Warning) ==
                 Answer::Yes)
