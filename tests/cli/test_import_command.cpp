@@ -293,6 +293,28 @@ private slots:
                  test::folderContents(bench.path("whole")));
     }
 
+    // A prize file with a row the program does not read refuses an import that offers prizes,
+    // with its line and the reason; one that offers none goes ahead and leaves it as it is.
+    void refusesAPrizeFileItDoesNotRead() {
+        test::TestFolder bench;
+        const QByteArray badPrizes =
+            writeLines({prizeFileHeader(), QStringLiteral("1,0419,12a,,,")});
+        bench.writeFile(kPrizeFile, badPrizes);
+        const QStringList draws = test::randomDraws(20, 9);
+        bench.writeFile(QStringLiteral("prizes.csv"), test::publicResultsCsv(draws));
+        bench.writeFile(QStringLiteral("plain.txt"), lines(draws));
+        const test::ToolRun refused =
+            runToolWith({"import", bench.path("prizes.csv"), "--folder", bench.path({})});
+        QCOMPARE(refused.status, kExitFailure);
+        QVERIFY2(refused.err.contains(kPrizeFile) && refused.err.contains(QStringLiteral("2 行目")),
+                 qPrintable(refused.err));
+        QVERIFY(!bench.fileBytes(kHistoryFile));
+        QCOMPARE(
+            runToolWith({"import", bench.path("plain.txt"), "--folder", bench.path({})}).status,
+            kExitSuccess);
+        QCOMPARE(*bench.fileBytes(kPrizeFile), badPrizes);
+    }
+
     void refusesAFolderHoldingADataFile_data() {
         QTest::addColumn<QString>("present");
         for (const QString& name : kDataFiles) QTest::newRow(qPrintable(name)) << name;
