@@ -1,8 +1,9 @@
 // Times the import of a file of past results as results sites publish it (7054 rounds, eleven
 // columns: 第N回, the date, the result, its digits and four prizes): reading it alone, importing
-// it into an empty folder, adding its newest 54 rounds to a folder that holds rounds 1 to 7000,
-// and backtesting all its rounds at N = 10. Prints the median of several runs of each, in
-// milliseconds.
+// it into an empty folder (its results and its prizes in one commit), adding its newest 54
+// rounds to a folder that holds rounds 1 to 7000, adding only its prizes to a folder that holds
+// all its results but no prizes, and backtesting all its rounds at N = 10. Prints the median of
+// several runs of each, in milliseconds.
 //
 //   bench_import
 
@@ -55,17 +56,29 @@ int main() {
         bench::runQuietly(
             {"import", file, "--folder", folder.filePath(QStringLiteral("new-%1").arg(++run))});
     });
-    // Each addition starts from a copy of the folder at round 7000, made before the clock starts.
-    std::vector<double> additions;
-    for (int i = 0; i < kRuns; ++i) {
-        const QString copy = folder.filePath(QStringLiteral("update-%1").arg(i));
-        QDir().mkpath(copy);
-        for (const QString& name : dataFileNames())
-            QFile::copy(folder.filePath("held/" + name), QDir(copy).filePath(name));
-        additions.push_back(bench::medianMilliseconds(1, 0, [&] {
-            bench::runQuietly({"import", file, "--folder", copy});
-        }));
+    // Each addition starts from a copy of a folder made before the clock starts: the one at
+    // round 7000, or one that holds every round but no prize file.
+    const auto additions = [&](const QString& from) {
+        std::vector<double> times;
+        for (int i = 0; i < kRuns; ++i) {
+            const QString copy = folder.filePath(QStringLiteral("%1-%2").arg(from).arg(i));
+            QDir().mkpath(copy);
+            for (const QString& name : dataFileNames())
+                QFile::copy(folder.filePath(from + u'/' + name), QDir(copy).filePath(name));
+            times.push_back(bench::medianMilliseconds(1, 0, [&] {
+                bench::runQuietly({"import", file, "--folder", copy});
+            }));
+        }
+        return bench::median(times);
+    };
+    const double newerRounds = additions(QStringLiteral("held"));
+    if (!QFile::remove(folder.filePath(QStringLiteral("new-1/") + kPrizeFile)) ||
+        !QDir().rename(folder.filePath(QStringLiteral("new-1")),
+                       folder.filePath(QStringLiteral("unpriced")))) {
+        std::fprintf(stderr, "the folder without prizes could not be prepared\n");
+        return 1;
     }
+    const double prizesOnly = additions(QStringLiteral("unpriced"));
     const double backtest = bench::medianMilliseconds(kRuns, 1, [&] {
         bench::runQuietly({"backtest", "--results", file, "--count", "10"});
     });
@@ -75,7 +88,9 @@ int main() {
     std::printf("  reading it:                                %7.1f ms\n", reading);
     std::printf("  importing it into an empty folder:         %7.1f ms  (target < 200)\n", import);
     std::printf("  adding its %d newest rounds to a folder:   %7.1f ms  (target < 200)\n",
-                kRounds - kHeld, bench::median(additions));
+                kRounds - kHeld, newerRounds);
+    std::printf("  adding only its prizes to a folder:        %7.1f ms  (target < 200)\n",
+                prizesOnly);
     std::printf("  backtesting its %d rounds at N = 10:     %7.1f ms  (target < 1000)\n", kRounds,
                 backtest);
     std::printf("  (median of %d runs)\n", kRuns);

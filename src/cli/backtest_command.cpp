@@ -26,6 +26,7 @@ int runBacktestCommand(const BacktestRequest& request, Console& console, FolderO
                 readPastResultsInput(request.resultsFile, console, folders);
             if (!read) return kExitFailure;
             data = roundsData(resultRounds(*read));
+            data.prizes = read->prizes;
         } else {
             data = readStatisticsData(*folders.open(folder.absolutePath()));
         }

@@ -33,7 +33,8 @@ int carryOut(const ImportWorkflow& workflow, const QString& path, FileSystem& fi
     {
         TerminalProgress progress(
             console,
-            workflow.step().kind == ImportStepKind::AskToAdd
+            workflow.step().kind == ImportStepKind::AskToAdd ||
+                    workflow.step().kind == ImportStepKind::AskToAddPrizes
                 ? inLanguage(console.language, QStringLiteral("追加中"), QStringLiteral("adding"))
                 : inLanguage(console.language, QStringLiteral("取り込み中"),
                              QStringLiteral("importing")));
@@ -48,15 +49,16 @@ int carryOut(const ImportWorkflow& workflow, const QString& path, FileSystem& fi
     return kExitSuccess;
 }
 
-// Answers the workflow's step as a command does: it adds without asking, and replaces the
-// folder's files only with --force, which replaces them whatever they hold. Returns the exit
-// status.
+// Answers the workflow's step as a command does: it adds rounds or prizes without asking, and
+// replaces the folder's files only with --force, which replaces them whatever they hold (unless
+// the prizes disagree with the kept ones). Returns the exit status.
 int answer(const ImportWorkflow& workflow, const ImportRequest& request, const QString& path,
            FileSystem& files, FolderOpener& folders, Console& console) {
     const ImportStep& step = workflow.step();
     switch (step.kind) {
         case ImportStepKind::Fill:
         case ImportStepKind::AskToAdd:
+        case ImportStepKind::AskToAddPrizes:
             return carryOut(workflow, path, files, folders, console);
         case ImportStepKind::NothingNewer:
             console.out << step.text << sentenceGap(console) << nothingWrittenText(console.language)

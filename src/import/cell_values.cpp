@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "data/digits.h"
+#include "data/prize_file.h"
 #include "register/result_input.h"
 
 namespace k4 {
@@ -41,6 +42,13 @@ std::optional<QDate> validDate(int year, int month, int day) {
         return std::nullopt;
     return QDate(year, month, day);
 }
+
+// What a results file writes in a prize cell where there was no prize: no winner, or a round of
+// four equal digits, for which no box or set ticket is sold.
+const QStringList kNoPrize = {
+    QStringLiteral("該当なし"), QStringLiteral("該当者なし"), QStringLiteral("なし"),
+    QStringLiteral("-"),        QStringLiteral("―"),          QStringLiteral("—"),
+};
 
 }  // namespace
 
@@ -83,6 +91,20 @@ std::optional<QString> paddedResultIn(QStringView cell) {
     const QString digits = halfWidthDigits(cell);
     if (!allDigits(digits) || digits.size() > kPlaces) return std::nullopt;
     return digits.rightJustified(kPlaces, u'0');
+}
+
+std::optional<qint64> prizeIn(QStringView cell) {
+    // Full-width digits, commas and yen signs as their ASCII forms.
+    const QString text = cell.toString().normalized(QString::NormalizationForm_KC).trimmed();
+    if (text.isEmpty() || kNoPrize.contains(text)) return 0;
+    static const QRegularExpression amount(
+        QStringLiteral(R"(^[¥\\]?\s*(\d{1,3}(?:,\d{3})+|\d+)\s*円?$)"));
+    const QRegularExpressionMatch match = amount.match(text);
+    if (!match.hasMatch()) return std::nullopt;
+    const QString digits = match.captured(1).remove(u',');
+    if (digits.size() > 10) return std::nullopt;
+    const qint64 yen = digits.toLongLong();
+    return yen <= kLargestPrizeYen ? std::optional(yen) : std::nullopt;
 }
 
 }  // namespace k4

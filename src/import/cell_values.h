@@ -26,4 +26,9 @@ std::optional<QString> resultIn(QStringView cell);
 // A result whose leading zeros a spreadsheet dropped (97 for 0097), put back: one to four digits.
 std::optional<QString> paddedResultIn(QStringView cell);
 
+// The amount of a prize cell in yen, as results files write it: 1013700, 1,013,700, 1,013,700円
+// or ￥1,013,700; 0 for a cell that holds none (empty, 0, 該当なし, なし, a dash). None for
+// anything else, and for an amount past the largest the prize file keeps.
+std::optional<qint64> prizeIn(QStringView cell);
+
 }  // namespace k4

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <algorithm>
+#include <array>
 
 #include "data/lines.h"
 #include "import/cell_values.h"
@@ -34,6 +35,63 @@ QString namesake(const QString& name) {
     key.removeIf(
         [](QChar c) { return c.isSpace() || c == u'_' || c == u'-' || c == u'.' || c == u'・'; });
     return key;
+}
+
+// The names of the prizes' columns, as namesake() writes them once the brackets and the words
+// for an amount (kAmountWords) are taken off: "セット（ボックス）当せん金" is "セットボックス".
+struct PrizeName {
+    QStringList names;
+    std::optional<qint64> RoundPrizes::*amount;
+};
+const std::array<PrizeName, 4> kPrizeNames = {{
+    {{QStringLiteral("ストレート"), QStringLiteral("straight")}, &RoundPrizes::straight},
+    {{QStringLiteral("ボックス"), QStringLiteral("box")}, &RoundPrizes::box},
+    {{QStringLiteral("セットストレート"), QStringLiteral("setstraight")},
+     &RoundPrizes::setStraight},
+    {{QStringLiteral("セットボックス"), QStringLiteral("setbox")}, &RoundPrizes::setBox},
+}};
+// The words before or after a prize's name that say the column holds an amount of yen.
+const QStringList kAmountWords = {
+    QStringLiteral("当せん金額"), QStringLiteral("当選金額"), QStringLiteral("当せん金"),
+    QStringLiteral("当選金"),     QStringLiteral("配当金"),   QStringLiteral("配当"),
+    QStringLiteral("賞金"),       QStringLiteral("金額"),     QStringLiteral("円"),
+    QStringLiteral("payout"),     QStringLiteral("prize"),    QStringLiteral("amount"),
+    QStringLiteral("yen"),
+};
+
+// Where a row keeps the prize a header cell names; none for a cell that names no prize.
+std::optional<qint64> RoundPrizes::*prizeNamed(const QString& cell) {
+    QString key = namesake(cell);
+    key.removeIf([](QChar c) { return QStringView(u"()[]「」【】").contains(c); });
+    for (bool trimmed = true; trimmed;) {
+        trimmed = false;
+        for (const QString& word : kAmountWords) {
+            if (key.size() > word.size() && key.endsWith(word))
+                key.chop(word.size());
+            else if (key.size() > word.size() && key.startsWith(word))
+                key.remove(0, word.size());
+            else
+                continue;
+            trimmed = true;
+        }
+    }
+    for (const PrizeName& prize : kPrizeNames)
+        if (prize.names.contains(key)) return prize.amount;
+    return nullptr;
+}
+
+// The columns the header names for the prizes, the first of each.
+QList<PrizeColumnAt> prizeColumnsOf(const std::optional<Heading>& heading) {
+    QList<PrizeColumnAt> columns;
+    if (!heading) return columns;
+    for (int column = 0; column < heading->cells.size(); ++column) {
+        const auto amount = prizeNamed(heading->cells.at(column));
+        const bool taken =
+            std::any_of(columns.begin(), columns.end(),
+                        [&](const PrizeColumnAt& at) { return at.amount == amount; });
+        if (amount && !taken) columns.append({column, amount});
+    }
+    return columns;
 }
 
 std::optional<int> namedColumn(const std::optional<Heading>& heading, const QStringList& names) {
@@ -147,10 +205,12 @@ std::optional<FileLayout> itemLayout(const std::optional<Heading>& heading,
 // The round column by what it holds: rounds written 第…回, or else whole numbers going up or
 // down by one. A single row cannot go by one: its first column is taken when it holds a round.
 std::optional<int> roundColumnByContent(const QList<ColumnTally>& columns, qsizetype rows,
-                                        std::optional<int> resultColumn) {
+                                        std::optional<int> resultColumn,
+                                        const QList<int>& prizeColumns) {
     const auto usable = [&](int column) {
         const ColumnTally& tally = columns[column];
-        return column != resultColumn && !tally.isDates() && tally.isRounds();
+        return column != resultColumn && !prizeColumns.contains(column) && !tally.isDates() &&
+               tally.isRounds();
     };
     for (int column = 0; column < columns.size(); ++column)
         if (usable(column) && columns[column].mostly(columns[column].marked)) return column;
@@ -172,8 +232,11 @@ std::variant<FileLayout, UnclearColumns> tableLayout(const std::optional<Heading
     layout.items = false;
     const std::optional<int> namedResult = namedColumn(heading, kResultNames);
     layout.roundColumn = namedColumn(heading, kRoundNames);
+    layout.prizeColumns = prizeColumnsOf(heading);
+    QList<int> prizes;
+    for (const PrizeColumnAt& prize : layout.prizeColumns) prizes.append(prize.column);
     if (!layout.roundColumn)
-        layout.roundColumn = roundColumnByContent(columns, rows.size(), namedResult);
+        layout.roundColumn = roundColumnByContent(columns, rows.size(), namedResult, prizes);
 
     if (namedResult) {
         layout.resultColumn = *namedResult;
@@ -183,7 +246,9 @@ std::variant<FileLayout, UnclearColumns> tableLayout(const std::optional<Heading
         QList<int> lookedAt;
         for (int column = 0; column < columns.size(); ++column) {
             const ColumnTally& tally = columns[column];
-            if (column == layout.roundColumn || tally.isDates() || tally.cells == 0) continue;
+            if (column == layout.roundColumn || prizes.contains(column) || tally.isDates() ||
+                tally.cells == 0)
+                continue;
             lookedAt.append(column);
             if (tally.mostly(tally.fourDigits)) candidates.append(column);
         }

@@ -7,6 +7,8 @@
 #include <optional>
 #include <variant>
 
+#include "data/prize_file.h"
+
 namespace k4 {
 
 // The order of the results in a file of past results.
@@ -25,6 +27,15 @@ struct Heading {
     QStringList cells;  // its column names
 };
 
+// A column a header names for one of the prizes: ストレート, ボックス当せん金,
+// セット（ストレート）, set_box_payout …
+struct PrizeColumnAt {
+    int column = 0;                                        // from 0
+    std::optional<qint64> RoundPrizes::*amount = nullptr;  // where a row keeps it
+
+    bool operator==(const PrizeColumnAt&) const = default;
+};
+
 // Where the lines of a file of past results keep the round and the result.
 struct FileLayout {
     // Every line holds one or two items, the last the result and a first one its round, and no
@@ -37,6 +48,8 @@ struct FileLayout {
     // leading zeros a spreadsheet dropped (97 for 0097) and is read padded.
     bool padsResult = false;
     ResultOrder order = ResultOrder::Unknown;
+    // The prize columns of a table whose header names them, in column order; none otherwise.
+    QList<PrizeColumnAt> prizeColumns;
 };
 
 // Why no column of a table could be taken for the results.

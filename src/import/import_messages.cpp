@@ -109,6 +109,9 @@ QString badLineText(const BadLine& bad, Language language) {
                 QStringLiteral("round %1 cannot be imported: the next round is a 16-bit "
                                "number, so the last round to import is %2"),
                 bad.expectedRound);
+        case LineProblem::BadPrize:
+            return text(QStringLiteral("「%1」は当せん金の額ではありません (%2 列目)"),
+                        QStringLiteral("\"%1\" is not an amount of yen (column %2)"), bad.column);
         case LineProblem::NoResult:
             return text(QStringLiteral("「%1」には結果の列 (%2 列目) がありません"),
                         QStringLiteral("\"%1\" has nothing in the result column (column %2)"),
@@ -146,6 +149,25 @@ QString readingSummaryText(const PastResults& read, Language language) {
         text += inLanguage(language, QStringLiteral("、"), QStringLiteral(", ")) +
                 orderText(layout->order, language);
     return text;
+}
+
+QString prizeColumnsText(const PastResults& read, Language language) {
+    const auto* layout = std::get_if<FileLayout>(&read.shape.layout);
+    if (!layout || layout->prizeColumns.isEmpty()) return {};
+    QStringList columns;
+    for (const PrizeColumnAt& prize : layout->prizeColumns)
+        columns << columnText(prize.column, read.shape.heading, language);
+    const QString named =
+        columns.join(inLanguage(language, QStringLiteral("、"), QStringLiteral(", ")));
+    if (!layout->roundColumn)
+        return inLanguage(language,
+                          QStringLiteral("当せん金の列 (%1) は、回号がないため読みません。"),
+                          QStringLiteral("The prize columns (%1) are not read: the file has no "
+                                         "round numbers to keep them by."))
+            .arg(named);
+    return inLanguage(language, QStringLiteral("当せん金は %1から読みます。"),
+                      QStringLiteral("Prizes are read from %1."))
+        .arg(named);
 }
 
 QString unclearColumnsText(const UnclearColumns& unclear, const std::optional<Heading>& heading,
@@ -235,6 +257,7 @@ QStringList readingLines(const PastResults& read, Language language) {
                      .arg(read.badLineCount);
     else
         lines << readingSummaryText(read, language);
+    if (const QString prizes = prizeColumnsText(read, language); !prizes.isEmpty()) lines << prizes;
     if (read.shape.heading) lines << headingSkippedText(*read.shape.heading, language);
     if (const QString outside = outsideLinesText(read, language); !outside.isEmpty())
         lines << outside;

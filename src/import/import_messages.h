@@ -25,6 +25,11 @@ QString headingSkippedText(const Heading& heading, Language language);
 // 件、新しい順のファイル".
 QString readingSummaryText(const PastResults& read, Language language);
 
+// Which columns were taken for the prizes ("当せん金は 8 列目「ストレート」、9 列目「ボックス」…
+// から読みます。"), or that a file without round numbers does not have them read; empty for a
+// file without prize columns.
+QString prizeColumnsText(const PastResults& read, Language language);
+
 // Why no column of the file could be taken for the results, naming the columns looked at.
 QString unclearColumnsText(const UnclearColumns& unclear, const std::optional<Heading>& heading,
                            Language language);
@@ -47,7 +52,8 @@ QStringList readingProblems(const PastResults& read, Language language);
 QString outsideLinesText(const PastResults& read, Language language);
 
 // How a file read reads, a sentence a line: the summary (or, for one that cannot be imported,
-// the first reason), the header line skipped and the lines around the table skipped.
+// the first reason), the prize columns, the header line skipped and the lines around the table
+// skipped.
 QStringList readingLines(const PastResults& read, Language language);
 
 // Why an import plan writes nothing (a round that disagrees, missing rounds, a file without

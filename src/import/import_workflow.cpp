@@ -2,8 +2,11 @@
 
 #include "data/backup_folder.h"
 #include "data/data_file_table.h"
+#include "data/data_files.h"
+#include "data/file_names.h"
 #include "data/safety_copy.h"
 #include "import/import_messages.h"
+#include "money/book_keeping.h"
 #include "platform/common_texts.h"
 
 namespace k4 {
@@ -48,6 +51,22 @@ QString replaceQuestion(const PastResults& read, const DataFilesState& state, La
         .arg(fileRoundsText(read, language), dataFilesText(language));
 }
 
+QString addPrizesQuestion(const AddPrizes& added, const std::vector<qint32>& rounds,
+                          Language language) {
+    return inLanguage(language,
+                      QStringLiteral("ファイルには、このフォルダーの最新の第 %1 回より新しい結果は"
+                                     "ありません。\n第%2回〜第%3回の当せん金を追加します (%4 回分"
+                                     "、%5)。\n追加しますか。"),
+                      QStringLiteral("The file holds no result newer than round %1, the newest "
+                                     "of this folder.\nThis adds the prizes of rounds %2 to %3 "
+                                     "(%4 rounds) to %5.\nAdd them?"))
+        .arg(added.folderRound)
+        .arg(rounds.front())
+        .arg(rounds.back())
+        .arg(rounds.size())
+        .arg(kPrizeFile);
+}
+
 ImportStep stepOf(const ImportPlan& plan, const PastResults& read, const DataFilesState& state,
                   Language language) {
     if (std::holds_alternative<FillFolder>(plan)) return {ImportStepKind::Fill, {}, false, {}};
@@ -69,6 +88,12 @@ QString registeredText(qsizetype count, const QString& rounds, const QString& fo
                                QStringLiteral("Registered %1 results (%2) in %3.")))
         .arg(count)
         .arg(rounds, folderName);
+}
+
+QString nextRoundText(qint64 nextRound, Language language) {
+    return inLanguage(language, QStringLiteral("次回は第 %1 回です。"),
+                      QStringLiteral("The next round is %1."))
+        .arg(nextRound);
 }
 
 }  // namespace
@@ -96,23 +121,64 @@ ImportWorkflow::ImportWorkflow(PastResults read, DataFilesState state, QString f
         const QString why = lackingFileText(state_.presentNames(), missing, folderName_, language_);
         step_ = {ImportStepKind::Refused, why, true, why};
     }
+    if (!read_.prizes.empty()) offerPrizes();
+}
+
+void ImportWorkflow::offerPrizes() {
+    const PrizeMerge merge = mergePrizes(prizeTableIn(state_), read_.prizes);
+    if (merge.conflict) {
+        // A refusal that no answer overrides stands; any other step would write the prize file.
+        if (step_.kind == ImportStepKind::Refused && !step_.replaceable) return;
+        const QString why = kPrizeFile + QStringLiteral(": ") + merge.conflict->message(language_);
+        step_ = {ImportStepKind::Refused, why, false, why};
+        return;
+    }
+    if (!merge.changes()) return;
+    if (const auto* none = std::get_if<NothingNewer>(&plan_)) {
+        // Rows without an amount are no reason to write: the file holds nothing new then.
+        if (merge.roundsWithNewAmounts.empty()) return;
+        const AddPrizes added{none->folderRound};
+        plan_ = added;
+        step_ = {ImportStepKind::AskToAddPrizes,
+                 addPrizesQuestion(added, merge.roundsWithNewAmounts, language_),
+                 false,
+                 {}};
+    }
+    prizeFile_ = merge.prizes;
+    roundsGainingAmounts_ = qsizetype(merge.roundsWithNewAmounts.size());
+}
+
+QStringList ImportWorkflow::prizeTexts() const {
+    if (roundsGainingAmounts_ == 0) return {};
+    return {inLanguage(language_, QStringLiteral("%1 回分の当せん金を %2 に追加しました。"),
+                       QStringLiteral("Added the prizes of %1 rounds to %2."))
+                .arg(roundsGainingAmounts_)
+                .arg(kPrizeFile)};
 }
 
 std::optional<RegistrationReplay> ImportWorkflow::replay(const WorkProgress& progress) const {
     if (const auto* added = std::get_if<AddRounds>(&plan_))
         return replayAdded(*added, state_, progress);
+    if (const auto* prizes = std::get_if<AddPrizes>(&plan_))
+        return replayAdded(AddRounds{prizes->folderRound + 1, {}}, state_, progress);
     return replayAll(read_, progress);
 }
 
 ImportOutcome ImportWorkflow::commit(FileSystem& files, const RegistrationReplay& folder,
                                      QDate today) const {
     ImportOutcome outcome;
+    if (std::holds_alternative<AddPrizes>(plan_)) {
+        DataFiles(files).commit({{kPrizeFile, prizeFileLines(*prizeFile_)}}, state_);
+        outcome.nextRound = folder.counter() + 1;
+        outcome.texts << prizeTexts() << nextRoundText(outcome.nextRound, language_);
+        return outcome;
+    }
     // Files without results hold nothing a copy would keep; those of a folder that lacks one do.
     const QStringList missing = state_.missingRequiredNames();
     const bool lacksSome = !missing.isEmpty() && missing != requiredDataFileNames();
     const bool worthKeeping = lacksSome || resultsIn(state_) > 0;
     if (!adds() && worthKeeping) outcome.safetyCopy = makeSafetyCopy(files, today);
-    writeImport(files, folder, state_);
+    writeImport(files, folder, state_, prizeFile_);
 
     const qint64 last = folder.counter();
     outcome.nextRound = last + 1;
@@ -128,9 +194,7 @@ ImportOutcome ImportWorkflow::commit(FileSystem& files, const RegistrationReplay
         outcome.texts << inLanguage(language_, QStringLiteral("古いファイルは %1 に残しました。"),
                                     QStringLiteral("The old files are kept in %1."))
                              .arg(outcome.safetyCopy);
-    outcome.texts << inLanguage(language_, QStringLiteral("次回は第 %1 回です。"),
-                                QStringLiteral("The next round is %1."))
-                         .arg(outcome.nextRound);
+    outcome.texts << prizeTexts() << nextRoundText(outcome.nextRound, language_);
     return outcome;
 }
 

@@ -21,6 +21,8 @@ enum class ImportStepKind {
     Fill,          // the folder holds no data file, or no result: the import goes ahead unasked
     AskToAdd,      // a question: add the file's rounds after the folder's newest
     AskToReplace,  // a question: replace the folder's results by the file's
+    // A question: the file holds no newer round, but prizes the prize file lacks; add them.
+    AskToAddPrizes,
     NothingNewer,  // an information: the file holds nothing the folder lacks
     Refused,       // nothing can be imported
 };
@@ -44,7 +46,7 @@ struct ImportOutcome {
     qint64 nextRound = 0;
     QString safetyCopy;  // the dated folder the old files were copied into; empty for none
     // A sentence a line: the results registered, the history keeping the newest, the safety
-    // copy, the next round.
+    // copy, the rounds whose prizes were added, the next round.
     QStringList texts;
 };
 
@@ -58,12 +60,16 @@ struct ImportOutcome {
 //             holds results takes the rounds after its newest from a file that numbers them, after
 //             the question to add; a disagreeing round, a gap or nothing newer writes nothing. A
 //             file without round numbers can only replace the folder's results, after the question
-//             to replace.
+//             to replace. A file that numbers its rounds also offers each of them to the prize
+//             file, with the amounts of its prize columns, merged with the kept rows as
+//             mergePrizes() does: an amount or a result that differs from a kept one refuses the
+//             import (even a replacement), and a file with nothing newer but amounts the prize
+//             file lacks adds them after the question to add prizes.
 //   replay()  once the step is agreed to, registers the results on a worker thread or the
 //             command's, cancellable through its WorkProgress;
 //   commit()  copies the old files into a dated folder where they hold anything worth keeping
-//             and the import replaces them, and writes the files together while they still
-//             hold what the step was decided on.
+//             and the import replaces them, and writes the files together, the prize file among
+//             them, while they still hold what the step was decided on.
 // What the import may do to a folder that holds results: add to them where the file allows it
 // and ask to replace them where only that takes the file, or replace them whatever the file
 // and the folder hold (the command's --force).
@@ -73,15 +79,16 @@ class ImportWorkflow {
 public:
     // Decides the import of `read` into the folder whose data files held `state`, named
     // `folderName` in the texts, which are in `language`. Throws the Failure of a data file that
-    // does not read, and Overflow for a counter whose next round does not fit.
+    // does not read (BadRow for a prize file where the file offers prizes), and Overflow for a
+    // counter whose next round does not fit.
     ImportWorkflow(PastResults read, DataFilesState state, QString folderName, Language language,
                    ImportMode mode = ImportMode::AddOrAsk);
 
     const ImportStep& step() const { return step_; }
 
     // The data folder after the import: the file's newer rounds added, or every result
-    // registered from the initial files for a filling or a replacement. Empty when `progress`
-    // stopped it.
+    // registered from the initial files for a filling or a replacement; the folder as it is where
+    // only prizes are added. Empty when `progress` stopped it.
     std::optional<RegistrationReplay> replay(const WorkProgress& progress = {}) const;
 
     // Writes `folder`, what replay() returned, into `files`, after the safety copy made on
@@ -92,6 +99,8 @@ public:
 
 private:
     bool adds() const { return std::holds_alternative<AddRounds>(plan_); }
+    void offerPrizes();
+    QStringList prizeTexts() const;
 
     PastResults read_;
     DataFilesState state_;
@@ -99,6 +108,8 @@ private:
     Language language_;
     ImportPlan plan_;  // RoundsNeeded stands for any replacement of the folder's results
     ImportStep step_;
+    std::optional<PrizeTable> prizeFile_;  // what the prize file is to hold; none to leave it
+    qsizetype roundsGainingAmounts_ = 0;
 };
 
 }  // namespace k4

@@ -2,6 +2,7 @@
 
 #include "data/backup_folder.h"
 #include "data/data_files.h"
+#include "data/file_names.h"
 #include "data/result_history.h"
 #include "register/registration.h"
 
@@ -60,8 +61,10 @@ std::optional<RegistrationReplay> replayAdded(const AddRounds& added, const Data
 }
 
 void writeImport(FileSystem& files, const RegistrationReplay& folder,
-                 const DataFilesState& readFrom) {
-    DataFiles(files).commit(folder.files(), readFrom);
+                 const DataFilesState& readFrom, const std::optional<PrizeTable>& prizes) {
+    QList<FileLines> contents = folder.files();
+    if (prizes) contents.append({kPrizeFile, prizeFileLines(*prizes)});
+    DataFiles(files).commit(contents, readFrom);
 }
 
 }  // namespace k4

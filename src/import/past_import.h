@@ -27,6 +27,11 @@ struct AddRounds {
 struct NothingNewer {
     qint64 folderRound = 0;
 };
+// The file holds no round after the folder's newest, `folderRound`, but amounts of prizes the
+// prize file lacks: only the prize file is written.
+struct AddPrizes {
+    qint64 folderRound = 0;
+};
 // The file and the folder hold different results for a round.
 struct RoundDisagrees {
     qint64 round = 0;
@@ -42,8 +47,8 @@ struct RoundsMissing {
 // folder's cannot be told: only replacing the folder's results can take the file.
 struct RoundsNeeded {};
 
-using ImportPlan =
-    std::variant<FillFolder, AddRounds, NothingNewer, RoundDisagrees, RoundsMissing, RoundsNeeded>;
+using ImportPlan = std::variant<FillFolder, AddRounds, NothingNewer, AddPrizes, RoundDisagrees,
+                                RoundsMissing, RoundsNeeded>;
 
 // The plan for `read` in a folder whose data files held `state`. Before any result is added,
 // every round that both the file and the folder's history hold must agree. Throws the Failure of
@@ -62,10 +67,10 @@ std::optional<RegistrationReplay> replayAll(const PastResults& read,
 std::optional<RegistrationReplay> replayAdded(const AddRounds& added, const DataFilesState& state,
                                               const WorkProgress& progress = {});
 
-// Commits the files of an import into `files`, together, while they still hold `readFrom`, what
-// they held when the user or the command decided on the import; otherwise nothing is written
-// (ChangedElsewhere).
+// Commits the files of an import into `files`, together, with the prize file holding `prizes`
+// where it is to be written, while they still hold `readFrom`, what they held when the user or
+// the command decided on the import; otherwise nothing is written (ChangedElsewhere).
 void writeImport(FileSystem& files, const RegistrationReplay& folder,
-                 const DataFilesState& readFrom);
+                 const DataFilesState& readFrom, const std::optional<PrizeTable>& prizes = {});
 
 }  // namespace k4

@@ -50,7 +50,7 @@ public:
         if (const auto* problem = std::get_if<BadLine>(&picked)) return *problem;
         const LineCells& found = std::get<LineCells>(picked);
 
-        PastResult past{lineNumber, std::nullopt, {}};
+        PastResult past{lineNumber, std::nullopt, {}, std::nullopt};
         if (found.round) {
             past.round = roundIn(*found.round);
             if (!past.round) return bad(LineProblem::BadRound, *found.round);
@@ -66,8 +66,21 @@ public:
         const qint64 round = past.round.value_or(results_ + 1);
         if (round > kLargestCounter)
             return bad(LineProblem::RoundTooLate, QString::number(round), kLargestCounter);
-        ++results_;
         past.result = *result;
+        if (past.round) {
+            past.prizes = RoundPrizes{qint32(*past.round), past.result, {}, {}, {}, {}};
+            for (const PrizeColumnAt& prize : layout_->prizeColumns) {
+                const QString cell = cells.value(prize.column);
+                const std::optional<qint64> yen = prizeIn(cell);
+                if (!yen) {
+                    BadLine notAnAmount = bad(LineProblem::BadPrize, cell);
+                    notAnAmount.column = prize.column + 1;
+                    return notAnAmount;
+                }
+                if (*yen > 0) (*past.prizes).*prize.amount = *yen;
+            }
+        }
+        ++results_;
         return past;
     }
 
@@ -115,7 +128,7 @@ private:
 
 std::optional<PastResults> readPastResults(QByteArrayView bytes, const WorkProgress& progress) {
     const QString text = decodePastResultsText(bytes);
-    PastResults read{{}, {}, std::nullopt, {}, 0, std::nullopt, looksLikeText(text)};
+    PastResults read{{}, {}, std::nullopt, {}, {}, 0, std::nullopt, looksLikeText(text)};
     if (!read.isText) return read;
     read.shape = shapeOf(text);
     if (!std::holds_alternative<FileLayout>(read.shape.layout)) return read;
@@ -167,12 +180,16 @@ std::optional<PastResults> readPastResults(QByteArrayView bytes, const WorkProgr
             if (!read.firstRound) read.firstRound = past->round;
             lastRound = past->round;
             read.results.append(past->result);
+            if (past->prizes)
+                read.prizes.emplace_hint(newestFirst ? read.prizes.begin() : read.prizes.end(),
+                                         past->prizes->round, *past->prizes);
         }
     }
     if (!goesOn(progress, lineNumber, totalLines)) return std::nullopt;
     if (!below.isEmpty()) read.after = LineSpan{below.first().line, lineNumber};
     if (read.badLineCount > 0) {
         read.results.clear();
+        read.prizes.clear();
         read.firstRound.reset();
     } else if (newestFirst) {
         std::reverse(read.results.begin(), read.results.end());

@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "data/prize_file.h"
 #include "data/result_history.h"
 #include "import/file_shape.h"
 #include "platform/work_progress.h"
@@ -19,6 +20,9 @@ struct PastResult {
     int line = 0;                 // where it stands in the file, from 1
     std::optional<qint64> round;  // when the file numbers its results
     QString result;               // as the registration window stores it: four ASCII digits
+    // The row the prize file keeps for it: its round, its result and what the file's prize
+    // columns hold; none where the file does not number its results.
+    std::optional<RoundPrizes> prizes;
 };
 
 // Why a line of a file of past results cannot be imported.
@@ -31,6 +35,7 @@ enum class LineProblem {
     RoundGap,         // the round does not follow the previous line's, up or down by one
     RoundTooLate,     // the round is past the last one the main window can show
     NoResult,         // the line has no cell in the result column
+    BadPrize,         // a prize cell holds no amount of yen
 };
 
 struct BadLine {
@@ -38,7 +43,7 @@ struct BadLine {
     LineProblem problem = LineProblem::NotFourDigits;
     QString field;             // the offending text, whole
     qint64 expectedRound = 0;  // for RoundGap; the last round allowed for RoundTooLate
-    int column = 0;            // for NoResult: the result column, from 1
+    int column = 0;            // for NoResult and BadPrize: the column, from 1
 };
 
 // Past this many bad lines a file is plainly of another kind: the rest are only counted.
@@ -51,7 +56,11 @@ struct PastResults {
     // a line is bad or no column holds the results.
     QStringList results;
     std::optional<qint64> firstRound;  // the round of the first result, when the file numbers them
-    QList<BadLine> badLines;           // the first kBadLinesKept, in file order
+    // A row for each result of a file that numbers them, with the amounts of the prize columns
+    // (shape.layout's prizeColumns) where it has them: what the prize file keeps of the import.
+    // Empty for a file that does not number its results, since nothing keys them to a round.
+    PrizeTable prizes;
+    QList<BadLine> badLines;  // the first kBadLinesKept, in file order
     qsizetype badLineCount = 0;
     // The lines after the table's last row that are not rows of it (holding no digit, or no
     // result and not cut into cells by the tabs or commas of its rows): a footer below a table

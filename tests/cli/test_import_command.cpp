@@ -4,6 +4,7 @@
 
 #include "data/data_files.h"
 #include "data/file_names.h"
+#include "data/prize_file.h"
 #include "import/import_messages.h"
 #include "register/registration.h"
 #include "support/folder_snapshot.h"
@@ -85,11 +86,27 @@ private slots:
     }
 
     // Whichever write step fails, the folder is as it was, the files the import would have
-    // created gone again; so the next try needs no --force.
+    // created gone again, a prize file kept there as it was; so the next try needs no --force.
+    void failedImportWritesNothing_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("keptPrizes");  // the folder's prize file; empty for none
+        const QStringList draws = test::randomDraws(30, 3);
+        QTest::newRow("results") << lines(draws) << QByteArray();
+        QTest::newRow("results with prizes, a prize file kept")
+            << test::publicResultsCsv(draws)
+            << writeLines(prizeFileLines({{40, {40, "0419", 942600, 37500, {}, {}}}}));
+    }
     void failedImportWritesNothing() {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, keptPrizes);
         test::TestFolder source;
-        source.writeFile(QStringLiteral("past.txt"), lines(test::randomDraws(30, 3)));
+        source.writeFile(QStringLiteral("past.txt"), file);
         test::TestFolder bench;
+        QStringList written = {kCounterFile, kHistoryFile, kCandidateFile};
+        if (!keptPrizes.isEmpty()) {
+            bench.writeFile(kPrizeFile, keptPrizes);
+            written.prepend(kPrizeFile);
+        }
         const QStringList arguments = {"import", source.path("past.txt"), "--folder",
                                        bench.path({})};
         const int failed = test::failEachWriteStep(bench, [&] {
@@ -97,8 +114,9 @@ private slots:
             if (run.status != kExitSuccess) throw Failure(FailureKind::CannotWrite, run.err);
         });
         QVERIFY(failed > 0);
-        QCOMPARE(test::folderContents(bench).keys(),
-                 (QStringList{kCounterFile, kHistoryFile, kCandidateFile}));
+        QCOMPARE(test::folderContents(bench).keys(), written);
+        if (!keptPrizes.isEmpty())
+            QCOMPARE(readPrizeFile(*bench.fileBytes(kPrizeFile)).prizes.size(), 31);
     }
 
     // Past the history's limit the oldest results fall out, as they would by hand.
@@ -113,10 +131,12 @@ private slots:
         QCOMPARE(*bench.fileBytes(kCounterFile), QByteArray("2005\r\n"));
     }
 
-    // The command's first lines say what it took.
-    void saysHowItReadTheFile() {
+    // The command's first lines say what it took; the prize file keeps every round with its
+    // prizes, older than the history holds too.
+    void saysHowItReadTheFileAndKeepsItsPrizes() {
         test::TestFolder bench;
-        QByteArray bytes = "\r\n\r\n" + test::publicResultsCsv(test::randomDraws(7054, 1), 1, true);
+        const QStringList draws = test::randomDraws(7054, 1);
+        QByteArray bytes = "\r\n\r\n" + test::publicResultsCsv(draws, 1, true);
         bench.writeFile(QStringLiteral("past.csv"), bytes);
         const test::ToolRun run = runToolWith(
             {"import", bench.path("past.csv"), "--folder", bench.path("data")}, Language::Japanese);
@@ -124,8 +144,17 @@ private slots:
         const QStringList lines = run.out.split(u'\n');
         QCOMPARE(lines[0], QStringLiteral("回号は 1 列目「回号」、結果は 3 列目「当せん番号」。"
                                           "第1回〜第7054回、7054 件、新しい順のファイル"));
-        QVERIFY2(lines[1].startsWith(QStringLiteral("3 行目「回号,抽せん日")),
-                 qPrintable(lines[1]));
+        QCOMPARE(lines[1], QStringLiteral("当せん金は 8 列目「ストレート」、9 列目「ボックス」、10 "
+                                          "列目「セット(ストレート)」、11 列目「セット(ボックス)」"
+                                          "から読みます。"));
+        QVERIFY2(lines[2].startsWith(QStringLiteral("3 行目「回号,抽せん日")),
+                 qPrintable(lines[2]));
+        PrizeTable published;
+        for (int round = 1; round <= draws.size(); ++round)
+            published[round] = test::publicPrizes(round, draws[round - 1]);
+        const QByteArray kept = *bench.fileBytes("data/" + kPrizeFile);
+        QCOMPARE(readPrizeFile(kept).prizes, published);
+        QCOMPARE(kept, writeLines(prizeFileLines(published)));
     }
 
     void badLinesStopTheImportAndWriteNothing_data() {
@@ -262,6 +291,28 @@ private slots:
                  kExitSuccess);
         QCOMPARE(test::folderContents(bench.path("folder")),
                  test::folderContents(bench.path("whole")));
+    }
+
+    // A prize file with a row the program does not read refuses an import that offers prizes,
+    // with its line and the reason; one that offers none goes ahead and leaves it as it is.
+    void refusesAPrizeFileItDoesNotRead() {
+        test::TestFolder bench;
+        const QByteArray badPrizes =
+            writeLines({prizeFileHeader(), QStringLiteral("1,0419,12a,,,")});
+        bench.writeFile(kPrizeFile, badPrizes);
+        const QStringList draws = test::randomDraws(20, 9);
+        bench.writeFile(QStringLiteral("prizes.csv"), test::publicResultsCsv(draws));
+        bench.writeFile(QStringLiteral("plain.txt"), lines(draws));
+        const test::ToolRun refused =
+            runToolWith({"import", bench.path("prizes.csv"), "--folder", bench.path({})});
+        QCOMPARE(refused.status, kExitFailure);
+        QVERIFY2(refused.err.contains(kPrizeFile) && refused.err.contains(QStringLiteral("2 行目")),
+                 qPrintable(refused.err));
+        QVERIFY(!bench.fileBytes(kHistoryFile));
+        QCOMPARE(
+            runToolWith({"import", bench.path("plain.txt"), "--folder", bench.path({})}).status,
+            kExitSuccess);
+        QCOMPARE(*bench.fileBytes(kPrizeFile), badPrizes);
     }
 
     void refusesAFolderHoldingADataFile_data() {

@@ -7,6 +7,7 @@
 #include "data/data_files.h"
 #include "data/file_names.h"
 #include "data/lines.h"
+#include "data/prize_file.h"
 #include "data/ticket_book.h"
 #include "platform/failure.h"
 #include "platform/file_system.h"
@@ -28,6 +29,7 @@ enum class DataCommand {
     ImportIntoEmpty,
     ImportOverFull,
     ImportAddingRounds,
+    ImportWithPrizes,
     Restore,
     Report,
     AddTicket,
@@ -46,6 +48,7 @@ inline const QList<DataCommandRow> kDataCommands = {
     {"import into an empty folder", DataCommand::ImportIntoEmpty},
     {"import over a full folder", DataCommand::ImportOverFull},
     {"import adding rounds to a full folder", DataCommand::ImportAddingRounds},
+    {"import with prizes", DataCommand::ImportWithPrizes},
     {"restore a backup", DataCommand::Restore},
     {"report", DataCommand::Report},
     {"add a ticket", DataCommand::AddTicket},
@@ -62,11 +65,29 @@ inline QByteArray pastResultsFile() {
     return file;
 }
 
+// The same rounds as a results site publishes them, with their prizes written as it writes them
+// ("1,013,700円"; none for the box and set prizes of four equal digits).
+inline QByteArray pastResultsWithPrizesFile() {
+    QString file = QStringLiteral(
+        "回号,当せん番号,ストレート,ボックス,セット（ストレート）,セット（ボックス）\r\n");
+    const QStringList draws = randomDraws(40, 7);
+    for (int i = 0; i < draws.size(); ++i) {
+        const bool fourEqual = draws[i].count(draws[i].front()) == 4;
+        file += QStringLiteral("第%1回,%2,\"1,0%3,700円\",%4\r\n")
+                    .arg(57 + i)
+                    .arg(draws[i])
+                    .arg(10 + i)
+                    .arg(fourEqual ? QStringLiteral(",,") : QStringLiteral("37500,518600,18700"));
+    }
+    return file.toUtf8();
+}
+
 // What the commands take from elsewhere, each read through the opener the command is handed: the
-// file of past results the imports read and the backup folder the restore reads.
+// files of past results the imports read and the backup folder the restore reads.
 struct CommandInputs {
     QString pastResults;   // the file's path
     QString backupFolder;  // the folder's path
+    QString pastResultsWithPrizes;
 };
 
 // Writes the inputs into the folders that hold them: pastResultsFile() as "past.txt", and the
@@ -74,12 +95,14 @@ struct CommandInputs {
 inline CommandInputs prepareInputs(FileSystem& pastResultsFolder, const QString& pastResultsPath,
                                    FileSystem& backupFolder, const QString& backupPath) {
     pastResultsFolder.writeDurably(QStringLiteral("past.txt"), pastResultsFile());
+    pastResultsFolder.writeDurably(QStringLiteral("prizes.csv"), pastResultsWithPrizesFile());
     const QStringList history = DataFiles::linesIn(golden(kHistoryFile)).mid(5);
     backupFolder.writeDurably(kHistoryFile, (history.join("\r\n") + "\r\n").toLatin1());
     backupFolder.writeDurably(kCandidateFile, golden(kCandidateFile));
     backupFolder.writeDurably(kCounterFile, "51\r\n");
     backupFolder.syncFolder();
-    return {pastResultsPath + QStringLiteral("/past.txt"), backupPath};
+    return {pastResultsPath + QStringLiteral("/past.txt"), backupPath,
+            pastResultsPath + QStringLiteral("/prizes.csv")};
 }
 
 // The day the tickets are bought on.
@@ -87,7 +110,8 @@ inline const FixedClock kTicketDay{QDate(2026, 12, 9)};
 
 // The folder the command starts on, on the disk before it runs: empty for the import into an
 // empty folder, else a history in which registering 0123 matches, a counter and a report; for
-// removing a ticket, a book of two (adding one makes the book).
+// removing a ticket, a book of two (adding one makes the book); for the import with prizes also
+// a prize file that keeps the newest round's.
 inline void prepareFolder(DataCommand command, FileSystem& folder) {
     if (command == DataCommand::ImportIntoEmpty) return;
     folder.writeDurably(kHistoryFile, golden(kHistoryFile));
@@ -98,6 +122,11 @@ inline void prepareFolder(DataCommand command, FileSystem& folder) {
         const TicketBook book = {{QDate(2026, 12, 1), 56, 1, "0123", TicketKind::Box, 1},
                                  {QDate(2026, 12, 2), 57, 3, "1122", TicketKind::Set, 2}};
         folder.writeDurably(kTicketFile, writeLines(ticketBookLines(book)));
+    }
+    if (command == DataCommand::ImportWithPrizes) {
+        const QString newest = DataFiles::linesIn(golden(kHistoryFile)).first();
+        folder.writeDurably(kPrizeFile,
+                            writeLines(prizeFileLines({{56, {56, newest, 1013700, {}, {}, {}}}})));
     }
     folder.syncFolder();
 }
@@ -129,9 +158,15 @@ inline void runDataCommand(DataCommand command, FileSystem& folder, FolderOpener
         }
         case DataCommand::ImportIntoEmpty:
         case DataCommand::ImportOverFull:
-        case DataCommand::ImportAddingRounds: {
-            QStringList arguments = {"import", inputs.pastResults, "--folder", path};
-            if (command != DataCommand::ImportAddingRounds) arguments << "--force";
+        case DataCommand::ImportAddingRounds:
+        case DataCommand::ImportWithPrizes: {
+            QStringList arguments = {"import",
+                                     command == DataCommand::ImportWithPrizes
+                                         ? inputs.pastResultsWithPrizes
+                                         : inputs.pastResults,
+                                     "--folder", path};
+            if (command == DataCommand::ImportIntoEmpty || command == DataCommand::ImportOverFull)
+                arguments << "--force";
             const ToolRun run = runToolWith(arguments, Language::English, &folders);
             if (run.status != kExitSuccess) throw Failure(FailureKind::CannotWrite, run.err);
             return;

@@ -91,6 +91,92 @@ private slots:
         QCOMPARE(read->firstRound.value_or(0), firstRound);
         QCOMPARE(outsideLinesText(*read, Language::English), skipped);
     }
+
+    // A prize column named as files name it, and a cell as they write it: the amount in yen,
+    // none, or a bad line naming the cell and its column. A table copied from a page separates
+    // its cells with tabs, so that a cell may hold commas unquoted.
+    void readsThePrizeCellsFilesHave_data() {
+        QTest::addColumn<QString>("header");
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<QString>("prize");  // the prize the column holds; empty for none
+        QTest::addColumn<qint64>("yen");     // 0: no amount; -1: a bad line
+        QTest::newRow("plain") << "ストレート"
+                               << "1013700"
+                               << "straight" << 1013700LL;
+        QTest::newRow("grouped") << "ストレート当せん金"
+                                 << "1,013,700"
+                                 << "straight" << 1013700LL;
+        QTest::newRow("grouped, yen") << "セット(ストレート)"
+                                      << "1,013,700円"
+                                      << "setStraight" << 1013700LL;
+        QTest::newRow("full-width brackets, digits and comma") << "セット（ボックス）当せん金"
+                                                               << "１８，７００円"
+                                                               << "setBox" << 18700LL;
+        QTest::newRow("quoted, yen sign") << "box_payout"
+                                          << "\"¥37,500\""
+                                          << "box" << 37500LL;
+        QTest::newRow("English, spaced") << "Set Straight Payout"
+                                         << "510500"
+                                         << "setStraight" << 510500LL;
+        QTest::newRow("set_box_payout") << "set_box_payout"
+                                        << "19400"
+                                        << "setBox" << 19400LL;
+        QTest::newRow("no winner") << "ボックス"
+                                   << "該当なし"
+                                   << "box" << 0LL;
+        QTest::newRow("zero") << "straight_payout"
+                              << "0"
+                              << "straight" << 0LL;
+        QTest::newRow("empty: four equal digits") << "ボックス"
+                                                  << ""
+                                                  << "box" << 0LL;
+        QTest::newRow("a dash") << "ボックス"
+                                << "-"
+                                << "box" << 0LL;
+        QTest::newRow("letters") << "ボックス"
+                                 << "12a"
+                                 << "box" << -1LL;
+        QTest::newRow("commas out of place") << "ボックス"
+                                             << "1,01,3"
+                                             << "box" << -1LL;
+        QTest::newRow("past ten billion yen") << "ストレート"
+                                              << "10,000,000,000円"
+                                              << "straight" << -1LL;
+        QTest::newRow("a count of winners, not a prize") << "ストレート口数"
+                                                         << "12a"
+                                                         << "" << 0LL;
+    }
+    void readsThePrizeCellsFilesHave() {
+        QFETCH(QString, header);
+        QFETCH(QString, cell);
+        QFETCH(QString, prize);
+        QFETCH(qint64, yen);
+        const QByteArray file =
+            QStringLiteral("回号\t当せん番号\t%1\n第7053回\t0419\t%2\n").arg(header, cell).toUtf8();
+        const PastResults read = *readPastResults(file);
+        if (yen < 0) {
+            QCOMPARE(read.badLineCount, 1);
+            QCOMPARE(badLineText(read.badLines[0], Language::English),
+                     QStringLiteral("\"%1\" is not an amount of yen (column 3)").arg(cell));
+            QVERIFY(read.prizes.empty());
+            return;
+        }
+        QVERIFY(read.readable());
+        const QList<PrizeColumnAt>& columns = std::get<FileLayout>(read.shape.layout).prizeColumns;
+        const std::map<QString, std::optional<qint64> RoundPrizes::*> amounts = {
+            {"straight", &RoundPrizes::straight},
+            {"box", &RoundPrizes::box},
+            {"setStraight", &RoundPrizes::setStraight},
+            {"setBox", &RoundPrizes::setBox}};
+        RoundPrizes expected{7053, "0419", {}, {}, {}, {}};
+        if (prize.isEmpty()) {
+            QVERIFY(columns.isEmpty());
+        } else {
+            QCOMPARE(columns, (QList<PrizeColumnAt>{{2, amounts.at(prize)}}));
+            if (yen > 0) expected.*amounts.at(prize) = yen;
+        }
+        QCOMPARE(read.prizes, (PrizeTable{{7053, expected}}));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestPastResults)

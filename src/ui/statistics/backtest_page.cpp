@@ -211,6 +211,7 @@ void BacktestPage::chooseSource(int index) {
         return;
     }
     auto fromFile = std::make_shared<StatisticsData>(roundsData(resultRounds(*read)));
+    fromFile->prizes = read->prizes;
     sourceLabel_->setText(QStringLiteral("%1: %2").arg(
         QFileInfo(*path).fileName(),
         roundsText(fromFile->rounds.front().round, fromFile->counter, Language::Japanese)));

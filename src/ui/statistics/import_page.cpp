@@ -49,7 +49,8 @@ ImportPage::ImportPage(Services& services, std::function<void(const QString&)> i
             "(回号、当せん番号など) か中身から回号と結果の列を見つけ、日付などほかの列は読み飛ばし"
             "ます。新しい順のファイルも古い順に登録します。結果のあるフォルダーには、その最新の回よ"
             "り"
-            "新しい回だけを、登録画面で一件ずつ登録したのと同じように追加します。"),
+            "新しい回だけを、登録画面で一件ずつ登録したのと同じように追加します。回号のあるファイル"
+            "の各回は、当せん金の列 (ストレート、ボックスなど) の額とともに haitou4.csv に残します。"),
         this);
     explanation->setWordWrap(true);
     chooseButton_ = new QPushButton(QStringLiteral("ファイルを選ぶ…"), this);
@@ -168,6 +169,7 @@ bool ImportPage::agreed(const ImportStep& step) {
         case ImportStepKind::Fill:
             return true;
         case ImportStepKind::AskToAdd:
+        case ImportStepKind::AskToAddPrizes:
         case ImportStepKind::AskToReplace:
             if (services_.dialogs.askYesNo(step.text, kQuestionTitle, QuestionIcon::Warning) ==
                 Answer::Yes)

@@ -26,6 +26,15 @@ QByteArray numbered(int first, int last) {
     return test::publicResultsCsv(kDraws.mid(first - 1, last - first + 1), first);
 }
 
+// The file of rounds `first` to `last` with another straight prize for `round`.
+QByteArray withAnotherStraightPrize(int first, int last, int round) {
+    QStringList rows = QString::fromUtf8(numbered(first, last)).split(QStringLiteral("\r\n"));
+    QStringList cells = rows[round - first + 1].split(u',');
+    cells[7] = QString::number(cells[7].toLongLong() + 100);
+    rows[round - first + 1] = cells.join(u',');
+    return rows.join(QStringLiteral("\r\n")).toUtf8();
+}
+
 // What the folder holds before the import.
 void makeFolder(const test::TestBench& bench, const QString& situation) {
     if (situation == "empty") return;
@@ -104,6 +113,13 @@ private slots:
         QTest::newRow("nothing newer")
             << "results" << numbered(51, 100) << step(ImportStepKind::NothingNewer) << false
             << "このフォルダーの最新の第 100 回より新しい結果がありません" << false;
+        QTest::newRow("nothing newer, prizes the folder lacks")
+            << "results without haitou4.csv" << numbered(51, 100)
+            << step(ImportStepKind::AskToAddPrizes) << false
+            << "第51回〜第100回の当せん金を追加します (50 回分、haitou4.csv)" << false;
+        QTest::newRow("a prize disagrees")
+            << "results" << withAnotherStraightPrize(1, 120, 60) << step(ImportStepKind::Refused)
+            << false << "haitou4.csv: 第60回のストレートの当せん金が合いません (記録済み " << false;
         QByteArray disagreeing = numbered(1, 120);
         disagreeing.replace("," + kDraws[89].toLatin1() + ",",
                             kDraws[89] == "0000" ? ",0001," : ",0000,");
@@ -121,10 +137,14 @@ private slots:
             << true;
         QTest::newRow("folder without kri4key.dat")
             << "results without kri4key.dat" << numbered(1, 120) << step(ImportStepKind::Refused)
-            << true << "にはすでに kri4.dat, kaisuu4.txt があり、kri4key.dat がありません" << true;
+            << true
+            << "にはすでに kri4.dat, kaisuu4.txt, haitou4.csv があり、kri4key.dat がありません"
+            << true;
         QTest::newRow("folder without kri4.dat")
             << "results without kri4.dat" << numbered(1, 20) << step(ImportStepKind::Refused)
-            << true << "にはすでに kri4key.dat, kaisuu4.txt があり、kri4.dat がありません" << true;
+            << true
+            << "にはすでに kri4key.dat, kaisuu4.txt, haitou4.csv があり、kri4.dat がありません"
+            << true;
         const QString copied = test::copiedResultsTable(kDraws.mid(90, 20), 91);
         QTest::newRow("table copied with its title, a note and a footer")
             << "results"
@@ -139,7 +159,9 @@ private slots:
         QFETCH(QString, says);
         QFETCH(bool, backup);
         const auto kind = ImportStepKind(step);
-        const bool asks = kind == ImportStepKind::AskToAdd || kind == ImportStepKind::AskToReplace;
+        const bool asks = kind == ImportStepKind::AskToAdd ||
+                          kind == ImportStepKind::AskToAddPrizes ||
+                          kind == ImportStepKind::AskToReplace;
         QTemporaryDir source;
         const QString past = QDir(source.path()).filePath("past.csv");
         test::writeFolder(source.path(), {{"past.csv", file}});
