@@ -6,6 +6,7 @@
 #include "data/backup_folder.h"
 #include "data/data_files.h"
 #include "data/file_names.h"
+#include "money/book_keeping.h"
 #include "platform/failure.h"
 #include "platform/file_system.h"
 #include "register/deletion.h"
@@ -26,7 +27,8 @@ enum class DataCommand {
     ImportOverFull,
     ImportAddingRounds,
     Restore,
-    Report
+    Report,
+    EnterPrize
 };
 
 // Every command, with the name of its row in a table.
@@ -43,6 +45,7 @@ inline const QList<DataCommandRow> kDataCommands = {
     {"import adding rounds to a full folder", DataCommand::ImportAddingRounds},
     {"restore a backup", DataCommand::Restore},
     {"report", DataCommand::Report},
+    {"enter a prize", DataCommand::EnterPrize},
 };
 
 // The file of past results the imports take: rounds 57 to 96, the 40 after the counter of the
@@ -128,6 +131,13 @@ inline void runDataCommand(DataCommand command, FileSystem& folder, FolderOpener
         case DataCommand::Report:
             files.writeTextFile(kReportFile, QStringList(45, QStringLiteral("a new report")));
             return;
+        case DataCommand::EnterPrize: {
+            // The amounts of the newest round, typed on the page 購入と収支.
+            const DataFilesState read = files.readState();
+            const QString result = DataFiles::historyIn(read).lines().front();
+            keepPrizes(files, {{56, {56, result, 1'013'700, 37'500, 525'600, 18'700}}}, read);
+            return;
+        }
     }
 }
 

@@ -111,6 +111,7 @@ TicketsPage::TicketsPage(Services& services, std::function<ListedPrediction()> l
     periodBox_->setObjectName(QStringLiteral("periodBox"));
     periodBox_->addItems({QStringLiteral("月別"), QStringLiteral("年別")});
     periodBox_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    periodBox_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     periodTable_ = new FigureTable(periodHeaders(), {1, 2, 3, 4, 5, 6}, this);
     periodTable_->setObjectName(QStringLiteral("periodTable"));
     periodTable_->setAccessibleName(QStringLiteral("月別または年別の収支"));
@@ -161,6 +162,8 @@ QLayout* TicketsPage::createEntryRow() {
     kindBox_ = new QComboBox(this);
     kindBox_->setObjectName(QStringLiteral("ticketKindBox"));
     for (const TicketKind kind : kKinds) kindBox_->addItem(ticketKindText(kind));
+    kindBox_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    kindBox_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     kindBox_->setCurrentIndex(int(std::ranges::find(kKinds, TicketKind::Box) - kKinds.begin()));
     unitsBox_ = countBox(this, "ticketUnitsBox", kMostTicketUnits, QStringLiteral(" 口"));
     firstRoundBox_ = countBox(this, "ticketFirstRoundBox", kLargestCounter, QString());
