@@ -2,12 +2,12 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSpinBox>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
@@ -32,6 +32,7 @@
 #include "ui/statistics/figure_table.h"
 #include "ui/statistics/page_labels.h"
 #include "ui/statistics/prize_entry_dialog.h"
+#include "ui/statistics/text_table_model.h"
 #include "ui/statistics/ticket_book_texts.h"
 
 namespace k4 {
@@ -94,14 +95,13 @@ TicketsPage::TicketsPage(Services& services, std::function<ListedPrediction()> l
     notes_ = sentenceLabel(this);
     notes_->setObjectName(QStringLiteral("ticketNotes"));
     notes_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    bookTable_ = new FigureTable(kBookHeaders, {kCostColumn, kPrizeColumn}, this);
+    bookModel_ = new TextTableModel(kBookHeaders, {kCostColumn, kPrizeColumn}, this);
+    bookTable_ = textTableView(bookModel_, this);
     bookTable_->setObjectName(QStringLiteral("ticketTable"));
     bookTable_->setAccessibleName(QStringLiteral("購入の記録"));
     bookTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
     bookTable_->setSelectionMode(QAbstractItemView::SingleSelection);
     bookTable_->setMinimumHeight(kBookMinimumHeight);
-    // Thousands of rows are as high as one: measuring each would keep the page from showing.
-    bookTable_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     chart_ = new BalanceChart(this);
     chart_->setObjectName(QStringLiteral("balanceChart"));
     chart_->setAccessibleName(QStringLiteral("回ごとの収支の累計のグラフ"));
@@ -112,7 +112,8 @@ TicketsPage::TicketsPage(Services& services, std::function<ListedPrediction()> l
     periodBox_->addItems({QStringLiteral("月別"), QStringLiteral("年別")});
     periodBox_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     periodBox_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    periodTable_ = new FigureTable(periodHeaders(), {1, 2, 3, 4, 5, 6}, this);
+    periodModel_ = new TextTableModel(periodHeaders(), {1, 2, 3, 4, 5, 6}, this);
+    periodTable_ = textTableView(periodModel_, this);
     periodTable_->setObjectName(QStringLiteral("periodTable"));
     periodTable_->setAccessibleName(QStringLiteral("月別または年別の収支"));
     QHBoxLayout* periodRow =
@@ -148,8 +149,8 @@ TicketsPage::TicketsPage(Services& services, std::function<ListedPrediction()> l
     connect(prizeButton_, &QPushButton::clicked, this, &TicketsPage::enterPrizes);
     connect(saveCsvButton_, &QPushButton::clicked, this, &TicketsPage::saveCsv);
     connect(periodBox_, &QComboBox::currentIndexChanged, this, &TicketsPage::showPeriods);
-    connect(bookTable_, &QTableWidget::itemSelectionChanged, this, [this] {
-        deleteButton_->setEnabled(bookReads_ && !bookTable_->selectedItems().isEmpty());
+    connect(bookTable_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        deleteButton_->setEnabled(bookReads_ && bookTable_->selectionModel()->hasSelection());
     });
 }
 
@@ -278,19 +279,17 @@ void TicketsPage::showBook() {
                      yenCell(kUnitYen * ticket.units * ticket.rounds),
                      prizes > 0 ? yenCell(prizes) : QString(), resultsCell(own)});
     }
-    bookTable_->setUpdatesEnabled(false);
-    bookTable_->setRows(rows);
     // Each round of a ticket of several rounds, on its result.
-    for (int row = 0; row < int(rowTickets_.size()); ++row) {
-        const std::span<const SettledRound> own =
-            rounds[std::size_t(rowTickets_[std::size_t(row)])];
-        if (own.size() < 2) continue;
+    QStringList toolTips;
+    toolTips.reserve(rows.size());
+    for (const qsizetype index : rowTickets_) {
         QStringList lines;
-        for (const SettledRound& round : own)
-            lines << QStringLiteral("第%1回: %2").arg(round.round).arg(roundResultText(round));
-        bookTable_->item(row, kResultColumn)->setToolTip(lines.join(u'\n'));
+        if (const std::span<const SettledRound> own = rounds[std::size_t(index)]; own.size() > 1)
+            for (const SettledRound& round : own)
+                lines << QStringLiteral("第%1回: %2").arg(round.round).arg(roundResultText(round));
+        toolTips << lines.join(u'\n');
     }
-    bookTable_->setUpdatesEnabled(true);
+    bookModel_->setRows(std::move(rows), kResultColumn, std::move(toolTips));
     deleteButton_->setEnabled(false);
 
     const TicketTotals totals = totalsOf(book_, settled_);
@@ -309,7 +308,7 @@ void TicketsPage::showPeriods() {
     // The newest period first, as the book.
     for (auto period = periods.rbegin(); period != periods.rend(); ++period)
         rows.append(periodRow(*period));
-    periodTable_->setRows(rows);
+    periodModel_->setRows(std::move(rows));
 }
 
 Ticket TicketsPage::ticketOf(const QString& number, TicketKind kind, qint32 firstRound) const {
@@ -373,9 +372,9 @@ bool TicketsPage::record(const TicketBook& tickets) {
 }
 
 void TicketsPage::deleteSelected() {
-    const QList<QTableWidgetItem*> selected = bookTable_->selectedItems();
+    const QModelIndexList selected = bookTable_->selectionModel()->selectedRows();
     if (!bookReads_ || selected.isEmpty()) return;
-    const qsizetype index = rowTickets_[std::size_t(selected.front()->row())];
+    const qsizetype index = rowTickets_[std::size_t(selected.front().row())];
     const Ticket& ticket = book_[std::size_t(index)];
     const QString question =
         QStringLiteral("%1 に買った %2 %3 (%4、%5 口) を購入の記録から削除しますか?")

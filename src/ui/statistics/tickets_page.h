@@ -17,12 +17,14 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
+class QTableView;
 
 namespace k4 {
 
 class BalanceChart;
 class DataFiles;
 class FigureTable;
+class TextTableModel;
 struct Services;
 
 // What the main window lists after 予想: the next round as its box shows it, and the
@@ -90,13 +92,15 @@ private:
     QPushButton* recordButton_;
     QPushButton* predictionButton_;
     QLabel* notes_;
-    FigureTable* bookTable_;
+    QTableView* bookTable_;
+    TextTableModel* bookModel_;
     QPushButton* deleteButton_;
     QPushButton* prizeButton_;
     QPushButton* saveCsvButton_;
     FigureTable* totalsTable_;
     QComboBox* periodBox_;
-    FigureTable* periodTable_;
+    TextTableModel* periodModel_;
+    QTableView* periodTable_;
     BalanceChart* chart_;
 };
 

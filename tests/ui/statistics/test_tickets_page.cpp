@@ -61,12 +61,12 @@ public:
     }
     // The cells of the book's table, row by row.
     QList<QStringList> book() const {
-        const auto* table = find<QTableWidget>("ticketTable");
+        const QAbstractItemModel* model = find<QTableView>("ticketTable")->model();
         QList<QStringList> rows;
-        for (int row = 0; row < table->rowCount(); ++row) {
+        for (int row = 0; row < model->rowCount(); ++row) {
             QStringList cells;
-            for (int column = 0; column < table->columnCount(); ++column)
-                cells << table->item(row, column)->text();
+            for (int column = 0; column < model->columnCount(); ++column)
+                cells << model->index(row, column).data().toString();
             rows << cells;
         }
         return rows;
@@ -242,7 +242,7 @@ private slots:
         window.load();
         window.showPage(StatisticsWindow::Page::Tickets);
         const TicketsPageView page(&window);
-        auto* table = page.find<QTableWidget>("ticketTable");
+        auto* table = page.find<QTableView>("ticketTable");
         QCOMPARE(page.book().value(0).value(2), "5678");  // the newest first
         QVERIFY(QTest::qWaitForWindowActive(&window));
         table->setFocus();
