@@ -61,6 +61,7 @@ QTableView* textTableView(TextTableModel* model, QWidget* parent) {
     view->setModel(model);
     view->verticalHeader()->hide();
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(view->verticalHeader()->minimumSectionSize());
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setWordWrap(false);
     view->setTabKeyNavigation(false);

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,9 +44,9 @@ const QString kNotFourDigits = QStringLiteral("番号は四桁の数字で入力
 const QString kPredictFirst =
     QStringLiteral("記録する予想がありません。先にメインウィンドウで「予想」を押してください。");
 constexpr int kNumberWidth = 90;
-constexpr int kBookMinimumHeight = 220;
+constexpr int kBookMinimumHeight = 160;
 constexpr int kChartMinimumWidth = 360;
-constexpr int kChartMinimumHeight = 260;
+constexpr int kChartMinimumHeight = 240;
 enum PeriodChoice { ByMonth, ByYear };
 constexpr std::array kKinds{TicketKind::Straight, TicketKind::Box, TicketKind::Set};
 
@@ -114,28 +115,33 @@ TicketsPage::TicketsPage(Services& services, std::function<ListedPrediction()> l
     periodBox_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     periodModel_ = new TextTableModel(periodHeaders(), {1, 2, 3, 4, 5, 6}, this);
     periodTable_ = textTableView(periodModel_, this);
+    // Figures all: none is stretched away from the others.
+    periodTable_->horizontalHeader()->setStretchLastSection(false);
     periodTable_->setObjectName(QStringLiteral("periodTable"));
     periodTable_->setAccessibleName(QStringLiteral("月別または年別の収支"));
     QHBoxLayout* periodRow =
         controlRow({{buddyLabel(QStringLiteral("購入日の期間ごと(&P):"), periodBox_), periodBox_}});
     periodRow->addStretch();
 
-    // The book across the page, its money under it: the totals and the periods on the left, the
-    // chart on the right.
-    auto* money = new QVBoxLayout;
-    money->addLayout(createTotals());
-    money->addLayout(periodRow);
-    money->addWidget(periodTable_, 1);
-    auto* bottom = new QHBoxLayout;
-    bottom->addLayout(money, 3);
-    bottom->addWidget(chart_, 2);
+    // The book across the page; under it the totals beside the chart, then the periods, whose
+    // columns take the page's width.
+    auto* totals = new QVBoxLayout;
+    totals->addLayout(createTotals());
+    totals->addStretch();
+    auto* money = new QHBoxLayout;
+    money->addLayout(totals);
+    money->addWidget(chart_, 1);
+    auto* periods = new QVBoxLayout;
+    periods->addLayout(periodRow);
+    periods->addWidget(periodTable_, 1);
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(createEntryRow());
     page->addWidget(notes_);
     page->addLayout(createBookButtons());
-    page->addWidget(bookTable_, 1);
-    page->addLayout(bottom, 2);
+    page->addWidget(bookTable_, 2);
+    page->addLayout(money, 3);
+    page->addLayout(periods, 2);
     // The page's first input takes the focus whenever the page is shown.
     setFocusProxy(numberBox_);
 
@@ -154,12 +160,12 @@ TicketsPage::TicketsPage(Services& services, std::function<ListedPrediction()> l
     });
 }
 
-// The number, its kind, units, first round and rounds; 記録, and 予想を記録 where the main window
-// is there to ask.
+// The number, its kind, units, first round and rounds, and 記録; under them 予想を記録, where the
+// main window is there to ask.
 QLayout* TicketsPage::createEntryRow() {
     numberBox_ = new QLineEdit(this);
     numberBox_->setObjectName(QStringLiteral("ticketNumberBox"));
-    numberBox_->setMaximumWidth(kNumberWidth);
+    numberBox_->setFixedWidth(kNumberWidth);
     kindBox_ = new QComboBox(this);
     kindBox_->setObjectName(QStringLiteral("ticketKindBox"));
     for (const TicketKind kind : kKinds) kindBox_->addItem(ticketKindText(kind));
@@ -169,24 +175,34 @@ QLayout* TicketsPage::createEntryRow() {
     unitsBox_ = countBox(this, "ticketUnitsBox", kMostTicketUnits, QStringLiteral(" 口"));
     firstRoundBox_ = countBox(this, "ticketFirstRoundBox", kLargestCounter, QString());
     firstRoundBox_->setPrefix(QStringLiteral("第 "));
-    firstRoundBox_->setSuffix(QStringLiteral(" 回から"));
+    firstRoundBox_->setSuffix(QStringLiteral(" 回"));
     roundsBox_ = countBox(this, "ticketRoundsBox", kMostTicketRounds, QStringLiteral(" 回"));
     recordButton_ = new QPushButton(QStringLiteral("記録"), this);
     recordButton_->setObjectName(QStringLiteral("recordTicketButton"));
-    predictionButton_ = new QPushButton(QStringLiteral("予想を記録"), this);
-    predictionButton_->setObjectName(QStringLiteral("recordPredictionButton"));
-    predictionButton_->setToolTip(QStringLiteral(
-        "メインウィンドウの予想を、次回からのボックスとして口数と継続回数で記録します"));
-    predictionButton_->setVisible(bool(listedPrediction_));
-    QHBoxLayout* row =
+    QHBoxLayout* entry =
         controlRow({{buddyLabel(QStringLiteral("番号(&N):"), numberBox_), numberBox_},
                     {buddyLabel(QStringLiteral("種類(&K):"), kindBox_), kindBox_},
                     {buddyLabel(QStringLiteral("口数(&U):"), unitsBox_), unitsBox_},
                     {buddyLabel(QStringLiteral("開始回(&F):"), firstRoundBox_), firstRoundBox_},
                     {buddyLabel(QStringLiteral("継続(&C):"), roundsBox_), roundsBox_},
-                    {recordButton_, predictionButton_}});
-    row->addStretch();
-    return row;
+                    {recordButton_}});
+    entry->addStretch();
+
+    predictionButton_ = new QPushButton(QStringLiteral("予想を記録"), this);
+    predictionButton_->setObjectName(QStringLiteral("recordPredictionButton"));
+    auto* predictionNote = new QLabel(
+        QStringLiteral("メインウィンドウの予想を、次回の回からボックスとして上の口数と継続で"
+                       "記録します。"),
+        this);
+    QHBoxLayout* prediction = controlRow({{predictionButton_, predictionNote}});
+    prediction->addStretch();
+    predictionButton_->setVisible(bool(listedPrediction_));
+    predictionNote->setVisible(bool(listedPrediction_));
+
+    auto* rows = new QVBoxLayout;
+    rows->addLayout(entry);
+    rows->addLayout(prediction);
+    return rows;
 }
 
 QLayout* TicketsPage::createBookButtons() {
