@@ -191,7 +191,7 @@ QLayout* TicketsPage::createEntryRow() {
     predictionButton_ = new QPushButton(QStringLiteral("予想を記録"), this);
     predictionButton_->setObjectName(QStringLiteral("recordPredictionButton"));
     auto* predictionNote = new QLabel(
-        QStringLiteral("メインウィンドウの予想を、次回の回からボックスとして上の口数と継続で"
+        QStringLiteral("メインウィンドウの予想を、次回からのボックスとして上の口数と継続で"
                        "記録します。"),
         this);
     QHBoxLayout* prediction = controlRow({{predictionButton_, predictionNote}});
