@@ -230,6 +230,44 @@ private slots:
         QCOMPARE(page.total("当せん金"), "3,041,100 円");
     }
 
+    // CSV を保存… writes a line per ticket and round, through the save chooser; a prize row whose
+    // result is not the history's is not used, and the page says so.
+    void csvOfEveryRoundAndARowSetAside_data() {
+        QTest::addColumn<QString>("prizeRow");
+        QTest::addColumn<QString>("won");   // the CSV's line of round 1500
+        QTest::addColumn<QString>("note");  // on the page
+        QTest::newRow("prize kept") << "1500,6384,1013700,,,"
+                                    << "1500,6384,ストレート,3,ストレート,600,3041100"
+                                    << "";
+        QTest::newRow("another result")
+            << "1500,1234,1013700,,,"
+            << "1500,6384,ストレート,3,ストレート 金額未登録,600,"
+            << "第1500回 は haitou4.csv の当せん番号が kri4.dat と違うため";
+    }
+    void csvOfEveryRoundAndARowSetAside() {
+        QFETCH(QString, prizeRow);
+        QFETCH(QString, won);
+        QFETCH(QString, note);
+        test::TestBench bench;
+        writeDataSet(bench);
+        writeLines(bench, kTicketFile,
+                   {kBookHeader, "2026/12/01,1499,2,6384,ストレート,3",
+                    "2026/12/07,1501,1,0419,ボックス,1"});
+        writeLines(bench, kPrizeFile, {kPrizeHeader, prizeRow});
+        StatisticsWindow window(bench.services, 10, [](const QString&) {});
+        window.load();
+        window.showPage(StatisticsWindow::Page::Tickets);
+        const TicketsPageView page(&window);
+        const QString shown = page.find<QLabel>("ticketNotes")->text();
+        QVERIFY2(note.isEmpty() ? shown.isEmpty() : shown.startsWith(note), qPrintable(shown));
+        bench.fileDialogs.answerNext(bench.path("tickets.csv"));
+        page.click("saveTicketCsvButton");
+        QCOMPARE(linesOf(bench, "tickets.csv"),
+                 (QStringList{"round,number,kind,units,result,cost,prize",
+                              "1499,6384,ストレート,3,はずれ,600,", won,
+                              "1501,0419,ボックス,1,未抽せん,200,"}));
+    }
+
     // A ticket is deleted only after the question is answered Yes; a book with a row the program
     // does not read says which and why, and lets nothing write it.
     void deleteAfterTheQuestionAndNothingOnABadBook() {
