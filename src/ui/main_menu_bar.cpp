@@ -26,6 +26,7 @@ MainMenuBar::MainMenuBar(QWidget* window)
       restoreAction(command(window, "restoreAction", QStringLiteral("バックアップから戻す(&R)…"))),
       exitAction(command(window, "exitAction", QStringLiteral("終了(&X)"))),
       statisticsAction(command(window, "statisticsAction", QStringLiteral("成績と統計(&S)…"))),
+      ticketsAction(command(window, "ticketsAction", QStringLiteral("購入と収支(&B)…"))),
       manualAction(command(window, "manualAction", QStringLiteral("使いかた(&H)"))),
       aboutAction(command(window, "aboutAction", QStringLiteral("バージョン情報(&A)"))) {
     setObjectName(QStringLiteral("menuBar"));
@@ -46,7 +47,7 @@ MainMenuBar::MainMenuBar(QWidget* window)
     file->addActions({backupAction, restoreAction});
     file->addSeparator();
     file->addAction(exitAction);
-    menu(QStringLiteral("ツール(&T)"), {statisticsAction});
+    menu(QStringLiteral("ツール(&T)"), {statisticsAction, ticketsAction});
     menu(QStringLiteral("ヘルプ(&H)"), {manualAction, aboutAction});
 }
 

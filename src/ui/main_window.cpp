@@ -98,6 +98,8 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QWidget(parent), s
 
     connect(menuBar_->statisticsAction, &QAction::triggered, this,
             [this] { openStatistics(StatisticsWindow::Page::Backtest); });
+    connect(menuBar_->ticketsAction, &QAction::triggered, this,
+            [this] { openStatistics(StatisticsWindow::Page::Tickets); });
     connect(menuBar_->importAction, &QAction::triggered, this,
             [this] { openStatistics(StatisticsWindow::Page::Import); });
     connect(menuBar_->openFolderAction, &QAction::triggered, this,
@@ -200,9 +202,10 @@ void MainWindow::openStatistics(StatisticsWindow::Page page) {
         const std::optional<double> count = numberFromTextBox(countBox_->text());
         const bool taken =
             count && *count == std::trunc(*count) && *count >= 1 && *count <= kMostPredicted;
-        statisticsWindow_ =
-            new StatisticsWindow(services_, taken ? int(*count) : kStartCount,
-                                 [this](const QString& nextRound) { setNextRoundText(nextRound); });
+        statisticsWindow_ = new StatisticsWindow(
+            services_, taken ? int(*count) : kStartCount,
+            [this](const QString& nextRound) { setNextRoundText(nextRound); },
+            [this] { return listedPrediction(); });
         statisticsWindow_->load();
     }
     statisticsWindow_->showPage(page);
@@ -222,6 +225,13 @@ void MainWindow::dropEvent(QDropEvent* event) {
 void MainWindow::setNextRoundText(const QString& text) {
     nextRoundBox_->setText(text);
     nextRoundOfFiles_ = text;
+}
+
+ListedPrediction MainWindow::listedPrediction() const {
+    ListedPrediction listed{nextRoundBox_->text(), {}};
+    for (int row = 0; row < predictionList_->count(); ++row)
+        listed.combinations << predictionList_->item(row)->text();
+    return listed;
 }
 
 void MainWindow::predict() {

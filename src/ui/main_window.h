@@ -50,6 +50,8 @@ private:
     void restore();
     // The data files changed: the next round is `nextRound`, and open figures are read again.
     void dataChanged(const QString& nextRound);
+    // The next round and the combinations listed, for the statistics window's 予想を記録.
+    ListedPrediction listedPrediction() const;
     // Opens the statistics window on `page`, or raises it when it is open.
     void openStatistics(StatisticsWindow::Page page);
     void addMenuToTextBox(QLineEdit* box);

@@ -9,6 +9,7 @@
 #include "data/lines.h"
 #include "data/prize_file.h"
 #include "data/ticket_book.h"
+#include "money/book_keeping.h"
 #include "platform/failure.h"
 #include "platform/file_system.h"
 #include "register/deletion.h"
@@ -33,7 +34,8 @@ enum class DataCommand {
     Restore,
     Report,
     AddTicket,
-    RemoveTicket
+    RemoveTicket,
+    EnterPrize
 };
 
 // Every command, with the name of its row in a table.
@@ -53,6 +55,7 @@ inline const QList<DataCommandRow> kDataCommands = {
     {"report", DataCommand::Report},
     {"add a ticket", DataCommand::AddTicket},
     {"remove a ticket", DataCommand::RemoveTicket},
+    {"enter a prize", DataCommand::EnterPrize},
 };
 
 // The file of past results the imports take: rounds 57 to 96, the 40 after the counter of the
@@ -189,6 +192,13 @@ inline void runDataCommand(DataCommand command, FileSystem& folder, FolderOpener
             const ToolRun run = runToolWith(arguments + QStringList{"--folder", path},
                                             Language::English, &folders, kTicketDay);
             if (run.status != kExitSuccess) throw Failure(FailureKind::CannotWrite, run.err);
+            return;
+        }
+        case DataCommand::EnterPrize: {
+            // The amounts of the newest round, typed on the page 購入と収支.
+            const DataFilesState read = files.readState();
+            const QString result = DataFiles::historyIn(read).lines().front();
+            keepPrizes(files, {{56, {56, result, 1'013'700, 37'500, 525'600, 18'700}}}, read);
             return;
         }
     }

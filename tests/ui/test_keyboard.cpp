@@ -108,6 +108,8 @@ private slots:
         QCOMPARE(tabs->currentIndex(), 2);
         QCOMPARE(focused(), "qt_tabwidget_tabbar");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(focused(), "ticketNumberBox");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(focused(), "chooseFileButton");
         window.showPage(StatisticsWindow::Page::Lookup);
         QCOMPARE(focused(), "numberBox");

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -54,6 +55,7 @@ const QList<Expected> kLayout = {
 enum class Effect {
     ImportPage,          // the statistics window, on its import page
     BacktestPage,        // the statistics window, on its backtest page
+    TicketsPage,         // the statistics window, on its page 購入と収支
     DataFolderOpened,    // the desktop opens the data folder
     BackupFolderAsked,   // a chooser for the new backup folder
     RestoreFolderAsked,  // a chooser for the backup to restore
@@ -154,6 +156,8 @@ private slots:
         QTest::newRow("ファイル/終了") << int(Qt::Key_F) << int(Qt::Key_X) << Effect::Ended;
         QTest::newRow("ツール/成績と統計")
             << int(Qt::Key_T) << int(Qt::Key_S) << Effect::BacktestPage;
+        QTest::newRow("ツール/購入と収支")
+            << int(Qt::Key_T) << int(Qt::Key_B) << Effect::TicketsPage;
         QTest::newRow("ヘルプ/使いかた")
             << int(Qt::Key_H) << int(Qt::Key_H) << Effect::ManualOpened;
         QTest::newRow("F1") << int(Qt::Key_F1) << 0 << Effect::ManualOpened;
@@ -185,11 +189,14 @@ private slots:
         }
 
         const QList<StatisticsWindow*> statistics = test::openWindows<StatisticsWindow>();
-        QCOMPARE(statistics.size(),
-                 effect == Effect::ImportPage || effect == Effect::BacktestPage ? 1 : 0);
-        if (!statistics.isEmpty())
-            QCOMPARE(statistics[0]->findChild<QTabWidget*>()->currentIndex(),
-                     effect == Effect::ImportPage ? 3 : 0);
+        const QMap<Effect, QString> pages = {{Effect::ImportPage, "取り込み"},
+                                             {Effect::BacktestPage, "バックテスト"},
+                                             {Effect::TicketsPage, "購入と収支"}};
+        QCOMPARE(statistics.size(), pages.contains(effect) ? 1 : 0);
+        if (!statistics.isEmpty()) {
+            const auto* tabs = statistics[0]->findChild<QTabWidget*>();
+            QCOMPARE(tabs->tabText(tabs->currentIndex()), pages[effect]);
+        }
 
         const auto commandLine = [](const Command& command) {
             return QStringList(command.program) + command.arguments;

@@ -25,6 +25,7 @@
 #include "ui/statistics/digit_page.h"
 #include "ui/statistics/import_page.h"
 #include "ui/statistics/lookup_page.h"
+#include "ui/statistics/tickets_page.h"
 #include "ui/window_icon.h"
 
 namespace k4 {
@@ -50,9 +51,8 @@ struct PageTab {
 // The pages in the order of their tabs: the tabs are built from it, and a page is shown at its
 // place in it.
 constexpr std::array kPages{
-    PageTab{Page::Backtest, u"バックテスト"},
-    PageTab{Page::Digits, u"数字の出現"},
-    PageTab{Page::Lookup, u"番号を調べる"},
+    PageTab{Page::Backtest, u"バックテスト"}, PageTab{Page::Digits, u"数字の出現"},
+    PageTab{Page::Lookup, u"番号を調べる"},   PageTab{Page::Tickets, u"購入と収支"},
     PageTab{Page::Import, u"取り込み"},
 };
 
@@ -82,7 +82,8 @@ QScrollArea* scrolling(QWidget* page) {
 }  // namespace
 
 StatisticsWindow::StatisticsWindow(Services& services, int count,
-                                   std::function<void(const QString&)> imported)
+                                   std::function<void(const QString&)> imported,
+                                   std::function<ListedPrediction()> listedPrediction)
     : services_(services) {
     setObjectName(QStringLiteral("StatisticsWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -98,6 +99,8 @@ StatisticsWindow::StatisticsWindow(Services& services, int count,
     backtest_ = new BacktestPage(services, count, tabs_);
     digits_ = new DigitPage(tabs_);
     lookup_ = new LookupPage(services, tabs_);
+    tickets_ = new TicketsPage(
+        services, std::move(listedPrediction), [this] { reload(); }, tabs_);
     import_ = new ImportPage(
         services,
         [this, imported = std::move(imported)](const QString& nextRound) {
@@ -179,6 +182,7 @@ void StatisticsWindow::fill(const DataFilesState& state) {
     backtest_->showData(data);
     digits_->showData(data);
     lookup_->showData(data);
+    tickets_->showFiles(shownFrom_);
 }
 
 void StatisticsWindow::showPage(Page page) {
@@ -193,6 +197,8 @@ QWidget* StatisticsWindow::pageWidget(Page page) const {
             return digits_;
         case Page::Lookup:
             return lookup_;
+        case Page::Tickets:
+            return tickets_;
         case Page::Import:
             return import_;
     }

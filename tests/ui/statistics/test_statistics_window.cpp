@@ -825,7 +825,8 @@ private slots:
 
         QCOMPARE(test::openWindows<StatisticsWindow>().size(), 1);
         StatisticsWindow* window = test::openWindows<StatisticsWindow>()[0];
-        QCOMPARE(window->findChild<QTabWidget*>()->currentIndex(), 3);
+        const auto* tabs = window->findChild<QTabWidget*>();
+        QCOMPARE(tabs->tabText(tabs->currentIndex()), "取り込み");
         QCOMPARE(window->findChild<QLabel*>("fileLabel")->text(), QDir::toNativeSeparators(file));
         QCOMPARE(window->findChild<QLabel*>("readingSummary")->text(),
                  QStringLiteral("回号なし、結果は 1 列目「result」。20 件、古い順として読みました\n"
@@ -859,7 +860,8 @@ private slots:
         QCOMPARE(window->findChild<QSpinBox*>("countBox")->value(), 20);
         choose(1);
         QCOMPARE(test::openWindows<StatisticsWindow>(), QList{window});
-        QCOMPARE(window->findChild<QTabWidget*>()->currentIndex(), 3);
+        const auto* tabs = window->findChild<QTabWidget*>();
+        QCOMPARE(tabs->tabText(tabs->currentIndex()), "取り込み");
 
         QSignalSpy computed(window->backtestPage(), &BacktestPage::computed);
         session.registerResult("0419");
