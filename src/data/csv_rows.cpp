@@ -10,7 +10,7 @@ namespace k4 {
 namespace {
 
 // The cells of a CSV line: a quoted cell may hold commas and doubled quotes.
-QStringList cellsOf(QStringView line) {
+QStringList csvCellsOf(QStringView line) {
     QStringList cells;
     QString cell;
     bool quoted = false;
@@ -54,7 +54,7 @@ std::vector<CsvRow> csvRowsIn(const QByteArray& bytes) {
     std::vector<CsvRow> rows;
     const QStringList lines = textLines(bytes);
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        QStringList cells = cellsOf(lines[i]);
+        QStringList cells = csvCellsOf(lines[i]);
         if (std::all_of(cells.begin(), cells.end(), [](const QString& c) { return c.isEmpty(); }))
             continue;
         rows.push_back({i + 1, std::move(cells)});

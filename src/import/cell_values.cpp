@@ -11,8 +11,8 @@
 namespace k4 {
 namespace {
 
-// The counter file must hold the last round as a signed 32-bit number.
-constexpr qint64 kLastRound = std::numeric_limits<std::int32_t>::max();
+// The largest round number a file may give: the counter holds a round as a signed 32-bit number.
+constexpr qint64 kLargestRoundNumber = std::numeric_limits<std::int32_t>::max();
 // A date's year lies between these; any other eight digits are a number.
 constexpr int kEarliestYear = 1900;
 constexpr int kLatestYear = 2199;
@@ -58,7 +58,7 @@ std::optional<qint64> roundIn(QStringView cell) {
     qint64 round = 0;
     for (const QChar c : digits) {
         round = round * 10 + digitValue(halfWidthDigit(c));
-        if (round > kLastRound) return std::nullopt;
+        if (round > kLargestRoundNumber) return std::nullopt;
     }
     return round >= 1 ? std::optional(round) : std::nullopt;
 }

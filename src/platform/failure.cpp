@@ -5,7 +5,7 @@
 namespace k4 {
 
 bool isRefusal(FailureKind kind) {
-    return kind == FailureKind::ChangedElsewhere || kind == FailureKind::LastRound ||
+    return kind == FailureKind::ChangedElsewhere || kind == FailureKind::CounterFull ||
            kind == FailureKind::BadRow || kind == FailureKind::PrizeDisagrees ||
            kind == FailureKind::NotOpened;
 }
@@ -34,7 +34,7 @@ QString describe(FailureKind kind, Language language) {
         case FailureKind::ChangedElsewhere:
             return inLanguage(language, u"データがほかのプログラムで変更されました",
                               u"another program changed the data files");
-        case FailureKind::LastRound:
+        case FailureKind::CounterFull:
             return inLanguage(language, QStringLiteral("第 %1 回より後の回は登録できません"),
                               QStringLiteral("no round after round %1 can be registered"))
                 .arg(kLargestCounter);

@@ -21,7 +21,7 @@ enum class FailureKind {
                         // stands where a file is read or replaced
     ChangedElsewhere,   // the data files, whose folder it names, are no longer what a window
                         // read: a command built on them would undo another program's change
-    LastRound,          // a registration would take the round counter past the last round
+    CounterFull,        // the round counter is at kLargestCounter: a registration would pass it
     BadRow,             // a file the program keeps holds a row it does not read (a hand edit);
                         // the failure names the file, the line and why
     PrizeDisagrees,     // a prize offered for a round differs from the one kept; the failure

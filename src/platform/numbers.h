@@ -7,8 +7,9 @@
 
 namespace k4 {
 
-// The main window shows the next round, counter plus one, as a 16-bit number: a counter above
-// this one stops the program at start-up.
+// The last round: the main window shows the next round, counter plus one, as a 16-bit number, so
+// a counter above this one stops the program at start-up. "The last round" means this number
+// throughout the program; a registration that would pass it fails with CounterFull.
 inline constexpr std::int32_t kLargestCounter = std::numeric_limits<std::int16_t>::max() - 1;
 
 // Round to the nearest integer, a half to the even neighbour, into the signed 16-bit range.

@@ -46,7 +46,7 @@ QString registerResult(DataFiles& files, const QString& result, const QStringLis
     const double counter = DataFiles::counterIn(readFrom);
     const RegistrationPlan plan = planRegistration(result, entries, candidates, counter);
     // The program must open its data again: a counter past the last round would stop it.
-    if (plan.counter > kLargestCounter) throw Failure(FailureKind::LastRound, kCounterFile);
+    if (plan.counter > kLargestCounter) throw Failure(FailureKind::CounterFull, kCounterFile);
 
     files.commit(registeredFiles(plan.history, plan.candidates, plan.counter), readFrom);
     return plan.nextRound;

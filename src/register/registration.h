@@ -48,7 +48,7 @@ QList<FileLines> registeredFiles(const QStringList& history,
 // read from them, then commits the history, the candidates (on a match) and the counter
 // together, while the files still hold `readFrom`. Nothing is written when a file cannot be
 // read, when the files changed since (ChangedElsewhere) or when the counter would pass the last
-// round the program shows (LastRound). Returns the next round to show.
+// round the program shows (CounterFull). Returns the next round to show.
 QString registerResult(DataFiles& files, const QString& result, const QStringList& entries,
                        const DataFilesState& readFrom);
 

@@ -22,7 +22,7 @@ const QString kBackupTitle = QStringLiteral("バックアップを作成");
 const QString kRestoreTitle = QStringLiteral("バックアップから戻す");
 const QString kNothingWritten = nothingWrittenText(Language::Japanese);
 
-QString summaryText(const DataFilesSummary& summary) {
+QString folderSummaryText(const DataFilesSummary& summary) {
     return QStringLiteral("%1 件の結果、次回は第 %2 回")
         .arg(summary.results)
         .arg(summary.nextRound);
@@ -36,7 +36,7 @@ QString shownPath(const QString& path) {
 // said so, since a restore is what mends it.
 QString todaysFilesText(const DataFilesState& today) {
     try {
-        return summaryText(summarizeDataFiles(today));
+        return folderSummaryText(summarizeDataFiles(today));
     } catch (const Failure& failure) {
         return QStringLiteral("読めません (%1)").arg(failure.message());
     }
@@ -59,7 +59,7 @@ void createBackup(Services& services) {
     // Reading the data folder fails as every command does; the chosen folder is only the
     // user's to correct.
     runCommand(services, [&] {
-        const QList<FileBytes> dataFiles = readDataFiles(services.files);
+        const QList<FileBytes> dataFiles = readDataFiles(services.dataFolder);
         QString problem = backupFolderProblem(services.folders, *path);
         if (problem.isEmpty()) {
             try {
@@ -85,7 +85,7 @@ void restoreBackup(Services& services, const std::function<void()>& restored) {
     if (!path) return;
     BackupFolder backup;
     try {
-        if (services.folders.isSameFolder(*path, services.files.folderName()))
+        if (services.folders.isSameFolder(*path, services.dataFolder.folderName()))
             backup.problem = QStringLiteral("選んだフォルダーはデータのフォルダーそのものです。");
         else
             backup = readBackupFolder(*services.folders.open(*path));
@@ -102,7 +102,7 @@ void restoreBackup(Services& services, const std::function<void()>& restored) {
     runCommand(services, [&] {
         // The question is asked on today's files as they are now; a change while it is open
         // stops the restore with nothing replaced.
-        const DataFilesState today = DataFiles(services.files).readState();
+        const DataFilesState today = DataFiles(services.dataFolder).readState();
         // A restore replaces the files the backup holds; a data file it lacks stays as it is.
         QStringList unchanged = today.presentNames();
         for (const FileBytes& file : backup.files) unchanged.removeOne(file.name);
@@ -111,7 +111,7 @@ void restoreBackup(Services& services, const std::function<void()>& restored) {
                                "バックアップ: %2\n"
                                "今のデータ: %3\n"
                                "今の %4 は、日付の付いたフォルダーにそのまま残します。\n")
-                               .arg(shownPath(*path), summaryText(backup.summary),
+                               .arg(shownPath(*path), folderSummaryText(backup.summary),
                                     todaysFilesText(today), fileNamesText(backup.files));
         if (!unchanged.isEmpty())
             question += QStringLiteral("バックアップにない %1 は今のまま使います。\n")
@@ -120,14 +120,14 @@ void restoreBackup(Services& services, const std::function<void()>& restored) {
         if (services.dialogs.askYesNo(question, kRestoreTitle, QuestionIcon::Warning) == Answer::No)
             return;
         const QString kept =
-            restoreBackupFolder(services.files, backup, today, services.clock.today());
+            restoreBackupFolder(services.dataFolder, backup, today, services.clock.today());
         const QString nextRound = QString::number(backup.summary.nextRound);
         restored();
         services.dialogs.notify(
             QStringLiteral("バックアップから戻しました。次回は第 %1 回です。\n"
                            "今までのファイルは %2 に残しました。")
-                .arg(nextRound,
-                     QDir::toNativeSeparators(QDir(services.files.folderName()).filePath(kept))),
+                .arg(nextRound, QDir::toNativeSeparators(
+                                    QDir(services.dataFolder.folderName()).filePath(kept))),
             kRestoreTitle, Notice::Information);
     });
 }

@@ -20,7 +20,7 @@ void openInAnotherProgram(Services& services, const Command& command, const QStr
 }
 
 void openDataFolder(Services& services) {
-    const QString folder = services.files.folderName();
+    const QString folder = services.dataFolder.folderName();
     openInAnotherProgram(services, desktopOpenCommand(folder), folder);
 }
 
@@ -44,7 +44,7 @@ void showVersionInfo(Services& services) {
                        "Qt %2 (GNU LGPL 3.0) を使っています。\n"
                        "\n"
                        "データのフォルダー:\n%3")
-            .arg(kProgramVersion, QString::fromLatin1(qVersion()), services.files.folderName()),
+            .arg(kProgramVersion, QString::fromLatin1(qVersion()), services.dataFolder.folderName()),
         QStringLiteral("バージョン情報"), Notice::Information);
 }
 

@@ -146,7 +146,7 @@ void MainWindow::load() {
     show();
     predictButton_->setFocus();
     runCommand(services_, [this] {
-        DataFiles files(services_.files);
+        DataFiles files(services_.dataFolder);
         files.recover();  // a commit that a crash cut off is completed or dropped first
         showNextRoundOf(DataFiles::counterIn(files.readState()));
         predictionList_->clear();
@@ -162,7 +162,7 @@ void MainWindow::showNextRoundOf(double counter) {
 
 void MainWindow::followFiles() {
     followQuietly(
-        [this] { showNextRoundOf(DataFiles::counterIn(DataFiles(services_.files).readState())); });
+        [this] { showNextRoundOf(DataFiles::counterIn(DataFiles(services_.dataFolder).readState())); });
     if (registrationWindow_) registrationWindow_->followFiles();
     if (statisticsWindow_) statisticsWindow_->followFiles();
 }
@@ -244,7 +244,7 @@ void MainWindow::predict() {
         predictionList_->clear();
         // The files are read once, and the report's round is the one they give, unless the user
         // typed another over the one they gave.
-        DataFiles files(services_.files);
+        DataFiles files(services_.dataFolder);
         const DataFilesState state = files.readState();
         const PredictionData data = predictionDataIn(state);
         // Without a counter that reads, the round is the one shown.
@@ -266,7 +266,7 @@ void MainWindow::predict() {
 void MainWindow::showReport() {
     // The editor gets the bare name, in the data folder; the user is told the whole path.
     openInAnotherProgram(services_, textEditorCommand(kReportFile),
-                         QDir(services_.files.folderName()).filePath(kReportFile));
+                         QDir(services_.dataFolder.folderName()).filePath(kReportFile));
 }
 
 void MainWindow::exitProgram() {

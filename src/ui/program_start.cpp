@@ -30,7 +30,7 @@ ProgramWindows::~ProgramWindows() {
 // A second copy of the program on the same folder is welcome: each window follows what the
 // other writes, and a command built on files that changed since writes nothing.
 void ProgramWindows::followDataFolder() {
-    const QString folder = services_.files.folderName();
+    const QString folder = services_.dataFolder.folderName();
     if (folder.isEmpty()) return;
     watcher_ = std::make_unique<DataFolderWatcher>(QDir::fromNativeSeparators(folder));
     QObject::connect(watcher_.get(), &DataFolderWatcher::changed, watcher_.get(), [this] {

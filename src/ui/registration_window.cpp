@@ -72,7 +72,7 @@ void RegistrationWindow::load() {
 }
 
 void RegistrationWindow::readList() {
-    list(DataFiles(services_.files).readState());
+    list(DataFiles(services_.dataFolder).readState());
 }
 
 void RegistrationWindow::list(const DataFilesState& state) {
@@ -82,7 +82,7 @@ void RegistrationWindow::list(const DataFilesState& state) {
 
 void RegistrationWindow::followFiles() {
     followQuietly([this] {
-        if (const DataFilesState now = DataFiles(services_.files).readState(); now != listedFrom_)
+        if (const DataFilesState now = DataFiles(services_.dataFolder).readState(); now != listedFrom_)
             list(now);
     });
 }
@@ -100,7 +100,7 @@ void RegistrationWindow::registerTyped() {
                     close();
                 return;
             }
-            DataFiles files(services_.files);
+            DataFiles files(services_.dataFolder);
             showNextRound_(registerResult(files, *result, entries_->stringList(), listedFrom_));
             close();
         },
@@ -117,7 +117,7 @@ void RegistrationWindow::deleteNewest() {
             const DataFilesState listedFrom = listedFrom_;
             if (services_.dialogs.askYesNo(kDeletePrompt, kDeleteTitle, QuestionIcon::Stop) ==
                 Answer::Yes) {
-                DataFiles files(services_.files);
+                DataFiles files(services_.dataFolder);
                 if (const auto nextRound = deleteNewestResult(files, entries, listedFrom))
                     showNextRound_(*nextRound);
             }

@@ -16,8 +16,8 @@ class ProgramLauncher;
 // pass a temporary data folder, scripted message boxes and file choosers and a recording
 // launcher.
 struct Services {
-    FileSystem& files;      // the data folder
-    FolderOpener& folders;  // where the files the user saves go
+    FileSystem& dataFolder;  // the data folder, where the data files are
+    FolderOpener& folders;   // where the files the user saves go
     Dialogs& dialogs;
     FileDialogs& fileDialogs;
     ProgramLauncher& launcher;

@@ -49,7 +49,7 @@ FigureTable* summaryTable(QWidget* parent, const char* name, const QString& acce
     return table;
 }
 
-QList<QStringList> cellsOf(const QList<SummaryRow>& rows) {
+QList<QStringList> tableRowsOf(const QList<SummaryRow>& rows) {
     QList<QStringList> cells;
     for (const SummaryRow& row : rows) cells.append({row.label, row.value});
     return cells;
@@ -261,8 +261,8 @@ void BacktestPage::showBacktest(const Backtest& backtest) {
     const SummaryText summary =
         summaryText(backtest.rounds, countBox_->value(), Language::Japanese, data_->prizes);
     figures_->setRows(QList<QStringList>{{QStringLiteral("対象"), summary.scope}} +
-                      cellsOf(summary.rows));
-    money_->setRows(cellsOf(summary.moneyRows));
+                      tableRowsOf(summary.rows));
+    money_->setRows(tableRowsOf(summary.moneyRows));
     showRealPrizes(summary);
     conclusion_->setText(summary.conclusion);
     prizeNote_->setText(summary.prizeNote);
@@ -275,7 +275,7 @@ void BacktestPage::showBacktest(const Backtest& backtest) {
 void BacktestPage::showRealPrizes(const SummaryText& summary) {
     const bool known = !summary.realPrizeRows.isEmpty();
     realPrizeHeading_->setText(summary.realPrizeHeading);
-    realPrizeMoney_->setRows(cellsOf(summary.realPrizeRows));
+    realPrizeMoney_->setRows(tableRowsOf(summary.realPrizeRows));
     realPrizeHeading_->setVisible(known);
     realPrizeMoney_->setVisible(known);
 }

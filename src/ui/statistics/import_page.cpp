@@ -151,8 +151,8 @@ void ImportPage::startImport() {
     const bool ran = runCommand(services_, [this] {
         // The step is decided on the files as they are now; a change while its question is open
         // or while the results are registered stops the import at its commit.
-        const ImportWorkflow workflow(*read_, DataFiles(services_.files).readState(),
-                                      services_.files.folderName(), Language::Japanese);
+        const ImportWorkflow workflow(*read_, DataFiles(services_.dataFolder).readState(),
+                                      services_.dataFolder.folderName(), Language::Japanese);
         if (!agreed(workflow.step())) return;
         setBusy(true);
         progress_->start(
@@ -196,7 +196,7 @@ void ImportPage::replayed(const ImportWorkflow& workflow,
     }
     const bool written = runCommand(services_, [&] {
         const ImportOutcome outcome =
-            workflow.commit(services_.files, *folder, services_.clock.today());
+            workflow.commit(services_.dataFolder, *folder, services_.clock.today());
         status_->setText(outcome.texts.join(QString()));
         imported_(QString::number(outcome.nextRound));
     });

@@ -154,7 +154,7 @@ void StatisticsWindow::load() {
     runCommand(services_, [this] {
         // Where this is the program's first window, a commit that a crash cut off is completed
         // or dropped before anything is read.
-        DataFiles(services_.files).recover();
+        DataFiles(services_.dataFolder).recover();
         fill();
     });
 }
@@ -165,13 +165,13 @@ void StatisticsWindow::reload() {
 
 void StatisticsWindow::followFiles() {
     followQuietly([this] {
-        if (const DataFilesState now = DataFiles(services_.files).readState(); now != shownFrom_)
+        if (const DataFilesState now = DataFiles(services_.dataFolder).readState(); now != shownFrom_)
             fill(now);
     });
 }
 
 void StatisticsWindow::fill() {
-    fill(DataFiles(services_.files).readState());
+    fill(DataFiles(services_.dataFolder).readState());
 }
 
 void StatisticsWindow::fill(const DataFilesState& state) {

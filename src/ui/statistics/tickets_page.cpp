@@ -432,7 +432,7 @@ void TicketsPage::saveCsv() {
 }
 
 bool TicketsPage::write(const std::function<void(DataFiles&)>& command) {
-    DataFiles files(services_.files);
+    DataFiles files(services_.dataFolder);
     // After a refusal too the page shows the files as they are now.
     const bool written = runCommand(
         services_, [&] { command(files); }, changed_);
