@@ -20,7 +20,6 @@ constexpr int kMarginBottom = 60;
 constexpr int kPlotGap = 36;
 constexpr double kHitsShare = 0.6;  // of the height both plots take
 constexpr int kTitlePixels = 16;
-constexpr int kTextPixels = 13;
 
 // The two title lines: their tops and heights.
 constexpr double kTitleTop = 8;
@@ -130,14 +129,7 @@ QRectF balancePlot(QSizeF size) {
 
 void paintBacktestChart(QPainter& painter, const QRectF& area, const ChartSeries& series,
                         Language language) {
-    painter.save();
-    painter.translate(area.topLeft());
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QSizeF size = area.size();
-    painter.fillRect(QRectF(QPointF(0, 0), size), Qt::white);
-    QFont font = painter.font();
-    font.setPixelSize(kTextPixels);
-    painter.setFont(font);
+    const QSizeF size = beginChart(painter, area);
 
     const ChartFrame hits = hitsFrame(size, series);
     hits.paintGrid(painter);

@@ -20,7 +20,6 @@ constexpr int kMarginRight = 30;
 constexpr int kMarginTop = 40;
 constexpr int kMarginBottom = 60;
 constexpr int kTitlePixels = 16;
-constexpr int kTextPixels = 13;
 constexpr double kTitleTop = 8;
 constexpr double kTitleHeight = 22;
 constexpr int kRoundTitleAbove = 30;
@@ -75,14 +74,7 @@ void paintBalancePlot(QPainter& painter, const QRectF& plot, qint64 firstRound,
 void paintBalanceChart(QPainter& painter, const QRectF& area, const QString& title,
                        qint64 firstRound, const std::vector<qint64>& rounds,
                        const BalanceLine& balance, Language language) {
-    painter.save();
-    painter.translate(area.topLeft());
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QSizeF size = area.size();
-    painter.fillRect(QRectF(QPointF(0, 0), size), Qt::white);
-    QFont font = painter.font();
-    font.setPixelSize(kTextPixels);
-    painter.setFont(font);
+    const QSizeF size = beginChart(painter, area);
     const QRectF plot(kChartMarginLeft, kMarginTop, size.width() - kChartMarginLeft - kMarginRight,
                       size.height() - kMarginTop - kMarginBottom);
     paintBalancePlot(painter, plot, firstRound, rounds, {balance}, language);
@@ -90,7 +82,7 @@ void paintBalanceChart(QPainter& painter, const QRectF& area, const QString& tit
     painter.drawText(
         QRectF(plot.left(), size.height() - kRoundTitleAbove, plot.width(), kRoundTitleHeight),
         Qt::AlignCenter, inLanguage(language, u"回号", u"round"));
-    QFont bold = font;
+    QFont bold = painter.font();
     bold.setPixelSize(kTitlePixels);
     bold.setBold(true);
     painter.setFont(bold);

@@ -123,4 +123,16 @@ double legendHeight(qsizetype rows) {
     return kLegendRow * double(rows) + kLegendPadding;
 }
 
+QSizeF beginChart(QPainter& painter, const QRectF& area) {
+    painter.save();
+    painter.translate(area.topLeft());
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QSizeF size = area.size();
+    painter.fillRect(QRectF(QPointF(0, 0), size), Qt::white);
+    QFont font = painter.font();
+    font.setPixelSize(kChartTextPixels);
+    painter.setFont(font);
+    return size;
+}
+
 }  // namespace k4

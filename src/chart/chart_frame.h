@@ -17,6 +17,8 @@ namespace k4 {
 // the value axis's labels and title.
 
 inline constexpr int kChartMarginLeft = 70;
+// The pixel size of every text of a chart.
+inline constexpr int kChartTextPixels = 13;
 
 // The range of a value axis: from the lowest value to the highest, both on a readable step of at
 // least `smallestStep`, with 0 always inside.
@@ -65,5 +67,10 @@ void paintLegend(QPainter& painter, QPointF corner, const QStringList& names,
 
 // The height a legend of `rows` rows takes.
 double legendHeight(qsizetype rows);
+
+// Starts painting a chart into `area`: saves the painter (the caller restores it), moves its
+// origin to the area's corner, fills the area white and sets the charts' text size. Returns the
+// area's size.
+QSizeF beginChart(QPainter& painter, const QRectF& area);
 
 }  // namespace k4
