@@ -36,16 +36,16 @@ void openManual(Services& services) {
 }
 
 void showVersionInfo(Services& services) {
-    services.dialogs.notify(
-        QStringLiteral("キリカータ４ バージョン %1\n"
-                       "四桁くじのボックス買いのための予想ツール\n"
-                       "\n"
-                       "MIT ライセンスのフリーソフトウェアです。\n"
-                       "Qt %2 (GNU LGPL 3.0) を使っています。\n"
-                       "\n"
-                       "データのフォルダー:\n%3")
-            .arg(kProgramVersion, QString::fromLatin1(qVersion()), services.dataFolder.folderName()),
-        QStringLiteral("バージョン情報"), Notice::Information);
+    services.dialogs.notify(QStringLiteral("キリカータ４ バージョン %1\n"
+                                           "四桁くじのボックス買いのための予想ツール\n"
+                                           "\n"
+                                           "MIT ライセンスのフリーソフトウェアです。\n"
+                                           "Qt %2 (GNU LGPL 3.0) を使っています。\n"
+                                           "\n"
+                                           "データのフォルダー:\n%3")
+                                .arg(kProgramVersion, QString::fromLatin1(qVersion()),
+                                     services.dataFolder.folderName()),
+                            QStringLiteral("バージョン情報"), Notice::Information);
 }
 
 }  // namespace k4

@@ -161,8 +161,9 @@ void MainWindow::showNextRoundOf(double counter) {
 }
 
 void MainWindow::followFiles() {
-    followQuietly(
-        [this] { showNextRoundOf(DataFiles::counterIn(DataFiles(services_.dataFolder).readState())); });
+    followQuietly([this] {
+        showNextRoundOf(DataFiles::counterIn(DataFiles(services_.dataFolder).readState()));
+    });
     if (registrationWindow_) registrationWindow_->followFiles();
     if (statisticsWindow_) statisticsWindow_->followFiles();
 }

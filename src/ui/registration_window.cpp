@@ -82,7 +82,8 @@ void RegistrationWindow::list(const DataFilesState& state) {
 
 void RegistrationWindow::followFiles() {
     followQuietly([this] {
-        if (const DataFilesState now = DataFiles(services_.dataFolder).readState(); now != listedFrom_)
+        if (const DataFilesState now = DataFiles(services_.dataFolder).readState();
+            now != listedFrom_)
             list(now);
     });
 }

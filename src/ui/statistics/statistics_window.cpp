@@ -165,7 +165,8 @@ void StatisticsWindow::reload() {
 
 void StatisticsWindow::followFiles() {
     followQuietly([this] {
-        if (const DataFilesState now = DataFiles(services_.dataFolder).readState(); now != shownFrom_)
+        if (const DataFilesState now = DataFiles(services_.dataFolder).readState();
+            now != shownFrom_)
             fill(now);
     });
 }
