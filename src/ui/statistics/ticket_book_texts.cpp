@@ -22,8 +22,8 @@ std::vector<qint32> roundsWhere(const std::vector<SettledRound>& settled,
     std::vector<qint32> rounds;
     for (const SettledRound& round : settled)
         if (wanted(round)) rounds.push_back(round.round);
-    std::ranges::sort(rounds);
-    rounds.erase(std::ranges::unique(rounds).begin(), rounds.end());
+    std::sort(rounds.begin(), rounds.end());
+    rounds.erase(std::unique(rounds.begin(), rounds.end()), rounds.end());
     return rounds;
 }
 
