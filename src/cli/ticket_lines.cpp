@@ -89,7 +89,7 @@ struct TicketColumns {
 TicketColumns columnsOf(const TicketBook& book, Language language) {
     TicketColumns widths;
     widths.position = terminalColumns(QString::number(book.size()));
-    for (const TicketKind kind : {TicketKind::Straight, TicketKind::Box, TicketKind::Set})
+    for (const TicketKind kind : kTicketKinds)
         widths.kind = std::max(widths.kind, terminalColumns(kindText(kind, language)));
     for (const Ticket& ticket : book) {
         widths.rounds =

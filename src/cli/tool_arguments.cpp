@@ -7,6 +7,7 @@
 #include "data/data_file_table.h"
 #include "data/file_names.h"
 #include "money/lottery_money.h"
+#include "money/ticket_csv.h"
 #include "version.h"
 
 namespace k4 {
@@ -38,9 +39,8 @@ struct Options {
 
 // The kinds as the command line names them.
 std::optional<TicketKind> kindNamed(const QString& name) {
-    if (name == u"straight") return TicketKind::Straight;
-    if (name == u"box") return TicketKind::Box;
-    if (name == u"set") return TicketKind::Set;
+    for (const TicketKind kind : kTicketKinds)
+        if (name == ticketKindWord(kind)) return kind;
     return std::nullopt;
 }
 

@@ -83,4 +83,18 @@ QString rowProblemText(const QString& fileName, const RowProblem& problem) {
     return QStringLiteral("%1 の %2 行目: %3").arg(fileName).arg(problem.line).arg(problem.reason);
 }
 
+std::optional<RowProblem> readCsvFile(
+    const QByteArray& bytes, const QStringList& header,
+    const std::function<std::optional<QString>(const QStringList& cells)>& readRow) {
+    const std::vector<CsvRow> rows = csvRowsIn(bytes);
+    if (rows.empty()) return std::nullopt;
+    if (rows.front().cells != header)
+        return RowProblem{rows.front().line,
+                          QStringLiteral("見出しが「%1」ではありません。").arg(csvLine(header))};
+    for (auto row = rows.begin() + 1; row != rows.end(); ++row)
+        if (std::optional<QString> reason = readRow(row->cells))
+            return RowProblem{row->line, std::move(*reason)};
+    return std::nullopt;
+}
+
 }  // namespace k4

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -42,5 +43,12 @@ struct RowProblem {
 
 // The problem as a restore and the commands show it: "kounyuu4.csv の 3 行目: …".
 QString rowProblemText(const QString& fileName, const RowProblem& problem);
+
+// Reads a file of the program's whose first row must be `header`: hands each row after it to
+// `readRow`, which returns why the row is bad or nothing. Returns the first bad row, the header
+// included; an empty file has none. `readRow` sees the rows before a bad one only.
+std::optional<RowProblem> readCsvFile(
+    const QByteArray& bytes, const QStringList& header,
+    const std::function<std::optional<QString>(const QStringList& cells)>& readRow);
 
 }  // namespace k4

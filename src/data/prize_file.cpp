@@ -101,26 +101,17 @@ QString prizeFileHeader() {
 }
 
 PrizeFileReading readPrizeFile(const QByteArray& bytes) {
-    const std::vector<CsvRow> rows = csvRowsIn(bytes);
     PrizeFileReading reading;
-    if (rows.empty()) return reading;
-    if (rows.front().cells != headerCells()) {
-        reading.problem =
-            RowProblem{rows.front().line,
-                       QStringLiteral("見出しが「%1」ではありません。").arg(prizeFileHeader())};
-        return reading;
-    }
     qint32 previous = 0;
-    for (auto row = rows.begin() + 1; row != rows.end(); ++row) {
-        RoundPrizes prizes;
-        if (const std::optional<QString> reason = readRow(row->cells, previous, prizes)) {
-            reading.problem = RowProblem{row->line, *reason};
-            reading.prizes.clear();
-            return reading;
-        }
-        previous = prizes.round;
-        reading.prizes.emplace_hint(reading.prizes.end(), prizes.round, std::move(prizes));
-    }
+    reading.problem =
+        readCsvFile(bytes, headerCells(), [&](const QStringList& cells) -> std::optional<QString> {
+            RoundPrizes prizes;
+            if (std::optional<QString> reason = readRow(cells, previous, prizes)) return reason;
+            previous = prizes.round;
+            reading.prizes.emplace_hint(reading.prizes.end(), prizes.round, std::move(prizes));
+            return std::nullopt;
+        });
+    if (reading.problem) reading.prizes.clear();
     return reading;
 }
 

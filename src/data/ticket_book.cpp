@@ -89,7 +89,7 @@ QString ticketKindText(TicketKind kind) {
 }
 
 std::optional<TicketKind> ticketKindIn(const QString& text) {
-    for (const TicketKind kind : {TicketKind::Straight, TicketKind::Box, TicketKind::Set})
+    for (const TicketKind kind : kTicketKinds)
         if (text == ticketKindText(kind)) return kind;
     return std::nullopt;
 }
@@ -127,25 +127,15 @@ QString ticketBookHeader() {
 }
 
 TicketBookReading readTicketBook(const QByteArray& bytes) {
-    const std::vector<CsvRow> rows = csvRowsIn(bytes);
     TicketBookReading reading;
-    if (rows.empty()) return reading;
-    if (rows.front().cells != headerCells()) {
-        reading.problem =
-            RowProblem{rows.front().line,
-                       QStringLiteral("見出しが「%1」ではありません。").arg(ticketBookHeader())};
-        return reading;
-    }
-    reading.tickets.reserve(rows.size() - 1);
-    for (auto row = rows.begin() + 1; row != rows.end(); ++row) {
-        Ticket ticket;
-        if (const std::optional<QString> reason = readRow(row->cells, ticket)) {
-            reading.problem = RowProblem{row->line, *reason};
-            reading.tickets.clear();
-            return reading;
-        }
-        reading.tickets.push_back(std::move(ticket));
-    }
+    reading.problem =
+        readCsvFile(bytes, headerCells(), [&](const QStringList& cells) -> std::optional<QString> {
+            Ticket ticket;
+            if (std::optional<QString> reason = readRow(cells, ticket)) return reason;
+            reading.tickets.push_back(std::move(ticket));
+            return std::nullopt;
+        });
+    if (reading.problem) reading.tickets.clear();
     return reading;
 }
 
@@ -168,11 +158,6 @@ QStringList ticketBookLines(const TicketBook& tickets) {
                      QString::number(ticket.firstRound), QString::number(ticket.rounds),
                      ticket.number, ticketKindText(ticket.kind), QString::number(ticket.units)}));
     return lines;
-}
-
-TicketBook withTicket(TicketBook book, const Ticket& ticket) {
-    book.push_back(ticket);
-    return book;
 }
 
 TicketBook withoutTicket(TicketBook book, qsizetype index) {

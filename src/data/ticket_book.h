@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -17,6 +18,7 @@ namespace k4 {
 
 // ストレート wins on the digits in order, ボックス on them in any order, セット is half of each.
 enum class TicketKind { Straight, Box, Set };
+inline constexpr std::array kTicketKinds{TicketKind::Straight, TicketKind::Box, TicketKind::Set};
 
 // A ticket: one number of one kind, `units` units (口) for each of `rounds` consecutive rounds
 // from `firstRound` (継続購入).
@@ -71,8 +73,6 @@ QString ticketBookProblem(const QByteArray& bytes);
 // The lines of a book holding `tickets`, the header first (see DataFiles::commit).
 QStringList ticketBookLines(const TicketBook& tickets);
 
-// The book with `ticket` recorded after the others.
-TicketBook withTicket(TicketBook book, const Ticket& ticket);
 // The book without its ticket at `index` (from 0, in the book's order); the book as it is for an
 // index outside it.
 TicketBook withoutTicket(TicketBook book, qsizetype index);

@@ -103,11 +103,11 @@ private slots:
                  "ではありません。");
     }
 
-    void addsAndRemovesTickets() {
+    void writesReadsAndRemovesTickets() {
         const Ticket first{QDate(2026, 11, 30), 7049, 8, "3317", TicketKind::Set, 2};
         const Ticket second{QDate(2026, 12, 1), 7052, 1, "4321", TicketKind::Box, 1};
         const Ticket third{QDate(2026, 12, 9), 7051, 1, "9140", TicketKind::Straight, 3};
-        const TicketBook book = withTicket(withTicket(withTicket({}, first), second), third);
+        const TicketBook book = {first, second, third};
         QCOMPARE(readTicketBook(writeLines(ticketBookLines(book))).tickets, book);
         QCOMPARE(withoutTicket(book, 1), (TicketBook{first, third}));
         QCOMPARE(withoutTicket(book, 3), book);

@@ -8,7 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <algorithm>
+
+#include "import/cell_values.h"
 
 namespace k4 {
 namespace {
@@ -30,17 +31,13 @@ constexpr std::array<AmountField, 4> kFields{{
 }  // namespace
 
 TypedAmount typedAmount(const QString& typed) {
-    QString text = typed.normalized(QString::NormalizationForm_KC).simplified();
-    text.remove(u',').remove(u' ');
-    if (text.endsWith(u'円')) text.chop(1);
-    if (text.isEmpty()) return {};
-    bool ok = false;
-    const qint64 yen = text.toLongLong(&ok);
-    const bool digitsOnly = std::ranges::all_of(text, [](QChar c) { return c.isDigit(); });
-    if (!ok || !digitsOnly || yen > kLargestPrizeYen)
+    if (typed.trimmed().isEmpty()) return {};
+    // Typed as the import reads a prize cell; 0 and 該当なし, like an empty box, keep no amount.
+    const std::optional<qint64> yen = prizeIn(typed);
+    if (!yen)
         return {std::nullopt,
                 QStringLiteral("「%1」は円の金額 (整数) ではありません。").arg(typed)};
-    return {yen, {}};
+    return {*yen > 0 ? yen : std::nullopt, {}};
 }
 
 PrizeEntryDialog::PrizeEntryDialog(const std::vector<RoundPrizes>& rounds, QWidget* parent)

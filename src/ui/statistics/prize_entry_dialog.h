@@ -37,8 +37,9 @@ private:
     QLabel* problem_;
 };
 
-// An amount as typed: whole yen, with or without the digit groups and 円, in full-width digits
-// too; none for an empty box; the reason when it is not an amount.
+// An amount as typed, read as the import reads a prize cell (prizeIn): whole yen, with or
+// without the digit groups and 円, in full-width digits too; none for an empty box, 0 or 該当なし;
+// the reason when it is not an amount.
 struct TypedAmount {
     std::optional<qint64> yen;
     QString problem;
